@@ -1,0 +1,105 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Numbered controls. Every control number is unique in the program (main
+// window 0-313, editor 400-420, help 421, about 422-429, console 430), so the
+// functions below take the control number alone. Writes made here are the
+// program's own: they never raise an event.
+
+enum class ControlKind {
+    Frame,      // captioned group box
+    Label,      // static text
+    Edit,       // edit field, sunken border
+    DropDown,   // combo box whose text cannot be typed
+    Combo,      // editable combo box; typed text is never added to its list
+    Check,      // check box
+    Option,     // option (radio) button; consecutive option buttons form one group
+    Button,     // push button
+    TrackBar,   // horizontal slider with tick marks
+    Image,      // shows one of the numbered images
+    ListView,   // report view with column headers, whole-row single selection
+    TabPanel,   // tab panel; controls are created on its pages
+    Hyperlink,  // blue text, hand pointer; a click posts an event like a button
+};
+
+enum ControlStyle : unsigned {
+    StyleAlignLeft = 0,
+    StyleAlignCentre = 1u << 0,
+    StyleAlignRight = 1u << 1,
+    StyleDigitsOnly = 1u << 2,    // edit: the user may type 0-9 only (ASCII)
+    StyleReadOnly = 1u << 3,      // edit: read-only
+    StyleDisabled = 1u << 4,      // created disabled
+    StyleRowChecks = 1u << 5,     // list view: a check box in each row
+    StyleKeepSelection = 1u << 6, // list view: selection stays visible without focus
+    StyleNewGroup = 1u << 7,      // option button: starts a new group
+};
+
+struct ControlRect {
+    int x = 0, y = 0, w = 0, h = 0;  // relative to the tab page, or to the client area [px]
+};
+
+// Creates a control on the window's client area (tab = -1) or on page `tab` of the
+// window's tab panel. False when the window is not open.
+bool CreateControl(int window, int control, ControlKind kind, const QString& text,
+                   ControlRect where, unsigned style = 0, int tab = -1);
+bool ControlExists(int control);
+
+void SetText(int control, const QString& text);
+QString GetText(int control);   // edit: its text; combo: the text of its edit part; drop-down: the selected item
+
+// State: check box and option button 0/1; track bar position; drop-down, combo and
+// tab panel: selected index (-1 none); list view: selected row (-1 none).
+void SetState(int control, int state);
+int GetState(int control);
+
+// Items of drop-down lists and combo boxes.
+void AddItem(int control, const QString& text);
+void ClearItems(int control);
+int CountItems(int control);
+QString GetItemText(int control, int item);
+
+void SetTrackBar(int control, int minimum, int maximum);
+void SetTickFrequency(int control, int frequency);
+
+void SetMaxLength(int control, int characters);
+void SetReadOnly(int control, bool readOnly);
+void SetEnabled(int control, bool enabled);
+bool IsEnabled(int control);
+void SetVisible(int control, bool visible);
+bool IsVisible(int control);   // shown on its own (true on a hidden tab page too)
+void SetTooltip(int control, const QString& text);
+void SetFont(int control, int font);        // a font from CreateFont; -1 the system font
+void SetBackground(int control, int rgb);   // 0xRRGGBB; -1 the system background
+void SetTextColour(int control, int rgb);   // 0xRRGGBB; -1 the system colour
+void MoveControl(int control, ControlRect where);
+ControlRect GetControlRect(int control);
+void SetFocus(int control);
+bool HasFocus(int control);
+void SelectAllText(int control);            // edit, or the edit part of a combo box
+void SetImage(int control, int image);      // a registered image number
+
+// Tab panel.
+void AddTab(int control, const QString& caption);
+void SetTabCaption(int control, int tab, const QString& caption);
+
+// List view.
+enum ColumnAlign { ColumnLeft = 0, ColumnRight = 1, ColumnCentre = 2 };
+void AddColumn(int control, const QString& title, int width, ColumnAlign align = ColumnLeft);
+void SetColumn(int control, int column, const QString& title, int width);
+int CountColumns(int control);
+int AddRow(int control, const QStringList& cells, bool checked = false);
+void ClearRows(int control);
+int CountRows(int control);
+QString GetCellText(int control, int row, int column);
+void SetRowChecked(int control, int row, bool checked);
+bool IsRowChecked(int control, int row);
+void SetColumnBackground(int control, int column, int rgb);  // -1 the system background
+int HitTestRow(int control);   // the row under the mouse pointer, -1 if none
+
+// Menu bar of a window, and keyboard shortcuts; both post menu events.
+void AddMenuItem(int window, const QString& menu, const QString& item, int itemNumber);
+// keys in QKeySequence form: "F1", "Shift+F12", "Return", "+", "Esc"...
+void AddShortcut(int window, const QString& keys, int itemNumber);
+void RemoveShortcut(int window, int itemNumber);

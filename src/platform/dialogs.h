@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+enum MessageButtons { MessageOk = 0, MessageYesNo = 1 };
+enum MessageAnswer { AnswerNone = 0, AnswerOk = 1, AnswerYes = 6, AnswerNo = 7 };
+
+// Modal message box over the active window; returns the button pressed
+// (AnswerNone when it was closed otherwise).
+int ShowMessage(const QString& title, const QString& text, MessageButtons buttons);
+
+// Save-file dialog. filter in the form "Fichiers Tubes|*.tub"; returns the chosen
+// full path, empty when cancelled.
+QString AskSaveFileName(const QString& title, const QString& filter, const QString& folder);
+
+// Tests answer the dialogs in place of a user. An empty function restores the real ones.
+using MessageHook = std::function<int(const QString& title, const QString& text, MessageButtons buttons)>;
+using SaveFileHook = std::function<QString(const QString& title, const QString& filter, const QString& folder)>;
+void SetMessageHook(MessageHook hook);
+void SetSaveFileHook(SaveFileHook hook);
