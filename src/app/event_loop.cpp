@@ -1,0 +1,165 @@
+#include "app/event_loop.h"
+
+#include "app/program_state.h"
+#include "app/web_links.h"
+#include "platform/controls.h"
+#include "platform/events.h"
+#include "platform/system.h"
+
+namespace {
+
+// Control numbers the shell itself looks at.
+enum : int {
+    TabPanel = 0,
+    GalvaButton = 104,
+    SavePositionsCheck = 202,
+    SiteLink = 427,
+    ContactLink = 428,
+    HistoryLink = 429,
+};
+
+// Menu events of the main window.
+enum : int { MenuHelp = 7, MenuInternalData = 8 };
+
+enum class Reacts { Change, Any };
+
+using ControlHandler = void (*)(ProgramState&, const Event&);
+
+struct ControlRoute {
+    int first, last;  // control numbers
+    Reacts reacts;
+    ControlHandler handler;
+};
+
+void ShowOptionsTab(ProgramState&, const Event&)
+{
+    SetState(TabPanel, 3);
+}
+
+// Main window controls and who handles them; a control that is not listed is ignored.
+const ControlRoute MainRoutes[] = {
+    {GalvaButton, GalvaButton, Reacts::Any, ShowOptionsTab},
+};
+
+bool SavePositionsTicked()
+{
+    return GetState(SavePositionsCheck) == 1;
+}
+
+void OnMainFocus(ProgramState&, const Event& event)
+{
+    if (event.subtype == SubtypeFocusGained) {
+        SelectAllText(event.control);
+        // Pending input is still taken in meanwhile: the pause never swallows keys.
+        PauseMs(100);
+    }
+}
+
+void RouteMainControl(ProgramState& state, const Event& event)
+{
+    for (const ControlRoute& route : MainRoutes) {
+        if (event.control < route.first || event.control > route.last)
+            continue;
+        if (route.reacts == Reacts::Change && event.subtype != SubtypeChange)
+            return;
+        route.handler(state, event);
+        return;
+    }
+}
+
+bool HandleMainEvent(ProgramState& state, const Event& event)
+{
+    if (event.kind == EventKind::Control
+        && (event.subtype == SubtypeFocusGained || event.subtype == SubtypeFocusLost))
+        OnMainFocus(state, event);
+
+    switch (event.kind) {
+    case EventKind::Menu:
+        if (event.item == MenuHelp)
+            OpenTabHelp(state.web, GetState(TabPanel));
+        break;
+    case EventKind::Moved: {
+        int x = 0, y = 0;
+        GetWindowPosition(MainWindow, x, y);
+        if (SavePositionsTicked() && x > 0 && y > 0) {
+            state.settings.xPosMain = x;
+            state.settings.yPosMain = y;
+        }
+        break;
+    }
+    case EventKind::Control:
+        RouteMainControl(state, event);
+        break;
+    case EventKind::Close:
+        CloseWindow(state.windows[MainWindow]);
+        return false;
+    default:
+        break;
+    }
+    return true;
+}
+
+void HandleEditorEvent(ProgramState& state, const Event& event)
+{
+    if (event.kind == EventKind::Control && event.subtype == SubtypeFocusGained)
+        SelectAllText(event.control);
+    if (event.kind == EventKind::Moved && SavePositionsTicked()) {
+        WindowDescriptor& editor = state.windows[EditorWindow];
+        GetWindowPosition(EditorWindow, editor.x, editor.y);
+        state.settings.xPosEdit = editor.x;
+        state.settings.yPosEdit = editor.y;
+    }
+}
+
+void HandleAboutEvent(ProgramState& state, const Event& event)
+{
+    if (event.kind == EventKind::Close) {
+        CloseWindow(state.windows[AboutWindow]);
+        return;
+    }
+    if (event.kind != EventKind::Control)
+        return;
+    switch (event.control) {
+    case SiteLink: OpenUrl(state.web.site); break;
+    case ContactLink: OpenUrl(state.web.contact); break;
+    case HistoryLink: OpenDocument(state.folders.work + QStringLiteral("History.txt")); break;
+    default: break;
+    }
+}
+
+} // namespace
+
+bool HandleEvent(ProgramState& state, const Event& event)
+{
+    if (event.window < 0 || event.window >= WindowCount || !IsWindowOpen(event.window))
+        return true;
+    switch (event.window) {
+    case MainWindow:
+        return HandleMainEvent(state, event);
+    case EditorWindow:
+        HandleEditorEvent(state, event);
+        break;
+    case HelpWindow:
+    case ConsoleWindow:
+        if (event.kind == EventKind::Close)
+            CloseWindow(state.windows[event.window]);
+        break;
+    case AboutWindow:
+        HandleAboutEvent(state, event);
+        break;
+    default:
+        break;
+    }
+    return true;
+}
+
+bool EventLoopStep(ProgramState& state)
+{
+    return HandleEvent(state, WaitWindowEvent());
+}
+
+void RunEventLoop(ProgramState& state)
+{
+    while (EventLoopStep(state)) {
+    }
+}

@@ -1,0 +1,143 @@
+#include <QLineEdit>
+#include <gtest/gtest.h>
+
+#include "app/event_loop.h"
+#include "app/program_state.h"
+#include "platform/controls.h"
+#include "platform/events.h"
+#include "platform/windows.h"
+#include "ui/window_descriptors.h"
+
+namespace {
+
+class EventLoopTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        FillWindowDescriptors(state.windows);
+        state.windows[MainWindow].x = 50;
+        state.windows[MainWindow].y = 60;
+        ASSERT_TRUE(OpenWindow(state.windows[MainWindow], 555, 181));
+        ASSERT_TRUE(CreateControl(MainWindow, 202, ControlKind::Check, "Sauver positions fenêtres",
+                                  {10, 10, 150, 20}));
+        ClearWindowEvents();
+    }
+    void TearDown() override
+    {
+        for (WindowDescriptor& w : state.windows)
+            if (IsWindowOpen(w.number))
+                CloseWindow(w);
+        ClearWindowEvents();
+    }
+    bool Handle(EventKind kind, int window, int control = -1, int subtype = SubtypeNone, int item = -1)
+    {
+        return HandleEvent(state, Event{kind, window, control, subtype, item});
+    }
+
+    ProgramState state;
+};
+
+TEST_F(EventLoopTest, CloseRequestClosesTheMainWindowAndEndsTheLoop)
+{
+    EXPECT_TRUE(Handle(EventKind::Minimized, MainWindow));
+    EXPECT_TRUE(Handle(EventKind::Other, MainWindow));
+    EXPECT_FALSE(Handle(EventKind::Close, MainWindow));
+    EXPECT_FALSE(IsWindowOpen(MainWindow));
+    EXPECT_EQ(state.windows[MainWindow].handle, nullptr);
+}
+
+TEST_F(EventLoopTest, StepTakesQueuedEventsInOrder)
+{
+    PostWindowEvent({EventKind::Other, MainWindow});
+    PostWindowEvent({EventKind::Close, MainWindow});
+    EXPECT_TRUE(EventLoopStep(state));
+    EXPECT_TRUE(IsWindowOpen(MainWindow));
+    EXPECT_FALSE(EventLoopStep(state));
+}
+
+TEST_F(EventLoopTest, EventsOfClosedWindowsAreIgnored)
+{
+    for (int window : {EditorWindow, HelpWindow, AboutWindow, ConsoleWindow, 7, -1})
+        EXPECT_TRUE(Handle(EventKind::Close, window)) << window;
+    EXPECT_TRUE(IsWindowOpen(MainWindow));
+}
+
+TEST_F(EventLoopTest, SmallWindowsCloseOnRequestAlone)
+{
+    for (int window : {HelpWindow, AboutWindow, ConsoleWindow}) {
+        WindowDescriptor& d = state.windows[window];
+        ASSERT_TRUE(OpenWindow(d, d.width, d.height)) << window;
+        EXPECT_TRUE(Handle(EventKind::Moved, window));
+        EXPECT_TRUE(IsWindowOpen(window));
+        EXPECT_TRUE(Handle(EventKind::Close, window));
+        EXPECT_FALSE(IsWindowOpen(window)) << window;
+        EXPECT_TRUE(IsWindowOpen(MainWindow));
+    }
+}
+
+TEST_F(EventLoopTest, MainWindowPositionIsStoredOnlyWhenTickedAndPositive)
+{
+    struct Case {
+        bool ticked;
+        int x, y;
+        bool stored;
+    };
+    const Case cases[] = {
+        {true, 200, 150, true},
+        {true, 0, 150, false},
+        {true, 200, 0, false},
+        {true, -20, 150, false},
+        {false, 200, 150, false},
+    };
+    for (const Case& c : cases) {
+        state.settings.xPosMain = 7;
+        state.settings.yPosMain = 8;
+        SetState(202, c.ticked ? 1 : 0);
+        SetWindowPosition(MainWindow, c.x, c.y);
+        Handle(EventKind::Moved, MainWindow);
+        EXPECT_EQ(state.settings.xPosMain, c.stored ? c.x : 7) << c.x << "," << c.y;
+        EXPECT_EQ(state.settings.yPosMain, c.stored ? c.y : 8) << c.x << "," << c.y;
+    }
+}
+
+TEST_F(EventLoopTest, EditorPositionIsStoredWhenTickedWhateverItsSign)
+{
+    WindowDescriptor& editor = state.windows[EditorWindow];
+    ASSERT_TRUE(OpenWindow(editor, editor.width, editor.height));
+    SetState(202, 1);
+    SetWindowPosition(EditorWindow, -30, 40);
+    Handle(EventKind::Moved, EditorWindow);
+    EXPECT_EQ(state.settings.xPosEdit, -30);
+    EXPECT_EQ(state.settings.yPosEdit, 40);
+    EXPECT_EQ(editor.x, -30);
+    EXPECT_EQ(editor.y, 40);
+
+    SetState(202, 0);
+    SetWindowPosition(EditorWindow, 300, 300);
+    Handle(EventKind::Moved, EditorWindow);
+    EXPECT_EQ(state.settings.xPosEdit, -30);
+}
+
+TEST_F(EventLoopTest, FocusGainedSelectsTheWholeText)
+{
+    ASSERT_TRUE(CreateControl(MainWindow, 12, ControlKind::Edit, "1250", {10, 40, 70, 20},
+                              StyleDigitsOnly | StyleAlignRight));
+    auto* edit = WindowHandle(MainWindow)->findChild<QLineEdit*>();
+    ASSERT_NE(edit, nullptr);
+    edit->deselect();
+    Handle(EventKind::Control, MainWindow, 12, SubtypeFocusGained);
+    EXPECT_EQ(edit->selectedText(), "1250");
+}
+
+TEST_F(EventLoopTest, GalvaButtonBringsTheOptionsTabForward)
+{
+    ASSERT_TRUE(CreateControl(MainWindow, 0, ControlKind::TabPanel, "", {3, 3, 551, 175}));
+    for (const char* caption : {"Eau", "Air", "Evacuations", "Options"})
+        AddTab(0, caption);
+    ASSERT_TRUE(CreateControl(MainWindow, 104, ControlKind::Button, "Galva.", {10, 113, 70, 25}, 0, 1));
+    SetState(0, 1);
+    Handle(EventKind::Control, MainWindow, 104, SubtypeClick);
+    EXPECT_EQ(GetState(0), 3);
+}
+
+} // namespace

@@ -1,0 +1,147 @@
+"""Runs the real program under a private Xvfb display, as a user would.
+
+Each test gets its own data folder (XDG_DATA_HOME) and working folder, finds the
+program's windows with xdotool, and closes them with WM_DELETE_WINDOW, which is
+what a window manager sends when the user clicks the close box.
+"""
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+from Xlib import X, display as xdisplay, protocol
+
+
+class Session:
+    def __init__(self, program, scratch, name):
+        self.program = program
+        self.root = os.path.join(scratch, name)
+        shutil.rmtree(self.root, ignore_errors=True)
+        self.data_home = os.path.join(self.root, "xdg-data")
+        self.work = os.path.join(self.root, "work")
+        self.data_folder = os.path.join(self.data_home, "Vorquil 3")
+        for folder in (self.data_home, self.work):
+            os.makedirs(folder)
+        self.runtime = tempfile.mkdtemp(prefix="vq-runtime-")
+        os.chmod(self.runtime, 0o700)
+        self.xvfb = None
+        self.proc = None
+        self.display = None
+
+    def __enter__(self):
+        self.start_display()
+        return self
+
+    def __exit__(self, *exc):
+        self.stop()
+
+    def start_display(self):
+        read_end, write_end = os.pipe()
+        self.xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        number = b""
+        with os.fdopen(read_end, "rb") as pipe:
+            while not number.endswith(b"\n"):
+                chunk = pipe.read(1)
+                if not chunk:
+                    raise RuntimeError("Xvfb did not start")
+                number += chunk
+        self.display = ":" + number.decode().strip()
+
+    def env(self):
+        env = dict(os.environ)
+        env.update({
+            "DISPLAY": self.display,
+            "XDG_DATA_HOME": self.data_home,
+            "XDG_RUNTIME_DIR": self.runtime,
+            "QT_QPA_PLATFORM": "xcb",
+        })
+        return env
+
+    def start(self, *args):
+        self.proc = subprocess.Popen([self.program, *args], cwd=self.work, env=self.env(),
+                                     stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
+        return self.proc
+
+    def xdotool(self, *args, timeout=30):
+        return subprocess.run(["xdotool", *args], env=self.env(), capture_output=True, text=True,
+                              timeout=timeout)
+
+    def find_window(self, title, timeout=20):
+        """The X window id of the visible window with exactly this title."""
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            found = self.xdotool("search", "--onlyvisible", "--name", "^%s$" % title.replace(".", "\\."))
+            ids = found.stdout.split()
+            if ids:
+                return int(ids[0])
+            if self.proc and self.proc.poll() is not None:
+                raise AssertionError("program ended before its window opened:\n" + self.output())
+            time.sleep(0.1)
+        raise AssertionError("no window titled %r" % title)
+
+    def geometry(self, window):
+        """(x, y, width, height) of the window; without a window manager there is
+        no frame, so this is the client area."""
+        d = xdisplay.Display(self.display)
+        try:
+            w = d.create_resource_object("window", window)
+            g = w.get_geometry()
+            pos = w.translate_coords(d.screen().root, 0, 0)
+            return (-pos.x, -pos.y, g.width, g.height)
+        finally:
+            d.close()
+
+    def close_window(self, window):
+        d = xdisplay.Display(self.display)
+        try:
+            w = d.create_resource_object("window", window)
+            protocols = d.intern_atom("WM_PROTOCOLS")
+            delete = d.intern_atom("WM_DELETE_WINDOW")
+            event = protocol.event.ClientMessage(window=w, client_type=protocols,
+                                                 data=(32, [delete, X.CurrentTime, 0, 0, 0]))
+            w.send_event(event, event_mask=X.NoEventMask)
+            d.flush()
+        finally:
+            d.close()
+
+    def wait_exit(self, timeout=30):
+        try:
+            return self.proc.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            self.proc.kill()
+            raise AssertionError("program did not end:\n" + self.output())
+
+    def output(self):
+        if self.proc and self.proc.stdout and self.proc.poll() is not None:
+            return self.proc.stdout.read().decode(errors="replace")
+        return ""
+
+    def stop(self):
+        if self.proc and self.proc.poll() is None:
+            self.proc.kill()
+            self.proc.wait()
+        if self.xvfb:
+            self.xvfb.terminate()
+            self.xvfb.wait()
+        shutil.rmtree(self.runtime, ignore_errors=True)
+
+
+def run(tests):
+    """Runs test functions (program, scratch) and prints a summary; exit code for ctest."""
+    program, scratch = sys.argv[1], sys.argv[2]
+    os.makedirs(scratch, exist_ok=True)
+    failed = 0
+    for test in tests:
+        try:
+            test(program, scratch)
+            print("PASS", test.__name__)
+        except Exception as error:  # noqa: BLE001 - report every failure and go on
+            failed += 1
+            print("FAIL", test.__name__, "-", error)
+    print("%d passed, %d failed" % (len(tests) - failed, failed))
+    return 1 if failed else 0
