@@ -1,0 +1,24 @@
+#include "ui/flood_fill.h"
+
+#include <vector>
+
+void FloodFill(QImage& image, QPoint seed, QRgb colour)
+{
+    if (!image.valid(seed))
+        return;
+    const QRgb target = image.pixel(seed);
+    if (target == colour)
+        return;
+    std::vector<QPoint> pending{seed};
+    while (!pending.empty()) {
+        const QPoint p = pending.back();
+        pending.pop_back();
+        if (!image.valid(p) || image.pixel(p) != target)
+            continue;
+        image.setPixel(p, colour);
+        pending.push_back({p.x() + 1, p.y()});
+        pending.push_back({p.x() - 1, p.y()});
+        pending.push_back({p.x(), p.y() + 1});
+        pending.push_back({p.x(), p.y() - 1});
+    }
+}

@@ -1,0 +1,130 @@
+#include "ui/main_window.h"
+
+#include "app/program_state.h"
+#include "platform/controls.h"
+#include "platform/graphics.h"
+#include "platform/windows.h"
+#include "ui/main_controls.h"
+#include "ui/roughness_label.h"
+#include "ui/window_descriptors.h"
+
+namespace {
+
+// Menu events the main window's shortcuts post.
+enum : int { MenuHelp = 7, MenuInternalData = 8 };
+
+int FontNumber(const MainFonts& fonts, int font)
+{
+    switch (font) {
+    case FontF0: return fonts.f0;
+    case FontF1: return fonts.f1;
+    case FontF2: return fonts.f2;
+    case FontF3: return fonts.f3;
+    default: return -1;
+    }
+}
+
+void SetDrainageColumns(int layout, bool create)
+{
+    const bool horizontal = LayoutFromAffMode(layout) == LayoutHorizontal;
+    for (int column = 0; column < 5; ++column) {
+        const ListColumn& c = DrainageColumns[column];
+        const QString title = QString::fromUtf8(horizontal ? c.horizontalTitle : c.verticalTitle);
+        const int width = horizontal ? c.horizontalWidth : c.verticalWidth;
+        if (create)
+            AddColumn(ControlDrainageList, title, width);
+        else
+            SetColumn(ControlDrainageList, column, title, width);
+    }
+}
+
+QString TabCaptionText(int tab, int layout)
+{
+    const TabCaption& caption = MainTabCaptions[tab];
+    return QString::fromUtf8(LayoutFromAffMode(layout) == LayoutHorizontal ? caption.horizontal
+                                                                            : caption.vertical);
+}
+
+bool CreateMainControl(const MainControl& c, int layout)
+{
+    const bool horizontal = LayoutFromAffMode(layout) == LayoutHorizontal;
+    const unsigned style = c.style | (horizontal ? c.alignHorizontal : c.alignVertical);
+    const QString text = c.number == ControlRoughnessLabel ? InitialRoughnessText(layout)
+                                                           : ControlText(c, layout);
+    if (!CreateControl(MainWindow, c.number, c.kind, text, ControlPlacement(c, layout), style, c.tab))
+        return false;
+    if (c.tooltip[0] != '\0')
+        SetTooltip(c.number, QString::fromUtf8(c.tooltip));
+    if (c.maxLength > 0)
+        SetMaxLength(c.number, c.maxLength);
+    if (c.image >= 0)
+        SetImage(c.number, c.image);
+    if (c.kind == ControlKind::TrackBar) {
+        SetTrackBar(c.number, c.rangeMin, c.rangeMax);
+        SetTickFrequency(c.number, 1);
+    }
+    return true;
+}
+
+} // namespace
+
+void CreateMainFonts(ProgramState& state)
+{
+    const QString face = QStringLiteral("Calibri");
+    state.fonts.f0 = CreateFont(face, 8, FontRegular);
+    state.fonts.f1 = CreateFont(face, 8, FontItalic);
+    state.fonts.f2 = CreateFont(face, 9, FontRegular);
+    state.fonts.f3 = CreateFont(face, 25, FontBold | FontItalic);
+}
+
+bool BuildMainWindow(ProgramState& state, int layout)
+{
+    WindowDescriptor& window = state.windows[MainWindow];
+    if (!OpenWindow(window, MainClientWidth(window, layout), MainClientHeight(window, layout)))
+        return false;
+
+    int tab = TabPanelItself;
+    for (size_t i = 0; i < MainControlCount; ++i) {
+        const MainControl& c = MainControls[i];
+        if (c.tab != tab) {
+            tab = c.tab;
+            AddTab(ControlTabPanel, TabCaptionText(tab, layout));
+        }
+        if (!CreateMainControl(c, layout))
+            return false;
+    }
+    SetDrainageColumns(layout, true);
+    SetTickFrequency(ControlWaterLimitBar, WaterLimitTickFrequency(layout, GetState(ControlWaterMode)));
+
+    AddShortcut(MainWindow, QStringLiteral("F1"), MenuHelp);
+    AddShortcut(MainWindow, QStringLiteral("Shift+F12"), MenuInternalData);
+    return true;
+}
+
+void ApplyMainFonts(const ProgramState& state)
+{
+    for (size_t i = 0; i < MainControlCount; ++i)
+        SetFont(MainControls[i].number, FontNumber(state.fonts, MainControls[i].font));
+}
+
+void SwitchLayout(ProgramState& state, int layout)
+{
+    SetText(ControlRoughnessLabel, RoughnessText(RoughnessShown(GetText(ControlRoughnessLabel)), layout));
+
+    const WindowDescriptor& window = state.windows[MainWindow];
+    SetWindowClientSize(MainWindow, MainClientWidth(window, layout), MainClientHeight(window, layout));
+
+    for (size_t i = 0; i < MainControlCount; ++i)
+        MoveControl(MainControls[i].number, SwitchedPlacement(MainControls[i], layout));
+
+    SetTabCaption(ControlTabPanel, TabDrainage, TabCaptionText(TabDrainage, layout));
+    SetDrainageColumns(layout, false);
+    SetTickFrequency(ControlWaterLimitBar, WaterLimitTickFrequency(layout, GetState(ControlWaterMode)));
+}
+
+int WaterLimitTickFrequency(int layout, int waterMode)
+{
+    if (LayoutFromAffMode(layout) == LayoutVertical && (waterMode == 0 || waterMode == 2))
+        return 2;
+    return 1;
+}
