@@ -1,0 +1,267 @@
+#include "sizing/water_engine.h"
+
+#include <cmath>
+#include <cstdint>
+
+#include "app/text_numbers.h"
+#include "library/pipe_library.h"
+#include "physics/friction.h"
+#include "physics/internal_data.h"
+#include "physics/water_properties.h"
+#include "sizing/number_text.h"
+
+const int WaterOutputControls[WaterOutputCount] = {12, 18, 25, 27, 33, 36, 39, 42};
+
+namespace {
+
+constexpr float Pi = 3.1415927f;
+constexpr float SearchStep = 0.1f;        // [mm]
+constexpr float SearchBound = 3000.0f;    // [mm]
+constexpr double SizeTolerance = 0.01;    // [mm] a standard size this much too small still fits
+
+// The fields each mode blanks when it cannot size.
+enum : unsigned {
+    MarkSize = 1u << 0,
+    MarkTheoretical = 1u << 1,
+    MarkVelocity = 1u << 2,
+    MarkPressureDrop = 1u << 3,
+    MarkAll = MarkSize | MarkTheoretical | MarkVelocity | MarkPressureDrop,
+    MarkAllButTheoretical = MarkSize | MarkVelocity | MarkPressureDrop,
+};
+
+// One run: the inputs, what has been written so far (a field written earlier in
+// the run is read back as written) and the fluid state.
+struct Run {
+    const WaterInputs& in;
+    const PipeLibrary& library;
+    InternalDataRecord& data;
+    WaterResult out;
+    float t8 = 0.0f;         // flow temperature [degC]
+    float t9 = 0.0f;         // return temperature [degC]
+    float heatFactor = 0.0f; // f [kg.K/Wh]
+    float viscosity = 0.0f;  // nu [m2/s]
+    float density = 0.0f;    // rho [kg/m3]
+    float flow = 0.0f;       // Q [L/h]
+    float power = 0.0f;      // P [W]
+};
+
+void Write(Run& run, WaterOutput field, const QString& text)
+{
+    run.out.fields[field] = text;
+}
+
+QString Current(const Run& run, WaterOutput field, const QString& shown)
+{
+    return run.out.fields[field] ? *run.out.fields[field] : shown;
+}
+
+void MarkNotAvailable(Run& run, unsigned fields)
+{
+    const QString na = QStringLiteral("N/A");
+    if (fields & MarkSize) Write(run, OutSize, na);
+    if (fields & MarkTheoretical) Write(run, OutTheoreticalDiameter, na);
+    if (fields & MarkVelocity) Write(run, OutVelocity, na);
+    if (fields & MarkPressureDrop) Write(run, OutPressureDrop, na);
+}
+
+float TemperatureDifference(const Run& run)  // |T8 - T9| [K]
+{
+    return std::fabs(run.t8 - run.t9);
+}
+
+float OversizedPower(Run& run, float power)
+{
+    if (!run.in.oversizingOn)
+        return power;
+    const float percent = LeadingFloat(run.in.oversizingPercent);  // [%]
+    const float extra = power * percent / 100.0f;                   // S [W]
+    const float total = power + extra;                              // [W]
+    Write(run, OutOversizingPower, WholeNumberText(extra));
+    Write(run, OutTotalPower, WholeNumberText(total));
+    return total;
+}
+
+float PowerFromInputs(Run& run)
+{
+    if (run.in.entryMode == EntryMode::PowerEntered)
+        return OversizedPower(run, LeadingFloat(Current(run, OutPower, run.in.power)));
+    const float flow = LeadingFloat(Current(run, OutFlow, run.in.flow));  // Q [L/h]
+    const float power = TemperatureDifference(run) * flow / run.heatFactor;  // P [W]
+    Write(run, OutPower, WholeNumberText(power));
+    return power;
+}
+
+float FlowFromPower(Run& run)
+{
+    const QString shown = run.in.oversizingOn ? Current(run, OutTotalPower, run.in.totalPower)
+                                               : Current(run, OutPower, run.in.power);
+    const float power = LeadingFloat(shown);                                // P [W]
+    const float flow = power * run.heatFactor / TemperatureDifference(run);  // Q [L/h]
+    Write(run, OutFlow, WholeNumberText(flow));
+    return flow;
+}
+
+// Step shared by the modes: the flow and the power, one derived from the other.
+// False when the run ends here; `blanked` are the fields marked "N/A" when the
+// temperatures are equal and the power is entered.
+bool FlowAndPower(Run& run, unsigned blanked)
+{
+    if (run.in.entryMode == EntryMode::FlowEntered) {
+        run.flow = LeadingFloat(run.in.flow);
+        if (run.flow == 0.0f)
+            return false;
+        run.power = PowerFromInputs(run);
+        return true;
+    }
+    run.power = PowerFromInputs(run);
+    if (run.power == 0.0f)
+        return false;
+    if (run.t8 - run.t9 == 0.0f) {
+        Write(run, OutFlow, QStringLiteral("Infini"));
+        MarkNotAvailable(run, blanked);
+        return false;
+    }
+    run.flow = FlowFromPower(run);
+    return true;
+}
+
+float Gradient(Run& run, float diameter, float velocity)  // j [mmCE/m]
+{
+    return WaterPressureGradient(diameter, velocity, run.library.roughness, run.viscosity,
+                                 run.density, run.data);
+}
+
+void ShowSize(Run& run, const PipeSize& size, const QString& theoretical, float velocity,
+              float gradient)
+{
+    Write(run, OutSize, size.name);
+    Write(run, OutTheoreticalDiameter, theoretical);
+    Write(run, OutVelocity, DecimalText(velocity, 2));
+    Write(run, OutPressureDrop, DecimalText(gradient, 2));
+    if (!run.in.copyOn)
+        return;
+    run.out.copy = true;
+    run.out.copyTexts = {WholeNumberText(run.flow), WholeNumberText(run.power), size.name,
+                         DecimalText(gradient, 2), DecimalText(velocity, 2),
+                         run.library.symbol, run.library.abbreviation};
+}
+
+void ShowTooLarge(Run& run, float theoretical)
+{
+    MarkNotAvailable(run, MarkAllButTheoretical);
+    Write(run, OutTheoreticalDiameter, DecimalText(theoretical, 1));
+}
+
+// Mode 0: the smallest diameter, in 0.1 mm steps, whose pressure drop stays
+// within the limit, then the first active size that holds it.
+void SizeForPressureDrop(Run& run)
+{
+    const std::vector<PipeSize>& sizes = run.library.sizes;
+    const float lastDiameter = sizes.back().insideDiameter;  // [mm]
+    const float limit = static_cast<int8_t>(LeadingInteger(run.in.limit));  // [mmCE/m]
+    if (!FlowAndPower(run, MarkAll))
+        return;
+
+    // D is a running float sum, so it reads as a multiple of 0.1 only once printed.
+    float d = 0.0f;  // theoretical diameter [mm]
+    do {
+        d += SearchStep;
+        const float j = Gradient(run, d, PipeVelocity(d, run.flow));  // [mmCE/m]
+        if (j > limit) {
+            MarkNotAvailable(run, MarkAll);
+            continue;
+        }
+        if (d > lastDiameter) {
+            ShowTooLarge(run, d);
+            return;
+        }
+        for (const PipeSize& size : sizes) {
+            const float di = size.insideDiameter;  // [mm]
+            if (size.active && (di >= d || std::fabs(static_cast<double>(d) - di) < SizeTolerance)) {
+                const float v = PipeVelocity(di, run.flow);  // [m/s]
+                ShowSize(run, size, DecimalText(d, 1), v, Gradient(run, di, v));
+                return;
+            }
+        }
+        // Only inactive sizes are large enough: keep growing D.
+    } while (d < SearchBound);
+}
+
+// Mode 1: the library's current size, whatever its flag.
+void SizeImposed(Run& run, const PipeSize& size)
+{
+    const float di = size.insideDiameter;  // [mm]
+    if (!FlowAndPower(run, MarkAllButTheoretical))
+        return;
+    const float v = PipeVelocity(di, run.flow);  // [m/s]
+    ShowSize(run, size, DecimalText(di, 2), v, Gradient(run, di, v));
+}
+
+// Mode 2: the first active size in which the velocity stays within the limit.
+void SizeForVelocity(Run& run)
+{
+    const std::vector<PipeSize>& sizes = run.library.sizes;
+    const float lastDiameter = sizes.back().insideDiameter;  // [mm]
+    if (!FlowAndPower(run, MarkAll))
+        return;
+    const float vmax = LeadingFloat(run.in.limit);                  // [m/s]
+    const float area = run.flow / 1000.0f / vmax / 3600.0f;        // A [m2]
+    const float theoretical = std::sqrt(area * 4.0f / Pi) * 1000.0f;  // [mm]
+    if (theoretical > lastDiameter) {
+        ShowTooLarge(run, theoretical);
+        return;
+    }
+    for (const PipeSize& size : sizes) {
+        if (!size.active)
+            continue;
+        const float v = PipeVelocity(size.insideDiameter, run.flow);  // [m/s]
+        if (v > vmax)
+            continue;
+        ShowSize(run, size, DecimalText(theoretical, 2), v, Gradient(run, size.insideDiameter, v));
+        return;
+    }
+}
+
+} // namespace
+
+float PipeVelocity(float diameter, float flow)
+{
+    const float d = diameter / 1000.0f;        // [m]
+    const float area = d * d * Pi / 4.0f;      // A [m2]
+    return flow / 1000.0f / (area * 3600.0f);  // [m/s]
+}
+
+WaterResult RunWaterSizing(const WaterInputs& inputs, const PipeLibrary* library, int currentSize,
+                           InternalDataRecord& data)
+{
+    if (!library || library->sizes.empty())
+        return {};
+    if (inputs.mode == ModeImposedSize
+        && (currentSize < 0 || currentSize >= static_cast<int>(library->sizes.size())))
+        return {};
+
+    Run run{inputs, *library, data, {}};
+    run.t8 = LeadingFloat(inputs.flowTemperature);
+    run.t9 = LeadingFloat(inputs.returnTemperature);
+    const float mean = (run.t8 + run.t9) / 2.0f;  // Tm [degC]
+    int8_t percent = 0;                           // p [%]
+    if (inputs.antifreezeOn) {
+        percent = static_cast<int8_t>(LeadingInteger(inputs.antifreezePercent));
+        run.heatFactor = WaterHeatFactor(mean, percent);
+    } else {
+        run.heatFactor = PureWaterHeatFactor;
+    }
+    data.heatFactor = run.heatFactor;
+    run.viscosity = WaterKinematicViscosity(mean, percent);
+    run.density = WaterDensity(mean, percent);
+    data.kinematicViscosity = run.viscosity;
+    data.density = run.density;
+
+    switch (inputs.mode) {
+    case ModeMaxPressureDrop: SizeForPressureDrop(run); break;
+    case ModeImposedSize: SizeImposed(run, library->sizes[currentSize]); break;
+    case ModeMaxVelocity: SizeForVelocity(run); break;
+    default: break;
+    }
+    return run.out;
+}
