@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QApplication>
+#include <QTabWidget>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include "app/program_state.h"
+#include "platform/windows.h"
+#include "ui/images.h"
+#include "ui/main_window.h"
+#include "ui/window_descriptors.h"
+
+// The main window built as start-up builds it, closed after each test.
+class MainWindowTest : public testing::Test {
+protected:
+    ProgramState state;
+
+    void Build(int layout)
+    {
+        FillWindowDescriptors(state.windows);
+        DrawFillImages();
+        ASSERT_TRUE(DecodeCarriedImages());
+        CreateMainFonts(state);
+        ASSERT_TRUE(BuildMainWindow(state, layout));
+        ApplyMainFonts(state);
+        Settle();
+    }
+
+    void TearDown() override { CloseWindow(state.windows[MainWindow]); }
+
+public:
+    static void Settle()
+    {
+        for (int i = 0; i < 3; ++i) {
+            QApplication::sendPostedEvents();
+            QApplication::processEvents();
+        }
+    }
+
+    static QTabWidget* Tabs()
+    {
+        QWidget* window = WindowHandle(MainWindow);
+        return window ? window->findChild<QTabWidget*>() : nullptr;
+    }
+
+    static QWidget* Page(int tab) { return Tabs() ? Tabs()->widget(tab) : nullptr; }
+
+    // The widget of the given class placed at exactly this rectangle on a tab page
+    // (tab -1: on the client area), or null.
+    static QWidget* WidgetAt(int tab, const char* className, QRect where)
+    {
+        QWidget* parent = tab < 0 ? (Tabs() ? Tabs()->parentWidget() : nullptr) : Page(tab);
+        if (!parent)
+            return nullptr;
+        for (QWidget* child : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (child->inherits(className) && child->geometry() == where)
+                return child;
+        return nullptr;
+    }
+
+    static QSize ClientSize() { return Tabs() ? Tabs()->parentWidget()->size() : QSize(); }
+};

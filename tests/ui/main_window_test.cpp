@@ -1,0 +1,355 @@
+#include <QAbstractItemView>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSlider>
+#include <QTabBar>
+#include <QTest>
+#include <QTreeWidget>
+
+#include "main_window_fixture.h"
+#include "platform/controls.h"
+#include "platform/events.h"
+
+namespace {
+
+constexpr int H = 1;  // horizontal layout ("AffMode" 1)
+constexpr int V = 0;  // vertical layout
+
+struct Placement {
+    int control;
+    int layout;
+    int tab;  // -1: the client area
+    const char* className;
+    QRect where;
+};
+
+// Positions as the window tables give them, for the layout the window is built in.
+const Placement BuiltPlacements[] = {
+    {0, H, -1, "QTabWidget", {3, 3, 551, 175}},
+    {2, H, 0, "QPushButton", {7, 23, 40, 23}},
+    {12, H, 0, "QLineEdit", {221, 24, 70, 20}},
+    {30, H, 0, "QSlider", {60, 110, 330, 30}},
+    {43, H, 0, "QLabel", {503, 117, 30, 15}},
+    {31, H, 0, "QGroupBox", {393, 5, 148, 140}},
+    {107, H, 1, "QLineEdit", {135, 20, 70, 20}},
+    {124, H, 1, "QSlider", {220, 65, 180, 30}},
+    {139, H, 1, "QLineEdit", {445, 115, 60, 20}},
+    {104, H, 1, "QPushButton", {10, 113, 70, 25}},
+    {142, H, 2, "QWidget", {15, 25, 60, 60}},
+    {147, H, 2, "QSlider", {10, 110, 125, 25}},
+    {154, H, 2, "QAbstractItemView", {248, 20, 280, 115}},
+    {153, H, 2, "QLabel", {173, 85, 75, 60}},
+    {200, H, 3, "QGroupBox", {5, 5, 160, 140}},
+    {306, H, 3, "QLineEdit", {220, 80, 110, 20}},
+    {313, H, 3, "QPushButton", {465, 125, 75, 20}},
+    {0, V, -1, "QTabWidget", {3, 3, 223, 370}},
+    {2, V, 0, "QPushButton", {10, 20, 65, 20}},
+    {12, V, 0, "QLineEdit", {42, 185, 70, 20}},
+    {30, V, 0, "QSlider", {0, 133, 216, 30}},
+    {43, V, 0, "QLabel", {161, 322, 43, 15}},
+    {25, V, 0, "QLineEdit", {42, 235, 70, 20}},
+    {111, V, 1, "QLineEdit", {165, 74, 40, 20}},
+    {131, V, 1, "QLineEdit", {10, 300, 40, 20}},
+    {114, V, 1, "QGroupBox", {5, 135, 205, 125}},
+    {146, V, 2, "QLineEdit", {165, 80, 30, 20}},
+    {154, V, 2, "QAbstractItemView", {7, 197, 202, 140}},
+    {142, V, 2, "QWidget", {50, 15, 60, 55}},
+    {303, V, 3, "QLineEdit", {155, 145, 45, 20}},
+    {311, V, 3, "QRadioButton", {35, 288, 70, 20}},
+    {313, V, 3, "QPushButton", {75, 320, 75, 20}},
+};
+
+// Where the live switch puts controls, including the placements it makes on its own.
+const Placement SwitchedPlacements[] = {
+    {0, V, -1, "QTabWidget", {3, 3, 223, 370}},
+    {32, V, 0, "QLabel", {17, 285, 30, 15}},
+    {35, V, 0, "QLabel", {61, 285, 35, 15}},
+    {43, V, 0, "QLabel", {167, 322, 30, 15}},
+    {25, V, 0, "QLineEdit", {45, 235, 70, 20}},
+    {27, V, 0, "QLineEdit", {133, 235, 70, 20}},
+    {2, V, 0, "QPushButton", {10, 20, 65, 20}},
+    {135, V, 1, "QLabel", {125, 285, 30, 13}},
+    {140, V, 1, "QLabel", {176, 322, 30, 13}},
+    {139, V, 1, "QLineEdit", {160, 300, 45, 20}},
+    {154, V, 2, "QAbstractItemView", {7, 197, 202, 140}},
+    {312, V, 3, "QRadioButton", {115, 288, 80, 20}},
+    {0, H, -1, "QTabWidget", {3, 3, 551, 175}},
+    {2, H, 0, "QPushButton", {7, 24, 40, 20}},
+    {23, H, 0, "QLabel", {196, 67, 10, 15}},
+    {24, H, 0, "QLabel", {186, 77, 37, 15}},
+    {28, H, 0, "QLabel", {5, 105, 50, 15}},
+    {29, H, 0, "QLineEdit", {5, 120, 45, 20}},
+    {30, H, 0, "QSlider", {55, 110, 335, 30}},
+    {32, H, 0, "QLabel", {400, 27, 37, 15}},
+    {138, H, 1, "QLabel", {417, 119, 25, 13}},
+    {147, H, 2, "QSlider", {10, 110, 125, 25}},
+    {305, H, 3, "QCheckBox", {180, 80, 40, 20}},
+};
+
+// Horizontal-table positions that a switch back to the horizontal layout replaces.
+const std::pair<QRect, QRect> SwitchedBack[] = {
+    {{7, 23, 40, 23}, {7, 24, 40, 20}},        // button 2
+    {{196, 68, 10, 15}, {196, 67, 10, 15}},    // label 23
+    {{186, 80, 37, 15}, {186, 77, 37, 15}},    // label 24
+    {{5, 105, 55, 15}, {5, 105, 50, 15}},      // label 28
+    {{5, 120, 55, 20}, {5, 120, 45, 20}},      // field 29
+    {{60, 110, 330, 30}, {55, 110, 335, 30}},  // track bar 30
+};
+
+QSize LayoutClientSize(int layout)
+{
+    return layout == H ? QSize(555, 181) : QSize(227, 376);
+}
+
+std::string Describe(const Placement& p)
+{
+    return "control " + std::to_string(p.control) + (p.layout == H ? " horizontal" : " vertical");
+}
+
+QLineEdit* Field(QRect where, int tab = 0)
+{
+    return qobject_cast<QLineEdit*>(MainWindowTest::WidgetAt(tab, "QLineEdit", where));
+}
+
+QTreeWidget* DrainageList(QRect where)
+{
+    return qobject_cast<QTreeWidget*>(MainWindowTest::WidgetAt(2, "QTreeWidget", where));
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, ControlsSitWhereTheLayoutBuiltPutsThem)
+{
+    for (int layout : {H, V}) {
+        Build(layout);
+        EXPECT_EQ(ClientSize(), LayoutClientSize(layout));
+        EXPECT_EQ(WindowHandle(MainWindow)->windowTitle(), QStringLiteral("Vorquil III"));
+        for (const Placement& p : BuiltPlacements) {
+            if (p.layout != layout)
+                continue;
+            EXPECT_NE(WidgetAt(p.tab, p.className, p.where), nullptr) << Describe(p);
+        }
+        TearDown();
+    }
+}
+
+TEST_F(MainWindowTest, SwitchPlacesControlsForTheTargetLayout)
+{
+    Build(H);
+    for (int layout : {V, H}) {
+        SwitchLayout(state, layout);
+        Settle();
+        EXPECT_EQ(ClientSize(), LayoutClientSize(layout));
+        for (const Placement& p : SwitchedPlacements) {
+            if (p.layout != layout)
+                continue;
+            EXPECT_NE(WidgetAt(p.tab, p.className, p.where), nullptr) << Describe(p);
+        }
+    }
+}
+
+TEST_F(MainWindowTest, SwitchingThereAndBackRestoresTheHorizontalTable)
+{
+    Build(H);
+    std::vector<std::pair<QWidget*, QRect>> before;
+    for (int tab = 0; tab < 4; ++tab)
+        for (QWidget* child : Page(tab)->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            before.push_back({child, child->geometry()});
+    ASSERT_GT(before.size(), 100u);
+
+    SwitchLayout(state, V);
+    Settle();
+    SwitchLayout(state, H);
+    Settle();
+
+    EXPECT_EQ(Tabs()->geometry(), QRect(3, 3, 551, 175));
+    int replaced = 0;
+    for (const auto& [widget, rect] : before) {
+        QRect expected = rect;
+        for (const auto& [table, switched] : SwitchedBack)
+            if (rect == table) {
+                expected = switched;
+                ++replaced;
+            }
+        EXPECT_EQ(widget->geometry(), expected) << widget->metaObject()->className();
+    }
+    EXPECT_EQ(replaced, 6);
+}
+
+TEST_F(MainWindowTest, SwitchChangesCaptionsColumnsAndRoughnessLabelOnly)
+{
+    Build(H);
+    EXPECT_EQ(GetText(151), QStringLiteral("Rugosité = 0.16"));
+    EXPECT_EQ(Tabs()->tabText(2), QStringLiteral("Evacuations"));
+    QTreeWidget* list = DrainageList({248, 20, 280, 115});
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->headerItem()->text(1), QStringLiteral("Débit (l/s)"));
+    EXPECT_EQ(list->columnWidth(1), 60);
+
+    SwitchLayout(state, V);
+    Settle();
+    EXPECT_EQ(Tabs()->tabText(2), QStringLiteral("Evac."));
+    EXPECT_EQ(GetText(151), QStringLiteral("Rugo.: 0.16"));
+    const char* titles[] = {"DN", "D.(l/s)", "Vit.", "ØInt.", "ØExt."};
+    const int widths[] = {28, 40, 35, 39, 39};
+    ASSERT_EQ(list->columnCount(), 5);
+    for (int column = 0; column < 5; ++column) {
+        EXPECT_EQ(list->headerItem()->text(column), QString::fromUtf8(titles[column]));
+        EXPECT_EQ(list->columnWidth(column), widths[column]);
+    }
+    // Texts that differ between the layouts stay those of the layout built.
+    EXPECT_EQ(GetText(35), QStringLiteral("Ø Théo."));
+    EXPECT_EQ(GetText(149), QStringLiteral("Nature du tube :"));
+
+    SwitchLayout(state, H);
+    EXPECT_EQ(GetText(151), QStringLiteral("Rugosité : 0.16"));
+    EXPECT_EQ(list->headerItem()->text(4), QStringLiteral("Ø Ext."));
+    EXPECT_EQ(list->columnWidth(4), 45);
+}
+
+TEST_F(MainWindowTest, VerticalBuildUsesShortTexts)
+{
+    Build(V);
+    EXPECT_EQ(Tabs()->tabText(2), QStringLiteral("Evac."));
+    EXPECT_EQ(GetText(151), QStringLiteral("Rugo. 0.16"));
+    EXPECT_EQ(GetText(35), QStringLiteral("D.Théo."));
+    EXPECT_EQ(GetText(128), QStringLiteral("Diamètre"));
+    EXPECT_EQ(GetText(200), QStringLiteral("Préférences  Générales"));
+    QTreeWidget* list = DrainageList({7, 197, 202, 140});
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->headerItem()->text(0), QStringLiteral("DN"));
+    EXPECT_EQ(list->columnWidth(0), 28);
+}
+
+TEST_F(MainWindowTest, ResultLabelsKeepTheAlignmentOfTheBuiltLayout)
+{
+    for (int layout : {H, V}) {
+        Build(layout);
+        auto* diam = qobject_cast<QLabel*>(WidgetAt(0, "QLabel", layout == H ? QRect(400, 27, 37, 15)
+                                                                           : QRect(10, 285, 43, 15)));
+        ASSERT_NE(diam, nullptr);
+        const bool centred = diam->alignment() & Qt::AlignHCenter;
+        EXPECT_EQ(centred, layout == V);
+        SwitchLayout(state, layout == H ? V : H);
+        EXPECT_EQ(bool(diam->alignment() & Qt::AlignHCenter), centred);
+        TearDown();
+    }
+}
+
+TEST_F(MainWindowTest, TrackBarsGetTheirRangesAndWaterTicksFollowLayoutAndMode)
+{
+    Build(H);
+    auto* water = qobject_cast<QSlider*>(WidgetAt(0, "QSlider", {60, 110, 330, 30}));
+    auto* air = qobject_cast<QSlider*>(WidgetAt(1, "QSlider", {220, 65, 180, 30}));
+    auto* slope = qobject_cast<QSlider*>(WidgetAt(2, "QSlider", {10, 110, 125, 25}));
+    ASSERT_TRUE(water && air && slope);
+    EXPECT_EQ(std::make_pair(water->minimum(), water->maximum()), std::make_pair(0, 100));
+    EXPECT_EQ(std::make_pair(air->minimum(), air->maximum()), std::make_pair(0, 100));
+    EXPECT_EQ(std::make_pair(slope->minimum(), slope->maximum()), std::make_pair(1, 10));
+    EXPECT_NE(water->tickPosition(), QSlider::NoTicks);
+    EXPECT_EQ(water->tickInterval(), 1);
+
+    for (int mode = 0; mode < 3; ++mode)
+        AddItem(5, QString::number(mode));
+    const struct {
+        int mode, layout, interval;
+    } cases[] = {{0, V, 2}, {1, V, 1}, {2, V, 2}, {0, H, 1}, {2, H, 1}};
+    for (const auto& c : cases) {
+        SetState(5, c.mode);
+        SwitchLayout(state, c.layout);
+        EXPECT_EQ(water->tickInterval(), c.interval) << "mode " << c.mode << " layout " << c.layout;
+    }
+}
+
+TEST_F(MainWindowTest, DigitsOnlyFieldsRefuseOtherCharacters)
+{
+    Build(H);
+    const struct {
+        int control, tab;
+        QRect where;
+    } fields[] = {{12, 0, {221, 24, 70, 20}}, {109, 1, {165, 52, 40, 20}}};
+    for (const auto& f : fields) {
+        QLineEdit* edit = Field(f.where, f.tab);
+        ASSERT_NE(edit, nullptr) << f.control;
+        SetText(f.control, QString());
+        QTest::keyClicks(edit, "1a.-2");
+        EXPECT_EQ(edit->text(), QStringLiteral("12")) << f.control;
+        // The program itself may still write anything.
+        SetText(f.control, QStringLiteral("-1.5"));
+        EXPECT_EQ(edit->text(), QStringLiteral("-1.5")) << f.control;
+    }
+}
+
+TEST_F(MainWindowTest, PercentFieldsTakeTwoCharactersAndAntifreezeStartsDisabled)
+{
+    Build(V);
+    QLineEdit* antifreeze = Field({156, 185, 35, 20});
+    QLineEdit* overPower = Field({156, 210, 35, 20});
+    ASSERT_TRUE(antifreeze && overPower);
+    EXPECT_FALSE(antifreeze->isEnabled());
+    EXPECT_TRUE(overPower->isEnabled());
+    SetEnabled(15, true);
+    for (QLineEdit* edit : {antifreeze, overPower}) {
+        edit->clear();
+        QTest::keyClicks(edit, "1234");
+        EXPECT_EQ(edit->text(), QStringLiteral("12"));
+    }
+}
+
+TEST_F(MainWindowTest, FontsFollowTheTable)
+{
+    Build(H);
+    const struct {
+        int tab;
+        const char* className;
+        QRect where;
+        int points;  // -1: the system font
+        bool italic;
+    } cases[] = {
+        {0, "QGroupBox", {2, 5, 172, 100}, 8, true},      // frame 1, F1
+        {0, "QPushButton", {7, 23, 40, 23}, 8, false},    // button 2, F0
+        {0, "QLineEdit", {221, 24, 70, 20}, 9, false},    // field 12, F2
+        {0, "QLineEdit", {332, 24, 35, 20}, 8, false},    // field 15, F0
+        {0, "QSlider", {60, 110, 330, 30}, -1, false},    // track bar 30
+        {2, "QGroupBox", {148, 5, 390, 139}, 8, false},   // frame 148, F0
+        {3, "QGroupBox", {375, 5, 95, 70}, 8, true},      // frame 310, F1
+        {3, "QLineEdit", {220, 80, 110, 20}, 9, false},   // field 306, F2
+    };
+    for (const auto& c : cases) {
+        QWidget* widget = WidgetAt(c.tab, c.className, c.where);
+        ASSERT_NE(widget, nullptr) << c.className << " at " << c.where.x() << "," << c.where.y();
+        const QFont font = widget->font();
+        if (c.points < 0) {
+            EXPECT_EQ(font.pointSize(), QApplication::font().pointSize());
+            continue;
+        }
+        EXPECT_EQ(font.pointSize(), c.points) << c.className << " at " << c.where.x();
+        EXPECT_EQ(font.italic(), c.italic) << c.className << " at " << c.where.x();
+    }
+    EXPECT_EQ(Tabs()->tabBar()->font().pointSize(), 9);
+    EXPECT_EQ(Tabs()->toolTip(), QStringLiteral("Aide : F1"));
+}
+
+TEST_F(MainWindowTest, ShortcutsPostHelpAndInternalDataEvents)
+{
+    Build(H);
+    QWidget* window = WindowHandle(MainWindow);
+    window->activateWindow();
+    Settle();
+    ClearWindowEvents();
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int item;
+    } cases[] = {{Qt::Key_F1, Qt::NoModifier, 7}, {Qt::Key_F12, Qt::ShiftModifier, 8}};
+    for (const auto& c : cases) {
+        QTest::keyClick(Field({221, 24, 70, 20}), c.key, c.modifiers);
+        Event event;
+        bool found = false;
+        while (PollWindowEvent(event))
+            if (event.kind == EventKind::Menu && event.item == c.item && event.window == MainWindow)
+                found = true;
+        EXPECT_TRUE(found) << "menu event " << c.item;
+    }
+}
