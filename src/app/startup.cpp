@@ -1,10 +1,18 @@
 #include "app/startup.h"
 
+#include <QFile>
+
+#include "app/folders.h"
 #include "app/font_file.h"
 #include "app/program_state.h"
+#include "app/settings_file.h"
 #include "app/web_links.h"
+#include "library/delivered_libraries.h"
+#include "library/library_files.h"
 #include "platform/system.h"
 #include "platform/windows.h"
+#include "ui/images.h"
+#include "ui/main_window.h"
 #include "ui/window_descriptors.h"
 
 StartResult StartProgram(ProgramState& state)
@@ -13,17 +21,35 @@ StartResult StartProgram(ProgramState& state)
     state.sumInProgress = false;
     state.editorModified = false;
 
+    state.folders = ResolveFolders();
     SetWebAddresses(state.web);
+    state.waterLibraries.clear();
+    state.drainageLibraries.clear();
     state.monitorCount = MonitorCount();
     FillWindowDescriptors(state.windows);
 
+    // What an installer does on other systems: the first start on an account
+    // receives the libraries delivered with the program.
+    InstallDeliveredLibraries(state.folders.data);
+
+    const QString config = SettingsPath(state.folders.data);
+    if (QFile probe(config); probe.open(QIODevice::ReadOnly)) {
+        probe.close();
+        LoadSettings(config, state.waterLibraries, state.drainageLibraries, state.settings,
+                     state.windows[MainWindow], state.windows[EditorWindow], state.monitorCount);
+    }
+    ScanLibraries(state.folders.data, state.waterLibraries, state.drainageLibraries);
+
     if (NeedsPrivateFontFile(CurrentOsVersion()) && !InstallFontFile(state.folders.data))
         return StartResult::Abort;
+    CreateMainFonts(state);
 
-    WindowDescriptor& main = state.windows[MainWindow];
-    if (!OpenWindow(main, MainClientWidth(main, state.settings.AffMode),
-                    MainClientHeight(main, state.settings.AffMode)))
+    DrawFillImages();
+    DecodeCarriedImages();
+
+    if (!BuildMainWindow(state, state.settings.AffMode))
         return StartResult::NoMainWindow;
+    ApplyMainFonts(state);
     return StartResult::Running;
 }
 
@@ -31,4 +57,5 @@ void EndProgram(ProgramState& state)
 {
     if (NeedsPrivateFontFile(CurrentOsVersion()))
         RemoveFontFile(state.folders.data);
+    SaveSettings(state.settings, state.monitorCount, state.folders.data);
 }
