@@ -46,6 +46,7 @@ bool CreateControl(int window, int control, ControlKind kind, const QString& tex
                    ControlRect where, unsigned style = 0, int tab = -1);
 bool ControlExists(int control);
 
+// SetText on a drop-down selects the item of that text (none when no item has it).
 void SetText(int control, const QString& text);
 QString GetText(int control);   // edit: its text; combo: the text of its edit part; drop-down: the selected item
 
@@ -75,7 +76,7 @@ void SetBackground(int control, int rgb);   // 0xRRGGBB; -1 the system backgroun
 void SetTextColour(int control, int rgb);   // 0xRRGGBB; -1 the system colour
 void MoveControl(int control, ControlRect where);
 ControlRect GetControlRect(int control);
-void SetFocus(int control);
+void SetFocus(int control);                 // focus events follow, as for the user
 bool HasFocus(int control);
 void SelectAllText(int control);            // edit, or the edit part of a combo box
 void SetImage(int control, int image);      // a registered image number

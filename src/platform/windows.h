@@ -25,7 +25,7 @@ enum WindowFlag : unsigned {
 struct WindowDescriptor {
     int number = -1;                 // WindowNumber: events carry it
     QWidget* handle = nullptr;       // the open window, or none
-    int x = 0, y = 0;                // screen position of the client area [px]
+    int x = 0, y = 0;                // screen position of the client area (of the menu bar above it, if any) [px]
     int width = 0, height = 0;       // client size (horizontal layout for the main window) [px]
     int verticalWidth = 0, verticalHeight = 0;  // client size in the vertical layout [px]
     QString title;                   // at most 255 characters

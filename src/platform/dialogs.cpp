@@ -1,0 +1,67 @@
+#include "platform/dialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include "platform/platform_state.h"
+
+int ShowMessage(const QString& title, const QString& text, MessageButtons buttons)
+{
+    if (Platform().messageHook)
+        return Platform().messageHook(title, text, buttons);
+    QMessageBox box(QMessageBox::NoIcon, title, QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
+                    buttons == MessageYesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    box.setWindowModality(Qt::ApplicationModal);
+    switch (box.exec()) {
+    case QMessageBox::Ok:
+        return AnswerOk;
+    case QMessageBox::Yes:
+        return AnswerYes;
+    case QMessageBox::No:
+        return AnswerNo;
+    default:
+        return AnswerNone;
+    }
+}
+
+// "Name|*.a;*.b|Other|*.c" -> "Name (*.a *.b);;Other (*.c)"
+static QString QtFilter(const QString& filter)
+{
+    const QStringList parts = filter.split(u'|');
+    QStringList qt;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString patterns = parts[i + 1];
+        patterns.replace(u';', u' ');
+        qt << parts[i] + QStringLiteral(" (") + patterns + u')';
+    }
+    return qt.join(QStringLiteral(";;"));
+}
+
+QString AskSaveFileName(const QString& title, const QString& filter, const QString& folder)
+{
+    if (Platform().saveFileHook)
+        return Platform().saveFileHook(title, filter, folder);
+    QFileDialog dialog(QApplication::activeWindow(), title, folder, QtFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // The same dialog on every desktop; the program asks its own overwrite question.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    const QStringList chosen = dialog.selectedFiles();
+    return chosen.isEmpty() ? QString() : chosen.first();
+}
+
+void SetMessageHook(MessageHook hook)
+{
+    Platform().messageHook = std::move(hook);
+}
+
+void SetSaveFileHook(SaveFileHook hook)
+{
+    Platform().saveFileHook = std::move(hook);
+}

@@ -1,0 +1,177 @@
+#include "platform/windows.h"
+
+#include <QApplication>
+#include <QMenuBar>
+#include <QScreen>
+#include <QWidget>
+#include <QWindow>
+
+#include "platform/platform_state.h"
+
+static Qt::WindowFlags QtWindowFlags(unsigned flags)
+{
+    Qt::WindowFlags qt = (flags & WindowToolWindow) ? Qt::Tool : Qt::Window;
+    qt |= Qt::CustomizeWindowHint;
+    if (flags & WindowCaption)
+        qt |= Qt::WindowTitleHint;
+    if (flags & WindowSystemMenu)
+        qt |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (flags & WindowMinimizeButton)
+        qt |= Qt::WindowMinimizeButtonHint;
+    if (flags & WindowKeepOnTop)
+        qt |= Qt::WindowStaysOnTopHint;
+    return qt;
+}
+
+// The new window's centre on the active window's centre (failing that, the
+// owner's, then the screen's), left and top edges kept on the screen.
+static QPoint CentredPosition(QSize size, int owner)
+{
+    QRect over;
+    if (QWidget* active = QApplication::activeWindow())
+        over = active->geometry();
+    else if (const PlatformWindow* o = FindPlatformWindow(owner))
+        over = o->frame->geometry();
+    else if (QScreen* screen = QGuiApplication::primaryScreen())
+        over = screen->availableGeometry();
+    QPoint position(over.x() + (over.width() - size.width()) / 2, over.y() + (over.height() - size.height()) / 2);
+    return QPoint(std::max(0, position.x()), std::max(0, position.y()));
+}
+
+void LayoutWindow(PlatformWindow& window)
+{
+    const int menuHeight = window.menuBar ? window.menuBar->sizeHint().height() : 0;
+    if (window.menuBar)
+        window.menuBar->setGeometry(0, 0, window.clientWidth, menuHeight);
+    window.client->setGeometry(0, menuHeight, window.clientWidth, window.clientHeight);
+    window.frame->setFixedSize(window.clientWidth, window.clientHeight + menuHeight);
+}
+
+bool OpenWindow(WindowDescriptor& descriptor, int clientWidth, int clientHeight)
+{
+    if (!Platform().application || descriptor.number < 0 || clientWidth <= 0 || clientHeight <= 0)
+        return false;
+    if (PlatformWindow* open = FindPlatformWindow(descriptor.number)) {
+        descriptor.handle = open->frame;
+        ActivateWindow(descriptor.number);
+        return true;
+    }
+    auto* frame = new QWidget(nullptr, QtWindowFlags(descriptor.flags));
+    frame->setWindowTitle(descriptor.title.left(255));
+    PlatformWindow& window = Platform().windows[descriptor.number];
+    window.number = descriptor.number;
+    window.frame = frame;
+    window.client = new QWidget(frame);
+    window.clientWidth = clientWidth;
+    window.clientHeight = clientHeight;
+    LayoutWindow(window);
+    const QPoint position = (descriptor.flags & WindowCentred)
+        ? CentredPosition(frame->size(), descriptor.owner)
+        : QPoint(descriptor.x, descriptor.y);
+    frame->setGeometry(QRect(position, frame->size()));
+    window.knownPosition = position;
+    WatchWindow(frame, descriptor.number);
+    // An owned window stays above its owner; it is not a Qt child, so that
+    // disabling the owner leaves it usable.
+    if (const PlatformWindow* owner = FindPlatformWindow(descriptor.owner)) {
+        frame->winId();
+        owner->frame->winId();
+        frame->windowHandle()->setTransientParent(owner->frame->windowHandle());
+    }
+    frame->show();
+    frame->raise();
+    frame->activateWindow();
+    descriptor.handle = frame;
+    return true;
+}
+
+void CloseWindow(WindowDescriptor& descriptor)
+{
+    descriptor.handle = nullptr;
+    PlatformState& state = Platform();
+    PlatformWindow* window = FindPlatformWindow(descriptor.number);
+    if (!window)
+        return;
+    QWidget* frame = window->frame;
+    for (auto c = state.controls.begin(); c != state.controls.end();)
+        c = c->second.window == descriptor.number ? state.controls.erase(c) : std::next(c);
+    state.windows.erase(descriptor.number);
+    delete frame;
+}
+
+bool IsWindowOpen(int window)
+{
+    return FindPlatformWindow(window) != nullptr;
+}
+
+QWidget* WindowHandle(int window)
+{
+    const PlatformWindow* w = FindPlatformWindow(window);
+    return w ? w->frame : nullptr;
+}
+
+void SetWindowEnabled(int window, bool enabled)
+{
+    if (PlatformWindow* w = FindPlatformWindow(window))
+        w->frame->setEnabled(enabled);
+}
+
+bool IsWindowEnabled(int window)
+{
+    const PlatformWindow* w = FindPlatformWindow(window);
+    return w && w->frame->isEnabled();
+}
+
+void SetWindowOnTop(int window, bool onTop)
+{
+    PlatformWindow* w = FindPlatformWindow(window);
+    if (!w)
+        return;
+    Qt::WindowFlags flags = w->frame->windowFlags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, onTop);
+    if (flags == w->frame->windowFlags())
+        return;
+    // QWidget::setWindowFlags would hide the window; change the native window in place.
+    w->frame->overrideWindowFlags(flags);
+    if (QWindow* handle = w->frame->windowHandle())
+        handle->setFlags(flags);
+}
+
+void SetWindowClientSize(int window, int width, int height)
+{
+    PlatformWindow* w = FindPlatformWindow(window);
+    if (!w || width <= 0 || height <= 0)
+        return;
+    w->clientWidth = width;
+    w->clientHeight = height;
+    LayoutWindow(*w);
+}
+
+void SetWindowPosition(int window, int x, int y)
+{
+    PlatformWindow* w = FindPlatformWindow(window);
+    if (!w)
+        return;
+    w->knownPosition = QPoint(x, y);
+    w->frame->setGeometry(QRect(QPoint(x, y), w->frame->size()));
+}
+
+void GetWindowPosition(int window, int& x, int& y)
+{
+    const PlatformWindow* w = FindPlatformWindow(window);
+    if (!w) {
+        x = y = 0;
+        return;
+    }
+    const QPoint position = w->frame->geometry().topLeft();
+    x = position.x();
+    y = position.y();
+}
+
+void ActivateWindow(int window)
+{
+    if (PlatformWindow* w = FindPlatformWindow(window)) {
+        w->frame->raise();
+        w->frame->activateWindow();
+    }
+}
