@@ -1,0 +1,339 @@
+#include "app/group_key_file.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+#include <cmath>
+#include <limits>
+
+#include "app/text_numbers.h"
+
+namespace {
+
+const QByteArray ByteOrderMark("\xEF\xBB\xBF");
+
+bool IsBlank(QChar c)
+{
+    return c == u' ' || c == u'\t';
+}
+
+QString WithoutLeadingBlanks(const QString& text)
+{
+    qsizetype i = 0;
+    while (i < text.size() && IsBlank(text[i]))
+        ++i;
+    return text.mid(i);
+}
+
+QString WithoutTrailingBlanks(const QString& text)
+{
+    qsizetype n = text.size();
+    while (n > 0 && IsBlank(text[n - 1]))
+        --n;
+    return text.left(n);
+}
+
+// A line break inside a name or value would split the line and change the
+// file's structure when it is read again.
+QString OnOneLine(QString text)
+{
+    text.replace(u'\r', u' ');
+    text.replace(u'\n', u' ');
+    return text;
+}
+
+GroupKeyLine ParseLine(const QString& text)
+{
+    GroupKeyLine line;
+    if (text.startsWith(u';')) {
+        line.kind = GroupKeyLineKind::Comment;
+        line.value = text.mid(text.size() > 1 && IsBlank(text[1]) ? 2 : 1);
+    } else if (text.startsWith(u'[')) {
+        line.kind = GroupKeyLineKind::Group;
+        const qsizetype close = text.indexOf(u']');
+        line.name = close < 0 ? text.mid(1) : text.mid(1, close - 1);
+    } else {
+        line.kind = GroupKeyLineKind::Entry;
+        const qsizetype equals = text.indexOf(u'=');
+        line.name = WithoutTrailingBlanks(equals < 0 ? text : text.left(equals));
+        if (equals >= 0)
+            line.value = WithoutLeadingBlanks(text.mid(equals + 1));
+    }
+    return line;
+}
+
+// Lines of the current group: from just after its group line up to the next
+// group line. The lines before the first group make up group -1.
+int GroupStart(const GroupKeyFile& file)
+{
+    return file.group + 1;
+}
+
+int GroupEnd(const GroupKeyFile& file)
+{
+    int i = GroupStart(file);
+    const int n = int(file.lines.size());
+    while (i < n && file.lines[i].kind != GroupKeyLineKind::Group)
+        ++i;
+    return i;
+}
+
+const GroupKeyLine* FindEntry(const GroupKeyFile& file, const QString& key)
+{
+    if (file.groupPending)
+        return nullptr;
+    const int end = GroupEnd(file);
+    for (int i = GroupStart(file); i < end; ++i) {
+        const GroupKeyLine& line = file.lines[i];
+        if (line.kind == GroupKeyLineKind::Entry && SameName(line.name, key))
+            return &line;
+    }
+    return nullptr;
+}
+
+int GroupLineAt(const GroupKeyFile& file, int index)
+{
+    int count = 0;
+    for (int i = 0; i < int(file.lines.size()); ++i) {
+        if (file.lines[i].kind != GroupKeyLineKind::Group)
+            continue;
+        if (count == index)
+            return i;
+        ++count;
+    }
+    return -1;
+}
+
+void WriteValue(GroupKeyFile& file, const QString& key, const QString& value)
+{
+    file.changed = true;
+    if (file.groupPending) {
+        file.lines.push_back({GroupKeyLineKind::Group, file.pendingGroup, {}});
+        file.group = int(file.lines.size()) - 1;
+        file.groupPending = false;
+        file.pendingGroup.clear();
+    }
+    const int start = GroupStart(file);
+    const int end = GroupEnd(file);
+    int insertAt = start;
+    for (int i = start; i < end; ++i) {
+        GroupKeyLine& line = file.lines[i];
+        if (line.kind != GroupKeyLineKind::Entry)
+            continue;
+        if (SameName(line.name, key)) {
+            line.value = OnOneLine(value);
+            return;
+        }
+        insertAt = i + 1;
+    }
+    // After the group's last entry, so that comments heading the next group
+    // stay with it.
+    file.lines.insert(file.lines.begin() + insertAt,
+                      {GroupKeyLineKind::Entry, OnOneLine(key), OnOneLine(value)});
+}
+
+// The new content goes to a temporary file in the same folder, is flushed to
+// the disk and only then renamed over the old file: a crash or a full disk
+// leaves either the old file or the new one, never a truncated one.
+bool ReplaceFile(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly))
+        return false;
+    // Without commit the temporary file is discarded.
+    if (out.write(bytes) != bytes.size())
+        return false;
+    return out.commit();
+}
+
+} // namespace
+
+bool SameName(const QString& a, const QString& b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        char16_t x = a[i].unicode();
+        char16_t y = b[i].unicode();
+        if (x >= u'A' && x <= u'Z')
+            x += u'a' - u'A';
+        if (y >= u'A' && y <= u'Z')
+            y += u'a' - u'A';
+        if (x != y)
+            return false;
+    }
+    return true;
+}
+
+void ParseGroupKeyBytes(GroupKeyFile& file, const QByteArray& bytes)
+{
+    const QString text = bytes.startsWith(ByteOrderMark)
+        ? QString::fromUtf8(bytes.mid(ByteOrderMark.size()))
+        : QString::fromLatin1(bytes);
+    file.lines.clear();
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    while (start <= n) {
+        qsizetype end = start;
+        while (end < n && text[end] != u'\r' && text[end] != u'\n')
+            ++end;
+        const QString line = WithoutLeadingBlanks(text.mid(start, end - start));
+        if (!line.isEmpty())
+            file.lines.push_back(ParseLine(line));
+        if (end < n && text[end] == u'\r' && end + 1 < n && text[end + 1] == u'\n')
+            ++end;
+        start = end + 1;
+    }
+    file.group = -1;
+    file.groupPending = false;
+    file.pendingGroup.clear();
+}
+
+QByteArray GroupKeyFileBytes(const GroupKeyFile& file)
+{
+    QString text = QStringLiteral("\r\n");
+    for (const GroupKeyLine& line : file.lines) {
+        switch (line.kind) {
+        case GroupKeyLineKind::Comment:
+            text += QStringLiteral("; ") + line.value;
+            break;
+        case GroupKeyLineKind::Group:
+            text += u'[' + line.name + u']';
+            break;
+        case GroupKeyLineKind::Entry:
+            text += line.name + QStringLiteral(" = ") + line.value;
+            break;
+        }
+        text += QStringLiteral("\r\n");
+    }
+    return ByteOrderMark + text.toUtf8();
+}
+
+bool OpenGroupKeyFile(GroupKeyFile& file, const QString& path)
+{
+    file = GroupKeyFile{};
+    // A folder may open for reading but holds no text.
+    if (QFileInfo(path).isDir())
+        return false;
+    QFile in(path);
+    if (!in.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = in.readAll();
+    if (in.error() != QFileDevice::NoError)
+        return false;
+    file.path = path;
+    ParseGroupKeyBytes(file, bytes);
+    return true;
+}
+
+void CreateGroupKeyFile(GroupKeyFile& file, const QString& path)
+{
+    file = GroupKeyFile{};
+    file.path = path;
+    file.changed = true;
+}
+
+bool CloseGroupKeyFile(GroupKeyFile& file)
+{
+    bool written = true;
+    if (file.changed)
+        written = ReplaceFile(file.path, GroupKeyFileBytes(file));
+    file = GroupKeyFile{};
+    return written;
+}
+
+void SelectGroup(GroupKeyFile& file, const QString& group)
+{
+    for (int i = 0; i < int(file.lines.size()); ++i) {
+        const GroupKeyLine& line = file.lines[i];
+        if (line.kind == GroupKeyLineKind::Group && SameName(line.name, group)) {
+            file.group = i;
+            file.groupPending = false;
+            file.pendingGroup.clear();
+            return;
+        }
+    }
+    file.groupPending = true;
+    file.pendingGroup = OnOneLine(group);
+}
+
+void AppendGroup(GroupKeyFile& file, const QString& group)
+{
+    file.lines.push_back({GroupKeyLineKind::Group, OnOneLine(group), {}});
+    file.group = int(file.lines.size()) - 1;
+    file.groupPending = false;
+    file.pendingGroup.clear();
+    file.changed = true;
+}
+
+int GroupCount(const GroupKeyFile& file)
+{
+    int count = 0;
+    for (const GroupKeyLine& line : file.lines)
+        count += line.kind == GroupKeyLineKind::Group;
+    return count;
+}
+
+QString GroupNameAt(const GroupKeyFile& file, int index)
+{
+    const int line = GroupLineAt(file, index);
+    return line < 0 ? QString() : file.lines[line].name;
+}
+
+void SelectGroupAt(GroupKeyFile& file, int index)
+{
+    const int line = GroupLineAt(file, index);
+    if (line < 0)
+        return;
+    file.group = line;
+    file.groupPending = false;
+    file.pendingGroup.clear();
+}
+
+int64_t ReadInteger(const GroupKeyFile& file, const QString& key, int64_t defaultValue)
+{
+    const GroupKeyLine* line = FindEntry(file, key);
+    return line ? LeadingInteger(line->value) : defaultValue;
+}
+
+float ReadDecimal(const GroupKeyFile& file, const QString& key, float defaultValue)
+{
+    const GroupKeyLine* line = FindEntry(file, key);
+    if (!line)
+        return defaultValue;
+    const QString value = WithoutTrailingBlanks(line->value);
+    if (SameName(value, QStringLiteral("+Infinity")))
+        return std::numeric_limits<float>::infinity();
+    if (SameName(value, QStringLiteral("-Infinity")))
+        return -std::numeric_limits<float>::infinity();
+    if (SameName(value, QStringLiteral("NaN")))
+        return std::numeric_limits<float>::quiet_NaN();
+    return LeadingFloat(value);
+}
+
+QString ReadText(const GroupKeyFile& file, const QString& key, const QString& defaultValue)
+{
+    const GroupKeyLine* line = FindEntry(file, key);
+    return line ? WithoutTrailingBlanks(line->value) : defaultValue;
+}
+
+void WriteInteger(GroupKeyFile& file, const QString& key, int64_t value)
+{
+    WriteValue(file, key, QString::number(value));
+}
+
+void WriteDecimal(GroupKeyFile& file, const QString& key, float value)
+{
+    QString text;
+    if (std::isnan(value))
+        text = QStringLiteral("NaN");
+    else if (std::isinf(value))
+        text = value > 0 ? QStringLiteral("+Infinity") : QStringLiteral("-Infinity");
+    else
+        text = QString::number(double(value), 'f', 6);
+    WriteValue(file, key, text);
+}
+
+void WriteText(GroupKeyFile& file, const QString& key, const QString& value)
+{
+    WriteValue(file, key, value);
+}
