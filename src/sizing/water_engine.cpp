@@ -1,7 +1,9 @@
 #include "sizing/water_engine.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <vector>
 
 #include "app/text_numbers.h"
 #include "library/pipe_library.h"
@@ -152,6 +154,68 @@ void ShowTooLarge(Run& run, float theoretical)
     Write(run, OutTheoreticalDiameter, DecimalText(theoretical, 1));
 }
 
+// The diameters the mode 0 search steps through: a running float sum of 0.1 mm
+// (so it reads as a multiple of 0.1 only once printed), up to the first sum at
+// or beyond 3000 mm.
+const std::vector<float>& SearchDiameters()
+{
+    static const std::vector<float> steps = [] {
+        std::vector<float> d;  // [mm]
+        float sum = 0.0f;
+        do {
+            sum += SearchStep;
+            d.push_back(sum);
+        } while (sum < SearchBound);
+        return d;
+    }();
+    return steps;
+}
+
+bool WithinLimit(Run& run, float d, float limit)
+{
+    return !(Gradient(run, d, PipeVelocity(d, run.flow)) > limit);
+}
+
+// Index of the first search diameter whose pressure drop is within the limit,
+// -1 when there is none. The gradient falls as the diameter grows (about as
+// D^-4.75, far above float noise from one step to the next), so the first step
+// within the limit is bracketed by doubling strides and bisected: a few dozen
+// gradients instead of up to 30 000, the same step found. The last gradient
+// evaluated when nothing fits is that of the last step, as in a plain scan.
+int FirstStepWithinLimit(Run& run, float limit)
+{
+    const std::vector<float>& steps = SearchDiameters();
+    const int last = static_cast<int>(steps.size()) - 1;
+    if (WithinLimit(run, steps[0], limit))
+        return 0;
+    int beyond = 0;  // a step known to exceed the limit
+    for (int stride = 1;; stride *= 2) {
+        const int probe = std::min(beyond + stride, last);
+        if (WithinLimit(run, steps[probe], limit)) {
+            int within = probe;
+            while (within - beyond > 1) {
+                const int middle = beyond + (within - beyond) / 2;
+                if (WithinLimit(run, steps[middle], limit))
+                    within = middle;
+                else
+                    beyond = middle;
+            }
+            return within;
+        }
+        if (probe == last)
+            return -1;
+        beyond = probe;
+    }
+}
+
+// Ends a mode 0 run at a search step: records its Reynolds number, as the last
+// gradient evaluated, and shows the diameter as too large for the library.
+void StopBeyondLibrary(Run& run, float d)
+{
+    Gradient(run, d, PipeVelocity(d, run.flow));
+    ShowTooLarge(run, d);
+}
+
 // Mode 0: the smallest diameter, in 0.1 mm steps, whose pressure drop stays
 // within the limit, then the first active size that holds it.
 void SizeForPressureDrop(Run& run)
@@ -162,29 +226,33 @@ void SizeForPressureDrop(Run& run)
     if (!FlowAndPower(run, MarkAll))
         return;
 
-    // D is a running float sum, so it reads as a multiple of 0.1 only once printed.
-    float d = 0.0f;  // theoretical diameter [mm]
-    do {
-        d += SearchStep;
-        const float j = Gradient(run, d, PipeVelocity(d, run.flow));  // [mmCE/m]
-        if (j > limit) {
-            MarkNotAvailable(run, MarkAll);
-            continue;
-        }
-        if (d > lastDiameter) {
-            ShowTooLarge(run, d);
+    const std::vector<float>& steps = SearchDiameters();
+    const int first = FirstStepWithinLimit(run, limit);
+    if (first != 0)
+        MarkNotAvailable(run, MarkAll);  // the steps before it exceeded the limit
+    if (first < 0)
+        return;
+    const float d = steps[first];  // theoretical diameter [mm]
+    if (d > lastDiameter) {
+        StopBeyondLibrary(run, d);
+        return;
+    }
+    for (const PipeSize& size : sizes) {
+        const float di = size.insideDiameter;  // [mm]
+        if (size.active && (di >= d || std::fabs(static_cast<double>(d) - di) < SizeTolerance)) {
+            const float v = PipeVelocity(di, run.flow);  // [m/s]
+            ShowSize(run, size, DecimalText(d, 1), v, Gradient(run, di, v));
             return;
         }
-        for (const PipeSize& size : sizes) {
-            const float di = size.insideDiameter;  // [mm]
-            if (size.active && (di >= d || std::fabs(static_cast<double>(d) - di) < SizeTolerance)) {
-                const float v = PipeVelocity(di, run.flow);  // [m/s]
-                ShowSize(run, size, DecimalText(d, 1), v, Gradient(run, di, v));
-                return;
-            }
-        }
-        // Only inactive sizes are large enough: keep growing D.
-    } while (d < SearchBound);
+    }
+    // Only inactive sizes hold D. Larger steps stay within the limit and find
+    // no active size either, so the search goes on until D passes the last size.
+    const auto beyond = std::upper_bound(steps.begin() + first, steps.end(), lastDiameter);
+    if (beyond == steps.end()) {
+        Gradient(run, steps.back(), PipeVelocity(steps.back(), run.flow));
+        return;
+    }
+    StopBeyondLibrary(run, *beyond);
 }
 
 // Mode 1: the library's current size, whatever its flag.
