@@ -260,6 +260,12 @@ bool ControlExists(int control)
     return FindPlatformControl(control) != nullptr;
 }
 
+QWidget* ControlWidget(int control)
+{
+    const PlatformControl* c = FindPlatformControl(control);
+    return c ? c->widget : nullptr;
+}
+
 void SetText(int control, const QString& text)
 {
     PlatformControl* c = FindPlatformControl(control);

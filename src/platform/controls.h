@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+class QWidget;
+
 // Numbered controls. Every control number is unique in the program (main
 // window 0-313, editor 400-420, help 421, about 422-429, console 430), so the
 // functions below take the control number alone. Writes made here are the
@@ -45,6 +47,8 @@ struct ControlRect {
 bool CreateControl(int window, int control, ControlKind kind, const QString& text,
                    ControlRect where, unsigned style = 0, int tab = -1);
 bool ControlExists(int control);
+// The control's widget, for tests and screenshots; null for an unknown number.
+QWidget* ControlWidget(int control);
 
 // SetText on a drop-down selects the item of that text (none when no item has it).
 void SetText(int control, const QString& text);

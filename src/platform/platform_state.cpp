@@ -171,7 +171,9 @@ static bool WatchControlEvent(QObject* object, int number, QEvent* event)
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason == Qt::PopupFocusReason || reason == Qt::MenuBarFocusReason)
             return false;
-        if (object != control->widget)
+        const bool field = control->kind == ControlKind::Edit || control->kind == ControlKind::Combo
+            || control->kind == ControlKind::DropDown;
+        if (!field || object != control->widget)
             return false;
         PostControlEvent(number, event->type() == QEvent::FocusIn ? SubtypeFocusGained : SubtypeFocusLost);
         return false;
