@@ -5,6 +5,9 @@
 #include "platform/controls.h"
 #include "platform/events.h"
 #include "platform/system.h"
+#include "sizing/water_controls.h"
+#include "sizing/water_tab.h"
+#include "ui/options_tab.h"
 
 namespace {
 
@@ -38,7 +41,24 @@ void ShowOptionsTab(ProgramState&, const Event&)
 
 // Main window controls and who handles them; a control that is not listed is ignored.
 const ControlRoute MainRoutes[] = {
+    {WaterLibraryList, WaterLibraryList, Reacts::Change, OnWaterLibraryChange},
+    {WaterModeList, WaterModeList, Reacts::Change, OnWaterModeChange},
+    {FlowTemperatureCombo, ReturnTemperatureCombo, Reacts::Change, OnWaterTemperatureChange},
+    {FlowField, FlowField, Reacts::Change, OnWaterQuantityChange},
+    {AntifreezeCheck, AntifreezeCheck, Reacts::Any, OnAntifreezeSwitch},
+    {AntifreezeField, AntifreezeField, Reacts::Change, OnAntifreezePercentChange},
+    {PowerField, PowerField, Reacts::Change, OnWaterQuantityChange},
+    {OversizingCheck, OversizingCheck, Reacts::Any, OnOversizingSwitch},
+    {OversizingField, OversizingField, Reacts::Change, OnOversizingPercentChange},
+    {LimitBar, LimitBar, Reacts::Any, OnWaterLimitMove},
     {GalvaButton, GalvaButton, Reacts::Any, ShowOptionsTab},
+    {201, 205, Reacts::Any, OnPreferenceSwitch},
+    {305, 305, Reacts::Any, OnCopySwitch},
+    {306, 306, Reacts::Change, OnCopyTemplateChange},
+    {307, 307, Reacts::Any, OnCopySwitch},
+    {308, 308, Reacts::Change, OnCopyTemplateChange},
+    {309, 309, Reacts::Any, OnTemplateHelpButton},
+    {311, 312, Reacts::Any, OnLayoutOption},
 };
 
 bool SavePositionsTicked()
@@ -46,12 +66,14 @@ bool SavePositionsTicked()
     return GetState(SavePositionsCheck) == 1;
 }
 
-void OnMainFocus(ProgramState&, const Event& event)
+void OnMainFocus(ProgramState& state, const Event& event)
 {
     if (event.subtype == SubtypeFocusGained) {
         SelectAllText(event.control);
         // Pending input is still taken in meanwhile: the pause never swallows keys.
         PauseMs(100);
+        if ((event.control == FlowField || event.control == PowerField) && !state.sumInProgress)
+            SwitchWaterEntryMode(state, event.control);
     }
 }
 

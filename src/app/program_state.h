@@ -7,6 +7,7 @@
 #include "library/pipe_library.h"
 #include "physics/internal_data.h"
 #include "platform/windows.h"
+#include "sizing/water_selection.h"
 
 struct Folders {
     QString work;      // working directory at start-up: Vorquil.dat, History.txt
@@ -44,6 +45,7 @@ struct ProgramState {
     int monitorCount = 1;
     WindowDescriptor windows[WindowCount];
     EntryMode entryMode = EntryMode::FlowEntered;
+    WaterSelection water;
     bool sumInProgress = false;
     bool editorModified = false;
     QString editorLibraryName;   // current library name of the editor

@@ -11,6 +11,8 @@
 #include "library/library_files.h"
 #include "platform/system.h"
 #include "platform/windows.h"
+#include "sizing/apply_settings.h"
+#include "sizing/water_sizing.h"
 #include "ui/images.h"
 #include "ui/main_window.h"
 #include "ui/window_descriptors.h"
@@ -50,6 +52,8 @@ StartResult StartProgram(ProgramState& state)
     if (!BuildMainWindow(state, state.settings.AffMode))
         return StartResult::NoMainWindow;
     ApplyMainFonts(state);
+    ApplySettings(state);
+    WaterSizing(state);
     return StartResult::Running;
 }
 

@@ -1,0 +1,147 @@
+#include "sizing/apply_settings.h"
+
+#include "app/program_state.h"
+#include "platform/controls.h"
+#include "platform/windows.h"
+#include "sizing/water_controls.h"
+#include "sizing/water_engine.h"
+#include "sizing/water_sizing.h"
+#include "sizing/water_tab.h"
+#include "ui/main_window.h"
+#include "ui/options_tab.h"
+
+namespace {
+
+enum : int {
+    AlwaysOnTopCheck = 201,
+    SavePositionsCheck = 202,
+    SaveSettingsCheck = 203,
+    AntifreezeOptionCheck = 204,
+    AutoUpdateCheck = 205,
+    CopyWaterOptionCheck = 305,
+    WaterTemplateField = 306,
+    CopyAirOptionCheck = 307,
+    AirTemplateField = 308,
+    VerticalOption = 311,
+    HorizontalOption = 312,
+};
+
+constexpr int LowestListedTemperature = 3;   // [degC]
+constexpr int HighestListedTemperature = 99; // [degC]
+
+void FillWaterLists(const ProgramState& state)
+{
+    ClearItems(WaterLibraryList);
+    for (const PipeLibrary& library : state.waterLibraries)
+        AddItem(WaterLibraryList, library.name);
+    ClearItems(WaterModeList);
+    for (const char* mode : {"PdC Maxi.", "Ø Imposé", "Vit. Maxi."})
+        AddItem(WaterModeList, QString::fromUtf8(mode));
+    for (int combo : {FlowTemperatureCombo, ReturnTemperatureCombo}) {
+        ClearItems(combo);
+        for (int t = LowestListedTemperature; t <= HighestListedTemperature; ++t)
+            AddItem(combo, QString::number(t));
+    }
+}
+
+// The first library named as stored becomes current and is selected in list 3.
+// Without a match list 3 shows nothing and the search leaves the last library
+// current, so the first result is still that of a library.
+bool SelectStoredWaterLibrary(ProgramState& state)
+{
+    const int count = static_cast<int>(state.waterLibraries.size());
+    state.water.size = 0;
+    for (int i = 0; i < count; ++i) {
+        if (state.waterLibraries[i].name == state.settings.MatTube) {
+            state.water.library = i;
+            SetState(WaterLibraryList, i);
+            SetText(SymbolLabel, state.waterLibraries[i].symbol);
+            return true;
+        }
+    }
+    state.water.library = count - 1;
+    SetState(WaterLibraryList, -1);
+    return false;
+}
+
+void SetLimitRange(int position, const QString& limit)
+{
+    SetTrackBar(LimitBar, 1, 100);
+    SetState(LimitBar, position);
+    SetText(LimitField, limit);
+}
+
+void PrepareStoredMode(ProgramState& state, bool libraryFound)
+{
+    const int mode = state.settings.EauCalcMode;
+    SetState(WaterModeList, mode);
+    SetTickFrequency(LimitBar, WaterLimitTickFrequency(state.settings.AffMode, mode));
+    switch (mode) {
+    case ModeMaxPressureDrop:
+        SetLimitRange(18, QStringLiteral("18"));
+        break;
+    case ModeImposedSize:
+        if (libraryFound) {
+            const QString symbol = state.waterLibraries[state.water.library].symbol;
+            SetText(LimitLabel, symbol + QStringLiteral(" Imposé"));
+            PrepareImposedSize(state);
+            SetText(TheoreticalField, QStringLiteral("-"));
+            SetText(SizeField, GetText(LimitField));
+            SetText(SymbolLabel, symbol);
+        }
+        break;
+    case ModeMaxVelocity:
+        SetText(LimitLabel, QStringLiteral("Vit. Maxi."));
+        SetLimitRange(12, QStringLiteral("1.20"));
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace
+
+void ApplyWaterSettings(ProgramState& state)
+{
+    const Settings& s = state.settings;
+    FillWaterLists(state);
+    const bool found = SelectStoredWaterLibrary(state);
+    PrepareStoredMode(state, found);
+
+    SetText(FlowTemperatureCombo, s.TetaAller);
+    SetText(ReturnTemperatureCombo, s.TetaRetour);
+    ShowTemperatureIndicator(s.TetaAller, s.TetaRetour);
+
+    state.entryMode = EntryMode::FlowEntered;
+    SetBackground(FlowField, EnteredFieldColour);
+
+    SetText(AntifreezeField, s.AntigelP100);
+    SetText(OversizingField, s.SurpP100);
+    for (int control : {OversizingCheck, OversizingPowerField, TotalPowerField, OversizingField})
+        SetEnabled(control, false);
+    WaterSizing(state);
+}
+
+void ApplyOptionsSettings(ProgramState& state)
+{
+    const Settings& s = state.settings;
+    SetState(AlwaysOnTopCheck, s.AlwaysOnTop != 0);
+    if (s.AlwaysOnTop != 0)
+        SetWindowOnTop(MainWindow, true);
+    SetState(SaveSettingsCheck, s.SaveConfig != 0);
+    SetState(SavePositionsCheck, s.SavePos != 0);
+    SetState(AntifreezeOptionCheck, s.AntigelOnOff != 0);
+    ShowAntifreezeControls(s.AntigelOnOff != 0);
+    SetState(AutoUpdateCheck, s.UpdateAuto != 0);
+    SetState(CopyAirOptionCheck, s.TxtCopyAirOnOff != 0);
+    SetState(CopyWaterOptionCheck, s.TxtCopyEauOnOff != 0);
+    SetText(WaterTemplateField, s.TextToCopyEau);
+    SetText(AirTemplateField, s.TextToCopyAir);
+    SetState(s.AffMode == 0 ? VerticalOption : HorizontalOption, 1);
+}
+
+void ApplySettings(ProgramState& state)
+{
+    ApplyWaterSettings(state);
+    ApplyOptionsSettings(state);
+}

@@ -1,0 +1,89 @@
+#include "ui/options_tab.h"
+
+#include "app/program_state.h"
+#include "app/text_numbers.h"
+#include "platform/controls.h"
+#include "platform/events.h"
+#include "platform/windows.h"
+#include "ui/main_window.h"
+#include "ui/template_help.h"
+
+namespace {
+
+enum : int {
+    AntifreezeCheck = 14,
+    AntifreezeField = 15,
+    AntifreezePercentLabel = 16,
+    AlwaysOnTopCheck = 201,
+    SavePositionsCheck = 202,
+    SaveSettingsCheck = 203,
+    AntifreezeOptionCheck = 204,
+    AutoUpdateCheck = 205,
+    CopyWaterCheck = 305,
+    WaterTemplateField = 306,
+    CopyAirCheck = 307,
+    AirTemplateField = 308,
+    VerticalOption = 311,
+    HorizontalOption = 312,
+};
+
+constexpr int StoredTemplateLength = 128;  // "TextToCopyEau", "TextToCopyAir" [characters]
+
+} // namespace
+
+void ShowAntifreezeControls(bool shown)
+{
+    for (int control : {AntifreezeCheck, AntifreezeField, AntifreezePercentLabel})
+        SetVisible(control, shown);
+}
+
+void OnPreferenceSwitch(ProgramState& state, const Event& event)
+{
+    const int8_t ticked = GetState(event.control) == 1 ? 1 : 0;
+    Settings& s = state.settings;
+    switch (event.control) {
+    case AlwaysOnTopCheck:
+        s.AlwaysOnTop = ticked;
+        SetWindowOnTop(MainWindow, ticked == 1);
+        break;
+    case SavePositionsCheck: s.SavePos = ticked; break;
+    case SaveSettingsCheck: s.SaveConfig = ticked; break;
+    case AntifreezeOptionCheck:
+        s.AntigelOnOff = ticked;
+        ShowAntifreezeControls(ticked == 1);
+        break;
+    case AutoUpdateCheck: s.UpdateAuto = ticked; break;
+    default: break;
+    }
+}
+
+void OnCopySwitch(ProgramState& state, const Event& event)
+{
+    const int8_t ticked = GetState(event.control) == 1 ? 1 : 0;
+    if (event.control == CopyWaterCheck)
+        state.settings.TxtCopyEauOnOff = ticked;
+    else if (event.control == CopyAirCheck)
+        state.settings.TxtCopyAirOnOff = ticked;
+}
+
+void OnCopyTemplateChange(ProgramState& state, const Event& event)
+{
+    // The copy reads the field itself, whole; only the stored template is cut.
+    const QString stored = CutText(GetText(event.control), StoredTemplateLength);
+    if (event.control == WaterTemplateField)
+        state.settings.TextToCopyEau = stored;
+    else if (event.control == AirTemplateField)
+        state.settings.TextToCopyAir = stored;
+}
+
+void OnTemplateHelpButton(ProgramState& state, const Event&)
+{
+    ShowTemplateHelp(state);
+}
+
+void OnLayoutOption(ProgramState& state, const Event& event)
+{
+    const int layout = event.control == HorizontalOption ? 1 : 0;  // AffMode
+    state.settings.AffMode = static_cast<int8_t>(layout);
+    SwitchLayout(state, layout);
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+struct ProgramState;
+
+// The "Aide" window listing the template variables, owned by the main window
+// and centred over it. Asked again while it is open, it comes to the front.
+void ShowTemplateHelp(ProgramState& state);
+
+// The text of its one label, 421.
+QString TemplateHelpText();
