@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QShortcut>
 #include <QWidget>
+#include <cstdlib>
 
 PlatformState& Platform()
 {
@@ -138,10 +139,20 @@ static bool WatchFrame(int number, QEvent* event)
         return true;
     case QEvent::Move: {
         const QPoint now = window->frame->geometry().topLeft();
+        const QPoint shift = now - window->knownPosition;
+        // A window system may nudge a window that the program placed so that its
+        // frame stays on the screen: that is still the program's placement.
+        const QRect frame = window->frame->frameGeometry();
+        const QRect inside = window->frame->geometry();
+        const bool nudged = window->programPlaced && std::abs(shift.x()) <= inside.left() - frame.left()
+            && std::abs(shift.y()) <= inside.top() - frame.top();
         if (now != window->knownPosition) {
             window->knownPosition = now;
-            posted.kind = EventKind::Moved;
-            PostWindowEvent(posted);
+            window->programPlaced = false;
+            if (!nudged) {
+                posted.kind = EventKind::Moved;
+                PostWindowEvent(posted);
+            }
         }
         return false;
     }

@@ -51,6 +51,7 @@ struct PlatformWindow {
     QMenuBar* menuBar = nullptr;
     int clientWidth = 0, clientHeight = 0;
     QPoint knownPosition;        // last position set by the program or reported to it
+    bool programPlaced = false;  // knownPosition was set by the program, no move seen since
     std::vector<PlatformShortcut> shortcuts;
     // Per parent widget, the option group that the next option button created
     // there joins (the previous sibling was an option button of that group).

@@ -70,6 +70,7 @@ bool OpenWindow(WindowDescriptor& descriptor, int clientWidth, int clientHeight)
         : QPoint(descriptor.x, descriptor.y);
     frame->setGeometry(QRect(position, frame->size()));
     window.knownPosition = position;
+    window.programPlaced = true;
     WatchWindow(frame, descriptor.number);
     // An owned window stays above its owner; it is not a Qt child, so that
     // disabling the owner leaves it usable.
@@ -153,6 +154,7 @@ void SetWindowPosition(int window, int x, int y)
     if (!w)
         return;
     w->knownPosition = QPoint(x, y);
+    w->programPlaced = true;
     w->frame->setGeometry(QRect(QPoint(x, y), w->frame->size()));
 }
 

@@ -107,6 +107,8 @@ TEST_F(WindowTest, DisabledWindowTakesNoCloseRequest)
 
 TEST_F(WindowTest, OnlyTheUsersMovesAndMinimizingAreReported)
 {
+    SetWindowPosition(Window, 0, 0);   // a window system may keep the frame on the screen
+    EXPECT_TRUE(Events().empty());
     SetWindowPosition(Window, 100, 120);
     SetWindowClientSize(Window, 250, 180);   // keeps the position
     EXPECT_TRUE(Events().empty());
