@@ -61,3 +61,14 @@ public:
 
     static QSize ClientSize() { return Tabs() ? Tabs()->parentWidget()->size() : QSize(); }
 };
+
+// Readable failure messages.
+inline void PrintTo(const QRect& r, std::ostream* os)
+{
+    *os << "(" << r.x() << ", " << r.y() << ", " << r.width() << ", " << r.height() << ")";
+}
+
+inline void PrintTo(const QString& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}

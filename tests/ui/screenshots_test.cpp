@@ -4,6 +4,17 @@
 #include "main_window_fixture.h"
 #include "platform/controls.h"
 
+namespace {
+
+void Save(const QString& name, int tab)
+{
+    SetState(0, tab);
+    MainWindowTest::Settle();
+    EXPECT_TRUE(WindowHandle(MainWindow)->grab().save(name)) << name.toStdString();
+}
+
+} // namespace
+
 // Saves a picture of every tab in both layouts for a person to look at; run by
 // tests/scripts/test_screenshots.sh, which names the folder in VQ_SCREENSHOT_DIR.
 TEST_F(MainWindowTest, ScreenshotsOfEveryTab)
@@ -41,13 +52,16 @@ TEST_F(MainWindowTest, ScreenshotsOfEveryTab)
         SetVisible(134, false);
         AddRow(154, {QStringLiteral("100"), QStringLiteral("5.54"), QStringLiteral("1.41"),
                      QStringLiteral("96.8"), QStringLiteral("100.0")});
-        for (int tab = 0; tab < 4; ++tab) {
-            SetState(0, tab);
-            Settle();
-            const QString name = QStringLiteral("%1/%2-%3.png")
-                                     .arg(folder, layout == 1 ? "horizontal" : "vertical", tabs[tab]);
-            EXPECT_TRUE(WindowHandle(MainWindow)->grab().save(name)) << name.toStdString();
-        }
+        SetText(8, QStringLiteral("90"));
+        SetText(9, QStringLiteral("70"));
+        const QString built = layout == 1 ? "horizontal" : "vertical";
+        for (int tab = 0; tab < 4; ++tab)
+            Save(QStringLiteral("%1/%2-%3.png").arg(folder, built, tabs[tab]), tab);
+        // The result labels after a live switch, where the switch places them itself.
+        SwitchLayout(state, 1 - layout);
+        const QString switched = layout == 1 ? "switched-vertical" : "switched-horizontal";
+        for (int tab = 0; tab < 2; ++tab)
+            Save(QStringLiteral("%1/%2-%3.png").arg(folder, switched, tabs[tab]), tab);
         TearDown();
     }
 }
