@@ -10,6 +10,7 @@
 #include "main_window_fixture.h"
 #include "platform/controls.h"
 #include "platform/events.h"
+#include "platform/graphics.h"
 
 namespace {
 
@@ -351,5 +352,32 @@ TEST_F(MainWindowTest, ShortcutsPostHelpAndInternalDataEvents)
             if (event.kind == EventKind::Menu && event.item == c.item && event.window == MainWindow)
                 found = true;
         EXPECT_TRUE(found) << "menu event " << c.item;
+    }
+}
+
+TEST_F(MainWindowTest, ImageControlsStartWithTheBlueDotAndTheHalfFilledPipe)
+{
+    Build(H);
+    const struct {
+        QRect where;
+        int image;
+    } cases[] = {{{65, 81, 14, 14}, ImageDotBlue}, {{15, 25, 60, 60}, ImageFillHalf}};
+    const int tabs[] = {0, 2};
+    for (int i = 0; i < 2; ++i) {
+        auto* label = qobject_cast<QLabel*>(WidgetAt(tabs[i], "QLabel", cases[i].where));
+        ASSERT_NE(label, nullptr) << cases[i].image;
+        const QImage expected = GetImage(cases[i].image);
+        const QImage shown = label->pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+        ASSERT_EQ(shown.size(), expected.size()) << cases[i].image;
+        // Opaque and transparent pixels alike; edge pixels may round through the pixmap.
+        int differences = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x) {
+                const QRgb want = expected.pixel(x, y);
+                if (qAlpha(want) == 255 ? shown.pixel(x, y) != want
+                                        : qAlpha(want) == 0 && qAlpha(shown.pixel(x, y)) != 0)
+                    ++differences;
+            }
+        EXPECT_EQ(differences, 0) << cases[i].image;
     }
 }
