@@ -322,9 +322,11 @@ TEST_F(MainWindowTest, FontsFollowTheTable)
         ASSERT_NE(widget, nullptr) << c.className << " at " << c.where.x() << "," << c.where.y();
         const QFont font = widget->font();
         if (c.points < 0) {
+            EXPECT_EQ(font.family(), QApplication::font().family());
             EXPECT_EQ(font.pointSize(), QApplication::font().pointSize());
             continue;
         }
+        EXPECT_EQ(font.family(), QStringLiteral("Calibri"));
         EXPECT_EQ(font.pointSize(), c.points) << c.className << " at " << c.where.x();
         EXPECT_EQ(font.italic(), c.italic) << c.className << " at " << c.where.x();
     }
