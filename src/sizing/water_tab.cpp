@@ -44,12 +44,13 @@ const PipeSize* CurrentWaterSize(const ProgramState& state)
     return &library->sizes[state.water.size];
 }
 
+// Fields 29 and 33 name the imposed size; they show none when the library has no size.
 void ShowImposedSize(const ProgramState& state)
 {
-    if (const PipeSize* size = CurrentWaterSize(state)) {
-        SetText(LimitField, size->name);
-        SetText(SizeField, size->name);
-    }
+    const PipeSize* size = CurrentWaterSize(state);
+    const QString name = size ? size->name : QString();
+    SetText(LimitField, name);
+    SetText(SizeField, name);
 }
 
 // Oversizing check box 20 ticked: the extra power and the total from what 18
@@ -90,15 +91,13 @@ bool SelectListedWaterLibrary(ProgramState& state)
 
 void PrepareImposedSize(ProgramState& state)
 {
-    const PipeLibrary* library = CurrentWaterLibrary(state);
-    if (!library)
-        return;
     // Held in a growing list: a library may have any number of active sizes.
     std::vector<int>& index = state.water.imposedSizeIndex;
     index.clear();
-    for (size_t i = 0; i < library->sizes.size(); ++i)
-        if (library->sizes[i].active)
-            index.push_back(static_cast<int>(i));
+    if (const PipeLibrary* library = CurrentWaterLibrary(state))
+        for (size_t i = 0; i < library->sizes.size(); ++i)
+            if (library->sizes[i].active)
+                index.push_back(static_cast<int>(i));
     state.water.size = index.empty() ? 0 : index.front();
 
     SetTrackBar(LimitBar, 1, static_cast<int>(index.size()));
