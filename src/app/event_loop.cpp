@@ -7,6 +7,7 @@
 #include "platform/system.h"
 #include "sizing/water_controls.h"
 #include "sizing/water_tab.h"
+#include "ui/options_controls.h"
 #include "ui/options_tab.h"
 
 namespace {
@@ -52,13 +53,13 @@ const ControlRoute MainRoutes[] = {
     {OversizingField, OversizingField, Reacts::Change, OnOversizingPercentChange},
     {LimitBar, LimitBar, Reacts::Any, OnWaterLimitMove},
     {GalvaButton, GalvaButton, Reacts::Any, ShowOptionsTab},
-    {201, 205, Reacts::Any, OnPreferenceSwitch},
-    {305, 305, Reacts::Any, OnCopySwitch},
-    {306, 306, Reacts::Change, OnCopyTemplateChange},
-    {307, 307, Reacts::Any, OnCopySwitch},
-    {308, 308, Reacts::Change, OnCopyTemplateChange},
-    {309, 309, Reacts::Any, OnTemplateHelpButton},
-    {311, 312, Reacts::Any, OnLayoutOption},
+    {AlwaysOnTopCheck, AutoUpdateCheck, Reacts::Any, OnPreferenceSwitch},
+    {CopyWaterOptionCheck, CopyWaterOptionCheck, Reacts::Any, OnCopySwitch},
+    {WaterTemplateField, WaterTemplateField, Reacts::Change, OnCopyTemplateChange},
+    {CopyAirOptionCheck, CopyAirOptionCheck, Reacts::Any, OnCopySwitch},
+    {AirTemplateField, AirTemplateField, Reacts::Change, OnCopyTemplateChange},
+    {TemplateHelpButton, TemplateHelpButton, Reacts::Any, OnTemplateHelpButton},
+    {VerticalOption, HorizontalOption, Reacts::Any, OnLayoutOption},
 };
 
 bool SavePositionsTicked()

@@ -8,23 +8,10 @@
 #include "sizing/water_sizing.h"
 #include "sizing/water_tab.h"
 #include "ui/main_window.h"
+#include "ui/options_controls.h"
 #include "ui/options_tab.h"
 
 namespace {
-
-enum : int {
-    AlwaysOnTopCheck = 201,
-    SavePositionsCheck = 202,
-    SaveSettingsCheck = 203,
-    AntifreezeOptionCheck = 204,
-    AutoUpdateCheck = 205,
-    CopyWaterOptionCheck = 305,
-    WaterTemplateField = 306,
-    CopyAirOptionCheck = 307,
-    AirTemplateField = 308,
-    VerticalOption = 311,
-    HorizontalOption = 312,
-};
 
 constexpr int LowestListedTemperature = 3;   // [degC]
 constexpr int HighestListedTemperature = 99; // [degC]

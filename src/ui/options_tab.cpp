@@ -6,26 +6,13 @@
 #include "platform/events.h"
 #include "platform/windows.h"
 #include "ui/main_window.h"
+#include "ui/options_controls.h"
 #include "ui/template_help.h"
 
 namespace {
 
-enum : int {
-    AntifreezeCheck = 14,
-    AntifreezeField = 15,
-    AntifreezePercentLabel = 16,
-    AlwaysOnTopCheck = 201,
-    SavePositionsCheck = 202,
-    SaveSettingsCheck = 203,
-    AntifreezeOptionCheck = 204,
-    AutoUpdateCheck = 205,
-    CopyWaterCheck = 305,
-    WaterTemplateField = 306,
-    CopyAirCheck = 307,
-    AirTemplateField = 308,
-    VerticalOption = 311,
-    HorizontalOption = 312,
-};
+// The water tab's antifreeze controls that option 204 shows or hides.
+enum : int { AntifreezeCheck = 14, AntifreezeField = 15, AntifreezePercentLabel = 16 };
 
 constexpr int StoredTemplateLength = 128;  // "TextToCopyEau", "TextToCopyAir" [characters]
 
@@ -60,9 +47,9 @@ void OnPreferenceSwitch(ProgramState& state, const Event& event)
 void OnCopySwitch(ProgramState& state, const Event& event)
 {
     const int8_t ticked = GetState(event.control) == 1 ? 1 : 0;
-    if (event.control == CopyWaterCheck)
+    if (event.control == CopyWaterOptionCheck)
         state.settings.TxtCopyEauOnOff = ticked;
-    else if (event.control == CopyAirCheck)
+    else if (event.control == CopyAirOptionCheck)
         state.settings.TxtCopyAirOnOff = ticked;
 }
 
