@@ -1,5 +1,6 @@
 #include "platform/dialogs.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -14,6 +15,10 @@ int ShowMessage(const QString& title, const QString& text, MessageButtons button
                     buttons == MessageYesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
                     QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
+    if (buttons == MessageYesNo) {
+        box.setProperty("vqQuestion", true);
+        QObject::connect(&box, &QMessageBox::buttonClicked, &box, [&box] { box.setProperty("vqAnswered", true); });
+    }
     box.setWindowModality(Qt::ApplicationModal);
     switch (box.exec()) {
     case QMessageBox::Ok:

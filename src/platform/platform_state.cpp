@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QShortcut>
 #include <QWidget>
+#include <QWindow>
 #include <cstdlib>
 
 PlatformState& Platform()
@@ -222,6 +223,27 @@ static bool ClaimShortcut(QEvent* event)
     return false;
 }
 
+// A question must be answered Yes or No: neither Escape nor the close box
+// may pass for No (which would throw away the user's changes).
+static bool InQuestion(QObject* object)
+{
+    auto* widget = qobject_cast<QWidget*>(object);
+    return widget && widget->window()->property("vqQuestion").isValid();
+}
+
+// The close box reaches a dialog as a close event of its native window, and so
+// does the dialog's own closing once a button has answered it.
+static bool IsUnansweredQuestion(QObject* object)
+{
+    auto* window = qobject_cast<QWindow*>(object);
+    if (!window)
+        return false;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->windowHandle() == window)
+            return top->property("vqQuestion").isValid() && !top->property("vqAnswered").isValid();
+    return false;
+}
+
 // Installed on the application, so it sees every event before its receiver;
 // only our windows and controls carry the properties looked up here.
 bool PlatformWatcher::eventFilter(QObject* object, QEvent* event)
@@ -229,7 +251,14 @@ bool PlatformWatcher::eventFilter(QObject* object, QEvent* event)
     switch (event->type()) {
     case QEvent::ShortcutOverride:
         return ClaimShortcut(event);
+    case QEvent::KeyPress:
+        return static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && InQuestion(object);
     case QEvent::Close:
+        if (IsUnansweredQuestion(object)) {
+            event->ignore();
+            return true;
+        }
+        break;
     case QEvent::Move:
     case QEvent::WindowStateChange:
     case QEvent::FocusIn:

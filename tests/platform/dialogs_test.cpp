@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWindow>
 #include <functional>
 
 #include "platform_fixture.h"
@@ -94,6 +95,26 @@ TEST_F(DialogTest, QuestionBoxSpeaksFrenchAndReportsTheButton)
             EXPECT_TRUE(buttonTexts.contains(QStringLiteral("Non"))) << buttonTexts.join(u',').toStdString();
         }
     }
+}
+
+TEST_F(DialogTest, QuestionIsNotAnsweredByEscapeOrTheCloseBox)
+{
+    bool stillShown = false;
+    ModalAnswer answer;
+    answer.When([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        ASSERT_NE(box, nullptr);
+        QTest::keyClick(box->focusWidget() ? box->focusWidget() : box, Qt::Key_Escape);
+        QTest::keyClick(box, Qt::Key_Escape);
+        box->windowHandle()->close();
+        qDebug() << "after close" << box->isVisible() << box->windowHandle()->isVisible();   // through the window system, as the close box does
+        QApplication::processEvents();
+        stillShown = box->isVisible();
+        box->button(QMessageBox::Yes)->click();
+    });
+    EXPECT_EQ(ShowMessage(QStringLiteral("Vorquil III"), QStringLiteral("Désirez-vous sauvegarder ?"), MessageYesNo),
+              AnswerYes);
+    EXPECT_TRUE(stillShown);
 }
 
 TEST_F(DialogTest, SaveDialogFiltersStartsInTheFolderAndNeverAsksToOverwrite)
