@@ -221,6 +221,7 @@ TEST_F(ButtonTest, BackgroundAndTextColoursAndFonts)
     EXPECT_TRUE(label->font().bold());
     EXPECT_TRUE(label->font().italic());
     EXPECT_EQ(label->font().pointSize(), 25);
+    EXPECT_TRUE(label->font().styleStrategy() & QFont::PreferAntialias);
     SetFont(1001, -1);
     EXPECT_EQ(label->font(), QApplication::font());
 }

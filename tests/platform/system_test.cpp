@@ -91,4 +91,7 @@ TEST(SystemTest, SystemFacts)
     const int64_t now = QDateTime::currentSecsSinceEpoch();
     EXPECT_GE(NowSeconds(), now);
     EXPECT_LE(NowSeconds(), now + 5);
+    // Nothing to hand over: refused without starting any program.
+    EXPECT_FALSE(OpenUrl(QString()));
+    EXPECT_FALSE(OpenDocument(QString()));
 }
