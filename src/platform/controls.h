@@ -89,7 +89,8 @@ void SetImage(int control, int image);      // a registered image number
 void AddTab(int control, const QString& caption);
 void SetTabCaption(int control, int tab, const QString& caption);
 
-// List view.
+// List view. The user's toggle of a row's check box posts a change event, a row
+// selected or clicked a click event; both carry the row as the event's item.
 enum ColumnAlign { ColumnLeft = 0, ColumnRight = 1, ColumnCentre = 2 };
 void AddColumn(int control, const QString& title, int width, ColumnAlign align = ColumnLeft);
 void SetColumn(int control, int column, const QString& title, int width);

@@ -35,7 +35,8 @@ struct WindowDescriptor {
 
 // Opens the window at the descriptor's position (or centred, by its flags) with the
 // given client size; fixed size, not resizable. Sets descriptor.handle. False when
-// it cannot be opened. Opening an open window only raises it.
+// it cannot be opened. Opening an open window only raises it. The user's close box
+// only posts a close event: the window stays until the program calls CloseWindow.
 bool OpenWindow(WindowDescriptor& descriptor, int clientWidth, int clientHeight);
 // Destroys the window and its controls; clears descriptor.handle.
 void CloseWindow(WindowDescriptor& descriptor);
