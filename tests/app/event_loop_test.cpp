@@ -1,4 +1,5 @@
 #include <QLineEdit>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "app/event_loop.h"
@@ -57,14 +58,14 @@ TEST_F(EventLoopTest, StepTakesQueuedEventsInOrder)
 
 TEST_F(EventLoopTest, EventsOfClosedWindowsAreIgnored)
 {
-    for (int window : {EditorWindow, HelpWindow, AboutWindow, ConsoleWindow, 7, -1})
+    for (int window : {int(EditorWindow), int(HelpWindow), int(AboutWindow), int(ConsoleWindow), 7, -1})
         EXPECT_TRUE(Handle(EventKind::Close, window)) << window;
     EXPECT_TRUE(IsWindowOpen(MainWindow));
 }
 
 TEST_F(EventLoopTest, SmallWindowsCloseOnRequestAlone)
 {
-    for (int window : {HelpWindow, AboutWindow, ConsoleWindow}) {
+    for (int window : {int(HelpWindow), int(AboutWindow), int(ConsoleWindow)}) {
         WindowDescriptor& d = state.windows[window];
         ASSERT_TRUE(OpenWindow(d, d.width, d.height)) << window;
         EXPECT_TRUE(Handle(EventKind::Moved, window));
@@ -124,7 +125,12 @@ TEST_F(EventLoopTest, FocusGainedSelectsTheWholeText)
                               StyleDigitsOnly | StyleAlignRight));
     auto* edit = WindowHandle(MainWindow)->findChild<QLineEdit*>();
     ASSERT_NE(edit, nullptr);
+    ActivateWindow(MainWindow);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(WindowHandle(MainWindow)));
+    SetFocus(12);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return edit->hasFocus(); }));
     edit->deselect();
+    ClearWindowEvents();
     Handle(EventKind::Control, MainWindow, 12, SubtypeFocusGained);
     EXPECT_EQ(edit->selectedText(), "1250");
 }
