@@ -7,6 +7,7 @@
 #include "platform/system.h"
 #include "sizing/water_controls.h"
 #include "sizing/water_tab.h"
+#include "ui/main_controls.h"
 #include "ui/options_controls.h"
 #include "ui/options_tab.h"
 
@@ -14,9 +15,7 @@ namespace {
 
 // Control numbers the shell itself looks at.
 enum : int {
-    TabPanel = 0,
     GalvaButton = 104,
-    SavePositionsCheck = 202,
     SiteLink = 427,
     ContactLink = 428,
     HistoryLink = 429,
@@ -37,7 +36,7 @@ struct ControlRoute {
 
 void ShowOptionsTab(ProgramState&, const Event&)
 {
-    SetState(TabPanel, 3);
+    SetState(ControlTabPanel, 3);
 }
 
 // Main window controls and who handles them; a control that is not listed is ignored.
@@ -99,7 +98,7 @@ bool HandleMainEvent(ProgramState& state, const Event& event)
     switch (event.kind) {
     case EventKind::Menu:
         if (event.item == MenuHelp)
-            OpenTabHelp(state.web, GetState(TabPanel));
+            OpenTabHelp(state.web, GetState(ControlTabPanel));
         break;
     case EventKind::Moved: {
         int x = 0, y = 0;
