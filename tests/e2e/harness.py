@@ -29,7 +29,6 @@ class Session:
         self.xvfb = None
         self.proc = None
         self.display = None
-        self.closing = None
 
     def __enter__(self):
         self.start_display()
@@ -88,9 +87,8 @@ class Session:
         raise AssertionError("no window titled %r" % title)
 
     def wait_focus(self, window, deadline):
-        """Waits until the window holds the keyboard focus: the program has then
-        taken its own mapping in, as a user who sees it drawn would assume. A
-        close request sent before that can be lost in the window system."""
+        """Waits until the window holds the keyboard focus, as a user who sees
+        it drawn would: keys typed then reach the program."""
         while time.time() < deadline:
             focus = self.xdotool("getwindowfocus", "-f").stdout.strip()
             if focus.isdigit() and int(focus) == window:
@@ -110,10 +108,6 @@ class Session:
             d.close()
 
     def close_window(self, window):
-        self.closing = window
-        self.send_close(window)
-
-    def send_close(self, window):
         d = xdisplay.Display(self.display)
         try:
             w = d.create_resource_object("window", window)
@@ -122,24 +116,16 @@ class Session:
             event = protocol.event.ClientMessage(window=w, client_type=protocols,
                                                  data=(32, [delete, X.CurrentTime, 0, 0, 0]))
             w.send_event(event, event_mask=X.NoEventMask)
-            d.flush()
+            d.sync()  # a round trip: the server has handled the request before we hang up
         finally:
             d.close()
 
     def wait_exit(self, timeout=30):
-        # Under Xvfb without a window manager a close request sent while the
-        # program is still starting is, now and then, never handed to the
-        # program by the window system; a user would click the close box
-        # again, and so does this.
-        deadline = time.time() + timeout
-        while time.time() < deadline:
-            try:
-                return self.proc.wait(timeout=3)
-            except subprocess.TimeoutExpired:
-                if self.closing is not None:
-                    self.send_close(self.closing)
-        self.proc.kill()
-        raise AssertionError("program did not end:\n" + self.output())
+        try:
+            return self.proc.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            self.proc.kill()
+            raise AssertionError("program did not end:\n" + self.output())
 
     def output(self):
         if self.proc and self.proc.stdout and self.proc.poll() is not None:
