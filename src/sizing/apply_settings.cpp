@@ -3,6 +3,8 @@
 #include "app/program_state.h"
 #include "platform/controls.h"
 #include "platform/windows.h"
+#include "sizing/drainage_controls.h"
+#include "sizing/drainage_tab.h"
 #include "sizing/water_controls.h"
 #include "sizing/water_engine.h"
 #include "sizing/water_sizing.h"
@@ -109,6 +111,21 @@ void ApplyWaterSettings(ProgramState& state)
     WaterSizing(state);
 }
 
+void ApplyDrainageSettings(ProgramState& state)
+{
+    Settings& s = state.settings;
+    ClearItems(DrainageLibraryList);
+    for (const PipeLibrary& library : state.drainageLibraries)
+        AddItem(DrainageLibraryList, library.name);
+    ShowFillRatio(s.FillType);
+    // A stored position beyond the bar's range is kept as the bar shows it.
+    s.Pente = static_cast<int8_t>(ShowSlope(s.Pente));
+    SetText(DrainageLibraryList, s.EvacType);
+    SetState(CodeRoughnessCheck, s.ConformDTU != 0);
+    ShowDrainageRoughness(s.EvacType, s.ConformDTU, s.AffMode);
+    RebuildDrainageTable(state);
+}
+
 void ApplyOptionsSettings(ProgramState& state)
 {
     const Settings& s = state.settings;
@@ -130,5 +147,6 @@ void ApplyOptionsSettings(ProgramState& state)
 void ApplySettings(ProgramState& state)
 {
     ApplyWaterSettings(state);
+    ApplyDrainageSettings(state);
     ApplyOptionsSettings(state);
 }
