@@ -5,6 +5,8 @@
 #include "platform/controls.h"
 #include "platform/events.h"
 #include "platform/system.h"
+#include "sizing/drainage_controls.h"
+#include "sizing/drainage_tab.h"
 #include "sizing/water_controls.h"
 #include "sizing/water_tab.h"
 #include "ui/main_controls.h"
@@ -52,6 +54,10 @@ const ControlRoute MainRoutes[] = {
     {OversizingField, OversizingField, Reacts::Change, OnOversizingPercentChange},
     {LimitBar, LimitBar, Reacts::Any, OnWaterLimitMove},
     {GalvaButton, GalvaButton, Reacts::Any, ShowOptionsTab},
+    {HalfFillOption, SevenTenthsFillOption, Reacts::Any, OnFillRatioOption},
+    {SlopeBar, SlopeBar, Reacts::Any, OnSlopeMove},
+    {DrainageLibraryList, DrainageLibraryList, Reacts::Change, OnDrainageLibraryChange},
+    {CodeRoughnessCheck, CodeRoughnessCheck, Reacts::Any, OnCodeRoughnessSwitch},
     {AlwaysOnTopCheck, AutoUpdateCheck, Reacts::Any, OnPreferenceSwitch},
     {CopyWaterOptionCheck, CopyWaterOptionCheck, Reacts::Any, OnCopySwitch},
     {WaterTemplateField, WaterTemplateField, Reacts::Change, OnCopyTemplateChange},
