@@ -1,0 +1,165 @@
+#include "app/update_check.h"
+
+#include <QDir>
+#include <QFile>
+#include <chrono>
+#include <limits>
+#include <thread>
+#include <vector>
+
+#include "app/ftp_client.h"
+#include "app/identity.h"
+#include "platform/system.h"
+
+namespace {
+
+constexpr int64_t SecondsPerDay = 86400;
+
+// The whole check, log-in to last poll, ends within this time [ms]: a server
+// that stalls cannot keep the program from closing for long.
+constexpr int CheckTimeLimitMs = 30000;
+
+// The first wait, until the server starts sending the file (or the transfer
+// ends either way). A transfer that has not started after that is abandoned.
+constexpr int FirstWaitLimitMs = 15000;
+constexpr int FirstWaitPollMs = 10;
+constexpr int ProgressPollMs = 50;
+
+// Waits for the download: true when it finished without receiving more than
+// the listed size.
+bool WaitForDownload(const FtpDownload& download, int64_t listedSize)
+{
+    using namespace std::chrono;
+    // The first wait asks for the transfer to have left its "requested" state at
+    // all, not for a moment in which it has started and received nothing yet: a
+    // small file can go from requested to finished between two looks.
+    const auto firstWaitEnd = steady_clock::now() + milliseconds(FirstWaitLimitMs);
+    while (download.state == FtpTransfer::Requested) {
+        if (steady_clock::now() >= firstWaitEnd)
+            return false;
+        std::this_thread::sleep_for(milliseconds(FirstWaitPollMs));
+    }
+    for (;;) {
+        // The state first: once it says finished, the byte count is final.
+        const FtpTransfer state = download.state;
+        const int64_t bytes = download.bytes;
+        if (state == FtpTransfer::Failed || bytes > listedSize)
+            return false;
+        if (state == FtpTransfer::Finished)
+            return true;
+        std::this_thread::sleep_for(milliseconds(ProgressPollMs));
+    }
+}
+
+int NewerVersionIn(const QString& updateInfoPath)
+{
+    QFile file(updateInfoPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    QString published;
+    const bool found = PublishedVersion(file.readAll(), published);
+    file.close();
+    return found && VersionNumber(published) > VersionNumber(ProgramVersion) ? 1 : 0;
+}
+
+int RunCheck(UpdateAccess& access, const QString& downloadFolder, FtpSession& session,
+             FtpDownload& download)
+{
+    if (!FtpStartNetwork())
+        return 0;
+    if (!FtpLogIn(session, access.host, access.user, access.password, CheckTimeLimitMs))
+        return 0;
+    if (!FtpChangeDirectory(session, access.directory))
+        return 0;
+    ClearUpdateAccess(access);
+
+    const QString name = QStringLiteral("Update.info");
+    std::vector<FtpEntry> entries;
+    if (!FtpListDirectory(session, entries))
+        return 0;
+    const FtpEntry* info = nullptr;
+    for (const FtpEntry& entry : entries) {
+        if (entry.isFile && entry.name == name) {
+            info = &entry;
+            break;
+        }
+    }
+    if (!info)
+        return 0;
+
+    const QString localPath = downloadFolder + name;
+    if (!QDir().mkpath(downloadFolder) || !FtpStartDownload(session, name, localPath, download))
+        return 0;
+    if (!WaitForDownload(download, info->size))
+        return 0;
+    FtpEndDownload(download);
+
+    const int newer = NewerVersionIn(localPath);
+    if (newer < 0)
+        return 0;
+    QDir(downloadFolder).removeRecursively();
+    return newer;
+}
+
+} // namespace
+
+int64_t VersionNumber(const QString& version)
+{
+    QString digits = version;
+    while (digits.startsWith(u' '))
+        digits.remove(0, 1);
+    while (digits.endsWith(u' '))
+        digits.chop(1);
+    digits.remove(u'.');
+    int64_t number = 0;
+    for (QChar c : digits) {
+        if (c < u'0' || c > u'9')
+            break;
+        const int digit = c.unicode() - u'0';
+        if (number > (std::numeric_limits<int64_t>::max() - digit) / 10)
+            return std::numeric_limits<int64_t>::max();
+        number = number * 10 + digit;
+    }
+    return number;
+}
+
+bool PublishedVersion(const QByteArray& updateInfo, QString& version)
+{
+    static const QByteArray Marker("Version =");
+    for (QByteArray line : updateInfo.split('\n')) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+        if (line.startsWith(Marker)) {
+            version = QString::fromLatin1(line.mid(Marker.size()));
+            return true;
+        }
+    }
+    return false;
+}
+
+bool IsUpdateDue(const Settings& settings, int64_t now)
+{
+    return settings.UpdateAuto == 1 && now > int64_t(settings.LastUpdate) + SecondsPerDay;
+}
+
+int CheckForUpdate(UpdateAccess& access, const QString& downloadFolder)
+{
+    FtpSession session;
+    FtpDownload download;
+    const int result = RunCheck(access, downloadFolder, session, download);
+    FtpEndDownload(download);
+    FtpClose(session);
+    ClearUpdateAccess(access);
+    return result;
+}
+
+void RunDueUpdateCheck(Settings& settings, const Folders& folders)
+{
+    if (!IsUpdateDue(settings, NowSeconds()))
+        return;
+    UpdateAccess access;
+    if (!ReadUpdateAccess(folders.work, access))
+        return;
+    settings.Update = int8_t(CheckForUpdate(access, folders.download));
+    settings.LastUpdate = int32_t(NowSeconds());
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+
+#include "app/program_state.h"
+#include "app/settings.h"
+#include "app/update_access.h"
+
+// A version text as a number: spaces around it removed, every "." removed,
+// then the digits up to the first other character (0 when it does not start
+// with a digit). "3.1.09" gives 3109, "3.1.10" 3110, "3.2" only 32.
+int64_t VersionNumber(const QString& version);
+
+// The published version of "Update.info": the rest (from the tenth character)
+// of its first line whose first nine characters are exactly "Version =".
+// False when no line has them.
+bool PublishedVersion(const QByteArray& updateInfo, QString& version);
+
+// True when the automatic check is on and more than a day (86400 s) has passed
+// since the last check.
+bool IsUpdateDue(const Settings& settings, int64_t now);
+
+// Logs in to the update server, downloads "Update.info" from its directory into
+// downloadFolder and compares the published version with ProgramVersion: 1 when
+// it is greater, 0 otherwise and on every failure. Clears the access fields.
+int CheckForUpdate(UpdateAccess& access, const QString& downloadFolder);
+
+// The check at the end of a run, when it is due: Update and LastUpdate are set,
+// except without an access file, which leaves both for the next run to retry.
+void RunDueUpdateCheck(Settings& settings, const Folders& folders);
