@@ -6,6 +6,8 @@
 #include "app/font_file.h"
 #include "app/program_state.h"
 #include "app/settings_file.h"
+#include "app/update_check.h"
+#include "app/update_offer.h"
 #include "app/web_links.h"
 #include "library/delivered_libraries.h"
 #include "library/library_files.h"
@@ -54,6 +56,7 @@ StartResult StartProgram(ProgramState& state)
     ApplyMainFonts(state);
     ApplySettings(state);
     WaterSizing(state);
+    MakeUpdateOffer(state.settings, state.web);
     return StartResult::Running;
 }
 
@@ -61,5 +64,6 @@ void EndProgram(ProgramState& state)
 {
     if (NeedsPrivateFontFile(CurrentOsVersion()))
         RemoveFontFile(state.folders.data);
+    RunDueUpdateCheck(state.settings, state.folders);
     SaveSettings(state.settings, state.monitorCount, state.folders.data);
 }
