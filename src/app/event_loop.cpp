@@ -2,6 +2,7 @@
 
 #include "app/program_state.h"
 #include "app/web_links.h"
+#include "library/library_editor.h"
 #include "platform/controls.h"
 #include "platform/events.h"
 #include "platform/system.h"
@@ -9,15 +10,20 @@
 #include "sizing/drainage_tab.h"
 #include "sizing/water_controls.h"
 #include "sizing/water_tab.h"
+#include "ui/about_window.h"
+#include "ui/internal_data_window.h"
 #include "ui/main_controls.h"
 #include "ui/options_controls.h"
 #include "ui/options_tab.h"
+#include "ui/sum_entry.h"
 
 namespace {
 
 // Control numbers the shell itself looks at.
 enum : int {
+    EditLibraryButton = 2,
     GalvaButton = 104,
+    AboutButton = 313,
     SiteLink = 427,
     ContactLink = 428,
     HistoryLink = 429,
@@ -43,6 +49,8 @@ void ShowOptionsTab(ProgramState&, const Event&)
 
 // Main window controls and who handles them; a control that is not listed is ignored.
 const ControlRoute MainRoutes[] = {
+    {ControlTabPanel, ControlTabPanel, Reacts::Change, OnMainTabChange},
+    {EditLibraryButton, EditLibraryButton, Reacts::Any, OnEditLibraryButton},
     {WaterLibraryList, WaterLibraryList, Reacts::Change, OnWaterLibraryChange},
     {WaterModeList, WaterModeList, Reacts::Change, OnWaterModeChange},
     {FlowTemperatureCombo, ReturnTemperatureCombo, Reacts::Change, OnWaterTemperatureChange},
@@ -65,6 +73,7 @@ const ControlRoute MainRoutes[] = {
     {AirTemplateField, AirTemplateField, Reacts::Change, OnCopyTemplateChange},
     {TemplateHelpButton, TemplateHelpButton, Reacts::Any, OnTemplateHelpButton},
     {VerticalOption, HorizontalOption, Reacts::Any, OnLayoutOption},
+    {AboutButton, AboutButton, Reacts::Any, OnAboutButton},
 };
 
 bool SavePositionsTicked()
@@ -78,8 +87,12 @@ void OnMainFocus(ProgramState& state, const Event& event)
         SelectAllText(event.control);
         // Pending input is still taken in meanwhile: the pause never swallows keys.
         PauseMs(100);
+        if (IsSumField(event.control))
+            AddSumKeys(MainWindow);
         if ((event.control == FlowField || event.control == PowerField) && !state.sumInProgress)
             SwitchWaterEntryMode(state, event.control);
+    } else if (event.subtype == SubtypeFocusLost && IsSumField(event.control)) {
+        RemoveSumKeys(MainWindow);
     }
 }
 
@@ -105,6 +118,10 @@ bool HandleMainEvent(ProgramState& state, const Event& event)
     case EventKind::Menu:
         if (event.item == MenuHelp)
             OpenTabHelp(state.web, GetState(ControlTabPanel));
+        else if (event.item == MenuInternalData)
+            OnInternalDataKey(state);
+        else if (event.item >= SumKeyEnter && event.item <= SumKeyMinus)
+            OnSumKey(state, event.item);
         break;
     case EventKind::Moved: {
         int x = 0, y = 0;
@@ -137,6 +154,7 @@ void HandleEditorEvent(ProgramState& state, const Event& event)
         state.settings.xPosEdit = editor.x;
         state.settings.yPosEdit = editor.y;
     }
+    HandleLibraryEditorEvent(state, event);
 }
 
 void HandleAboutEvent(ProgramState& state, const Event& event)

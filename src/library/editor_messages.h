@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+// Texts of the library editor's message boxes ("\r\n" breaks the line).
+
+inline const QString SaveLibraryQuestion =
+    QStringLiteral("Désirez-vous sauvegarder les modifications apportées\r\nà la bibliothèque : ");
+inline const QString SaveNewLibraryQuestion =
+    QStringLiteral("Désirez-vous sauvegarder les modifications apportées\r\nà la nouvelle bibliothèque ?");
+inline const QString MissingFieldsMessage = QStringLiteral("Un ou plusieurs champs ne sont pas renseignés !");
+inline const QString ReplaceFileQuestion = QStringLiteral("Le fichier éxiste déjà, voulez-vous le remplacer ?");
+inline const QString IncompleteSizeMessage = QStringLiteral("Les données sont incomplètes...");
+inline const QString InsideNotPositiveMessage =
+    QStringLiteral("Le diamètre intérieur du tube ne peut être inférieur ou égal à 0.");
+inline const QString DuplicateInsideMessage = QStringLiteral("Ce diamètre intérieur est déjà éxistant...");
+// A size named so would be read back as the library's own group.
+inline const QString ReservedSizeNameMessage =
+    QStringLiteral("La dénomination \"Global\" est réservée, veuillez en choisir une autre...");
+// Followed by the file's path.
+inline const QString CannotWriteLibraryMessage = QStringLiteral("Le fichier n'a pas pu être enregistré :\r\n");

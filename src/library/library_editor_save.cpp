@@ -1,0 +1,181 @@
+#include <QDir>
+#include <QFileInfo>
+
+#include "app/identity.h"
+#include "app/program_state.h"
+#include "app/text_numbers.h"
+#include "library/editor_controls.h"
+#include "library/editor_messages.h"
+#include "library/library_editor.h"
+#include "library/library_files.h"
+#include "platform/controls.h"
+#include "platform/dialogs.h"
+#include "platform/windows.h"
+
+namespace {
+
+const QString SaveTitle = QStringLiteral("Enregistrer sous...");
+const QString SaveFilter = QStringLiteral("Fichiers Tubes|*.tub");
+const QString LibraryExtension = QStringLiteral("tub");
+
+void Tell(const QString& text)
+{
+    ShowMessage(ProgramTitle, text, MessageOk);
+}
+
+QString WithLibraryExtension(const QString& path)
+{
+    const QString fileName = QFileInfo(path).fileName();
+    const qsizetype dot = fileName.lastIndexOf(u'.');
+    const QString extension = dot < 0 ? QString() : fileName.mid(dot + 1);
+    return extension.toLower() == LibraryExtension ? path : path + u'.' + LibraryExtension;
+}
+
+// A "*.tub" file of the folder has exactly this name (letter case included).
+bool LibraryFileExists(const QString& path)
+{
+    const QFileInfo chosen(path);
+    // The pattern matches without regard to case, the name is compared with it.
+    const QStringList files = QDir(chosen.absolutePath()).entryList({QStringLiteral("*.tub")}, QDir::Files | QDir::Hidden);
+    return files.contains(chosen.fileName(), Qt::CaseSensitive);
+}
+
+bool LibraryFieldsFilled()
+{
+    return !GetText(EditorNameField).isEmpty() && !GetText(EditorAbbreviationField).isEmpty()
+        && !GetText(EditorSymbolField).isEmpty() && LeadingFloat(GetText(EditorRoughnessField)) > 0.0f;
+}
+
+// Asks and saves the working copy; tells the user what went wrong when the file
+// could not be written or a size name cannot be stored.
+uint8_t SaveWorkingCopy(ProgramState& state, bool forced)
+{
+    const QString path = AskSaveLibrary(LibraryFolder(state), forced, state.editorLibraryName);
+    const uint8_t result = SaveLibrary(path, state.editorCopy);
+    if (result == LibraryNotSaved && !path.isEmpty())
+        Tell(CannotWriteLibraryMessage + path);
+    else if (result == LibraryReservedSizeName)
+        Tell(ReservedSizeNameMessage);
+    if (result == LibrarySaved || result == LibraryNoSave)
+        state.editorModified = false;
+    return result;
+}
+
+// Before the editor leaves the library it holds: true when it may go on (nothing
+// to save, saved, or the user chose not to save). A save that did not happen,
+// whatever the reason, keeps the library and its changes in the editor.
+bool SettleChanges(ProgramState& state, bool& saved)
+{
+    saved = false;
+    if (!state.editorModified)
+        return true;
+    const uint8_t result = SaveWorkingCopy(state, false);
+    saved = result == LibrarySaved;
+    return result == LibrarySaved || result == LibraryNoSave;
+}
+
+void ReloadLibraries(ProgramState& state)
+{
+    ScanLibraries(state.folders.data, state.waterLibraries, state.drainageLibraries);
+}
+
+// The library chosen in list 400, found again in the reloaded list: at the same
+// position when it is still there, otherwise by its name; -1 when it is gone.
+int FindChosenLibrary(const PipeLibraryList& libraries, int index, const QString& name)
+{
+    if (index >= 0 && index < static_cast<int>(libraries.size()) && libraries[index].name == name)
+        return index;
+    for (size_t i = 0; i < libraries.size(); ++i)
+        if (libraries[i].name == name)
+            return static_cast<int>(i);
+    return -1;
+}
+
+} // namespace
+
+QString LibraryFolder(const ProgramState& state)
+{
+    return state.folders.data + QStringLiteral("Data/");
+}
+
+QString AskSaveLibrary(const QString& defaultFolder, bool forced, const QString& libraryName)
+{
+    if (!forced) {
+        const QString question = libraryName.isEmpty()
+            ? SaveNewLibraryQuestion
+            : SaveLibraryQuestion + libraryName + QStringLiteral(" ?");
+        const int answer = ShowMessage(ProgramTitle, question, MessageYesNo);
+        if (answer == AnswerNo)
+            return NoSaveMarker;
+        if (answer != AnswerYes)
+            return QString();
+    }
+    if (!LibraryFieldsFilled()) {
+        Tell(MissingFieldsMessage);
+        return FillErrorMarker;
+    }
+    const QString chosen = AskSaveFileName(SaveTitle, SaveFilter, defaultFolder);
+    if (chosen.isEmpty())
+        return QString();
+    const QString path = WithLibraryExtension(chosen);
+    if (LibraryFileExists(path) && ShowMessage(SaveTitle, ReplaceFileQuestion, MessageYesNo) != AnswerYes)
+        return QString();
+    return path;
+}
+
+void OnEditorOk(ProgramState& state)
+{
+    bool saved = false;
+    if (SettleChanges(state, saved)) {
+        CloseWindow(state.windows[EditorWindow]);
+        SetWindowEnabled(MainWindow, true);
+        ActivateWindow(MainWindow);
+        if (saved)
+            ReloadLibraries(state);
+    }
+    ShowStoredWaterLibrary(state);
+}
+
+void OnEditorNew(ProgramState& state)
+{
+    bool saved = false;
+    if (!SettleChanges(state, saved))
+        return;
+    ClearLibraryEditor();
+    state.editorCopy = PipeLibrary{};
+    state.editorLibraryName.clear();
+    for (const PipeLibrary& library : state.waterLibraries)
+        AddItem(EditorLibraryList, library.name);
+    SetState(EditorLibraryList, -1);
+}
+
+void OnEditorSaveAs(ProgramState& state)
+{
+    if (SaveWorkingCopy(state, true) != LibrarySaved)
+        return;
+    ClearLibraryEditor();
+    ReloadLibraries(state);
+    FillLibraryEditor(state.editorCopy, state.waterLibraries);
+    SetText(EditorLibraryList, state.editorCopy.name);
+}
+
+void OnEditorLibraryChoice(ProgramState& state)
+{
+    const QString chosen = GetText(EditorLibraryList);
+    const int index = GetState(EditorLibraryList);
+    if (chosen == state.editorLibraryName && !state.editorLibraryName.isEmpty())
+        return;
+    bool saved = false;
+    if (!SettleChanges(state, saved)) {
+        // Still the same library: the list says so again.
+        ShowEditedLibraryName(state);
+        return;
+    }
+    ReloadLibraries(state);
+    const int found = FindChosenLibrary(state.waterLibraries, index, chosen);
+    state.editorCopy = found >= 0 ? state.waterLibraries[found] : PipeLibrary{};
+    state.editorLibraryName = found >= 0 ? chosen : QString();
+    ClearLibraryEditor();
+    FillLibraryEditor(state.editorCopy, state.waterLibraries);
+    ShowEditedLibraryName(state);
+}

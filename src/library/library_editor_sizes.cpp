@@ -1,0 +1,112 @@
+#include "app/identity.h"
+#include "app/program_state.h"
+#include "app/text_numbers.h"
+#include "library/editor_controls.h"
+#include "library/editor_messages.h"
+#include "library/library_editor.h"
+#include "library/pipe_size_edit.h"
+#include "platform/controls.h"
+#include "platform/dialogs.h"
+#include "platform/events.h"
+#include "sizing/number_text.h"
+
+namespace {
+
+constexpr int TextCapacity = 16;  // abbreviation and symbol [characters]
+constexpr int SizeDecimals = 2;
+
+SizeEntry ReadSizeEntry()
+{
+    SizeEntry entry;
+    entry.name = GetText(EditorSizeNameField);
+    entry.outsideDiameter = LeadingFloat(GetText(EditorOutsideField));  // [mm]
+    entry.thickness = LeadingFloat(GetText(EditorThicknessField));      // [mm]
+    return entry;
+}
+
+void Tell(const QString& text)
+{
+    ShowMessage(ProgramTitle, text, MessageOk);
+}
+
+int SelectedSize(const ProgramState& state)
+{
+    const int row = GetState(EditorSizeList);
+    return row >= 0 && row < static_cast<int>(state.editorCopy.sizes.size()) ? row : -1;
+}
+
+} // namespace
+
+void OnEditorSizeList(ProgramState& state, const Event& event)
+{
+    std::vector<PipeSize>& sizes = state.editorCopy.sizes;
+    if (event.subtype == SubtypeChange) {
+        const int row = event.item >= 0 ? event.item : HitTestRow(EditorSizeList);
+        if (row >= 0 && row < static_cast<int>(sizes.size())) {
+            const bool ticked = IsRowChecked(EditorSizeList, row);
+            if (ticked != (sizes[row].active != 0)) {
+                sizes[row].active = ticked ? 1 : 0;
+                state.editorModified = true;
+            }
+        }
+    }
+    if (const int selected = SelectedSize(state); selected >= 0) {
+        const PipeSize& size = sizes[selected];
+        SetText(EditorSizeNameField, size.name);
+        SetText(EditorOutsideField, DecimalText(size.outsideDiameter, SizeDecimals));
+        SetText(EditorThicknessField, DecimalText(size.thickness, SizeDecimals));
+    }
+}
+
+void OnEditorAddSize(ProgramState& state)
+{
+    switch (AddPipeSize(state.editorCopy, ReadSizeEntry())) {
+    case SizeEditResult::Incomplete: Tell(IncompleteSizeMessage); return;
+    case SizeEditResult::ReservedName: Tell(ReservedSizeNameMessage); return;
+    case SizeEditResult::InsideNotPositive: Tell(InsideNotPositiveMessage); return;
+    case SizeEditResult::DuplicateInside: Tell(DuplicateInsideMessage); return;
+    case SizeEditResult::Done: break;
+    }
+    RefillLibraryEditor(state);
+    state.editorModified = true;
+}
+
+void OnEditorModifySize(ProgramState& state)
+{
+    const int selected = SelectedSize(state);
+    if (selected < 0)
+        return;
+    switch (ModifyPipeSize(state.editorCopy, selected, ReadSizeEntry())) {
+    case SizeEditResult::ReservedName: Tell(ReservedSizeNameMessage); return;
+    case SizeEditResult::Done: break;
+    default: return;   // incomplete data: the click is ignored
+    }
+    RefillLibraryEditor(state);
+    state.editorModified = true;
+}
+
+void OnEditorDeleteSize(ProgramState& state)
+{
+    const int selected = SelectedSize(state);
+    if (selected < 0)
+        return;
+    state.editorCopy.sizes.erase(state.editorCopy.sizes.begin() + selected);
+    FillSizeList(state.editorCopy);
+    for (int field : {EditorSizeNameField, EditorOutsideField, EditorThicknessField})
+        SetText(field, QStringLiteral("-"));
+    state.editorModified = true;
+}
+
+void OnEditorFieldChange(ProgramState& state, const Event& event)
+{
+    PipeLibrary& library = state.editorCopy;
+    const QString text = GetText(event.control);
+    switch (event.control) {
+    case EditorNameField: library.name = text; break;
+    case EditorAbbreviationField: library.abbreviation = CutText(text, TextCapacity); break;
+    case EditorSymbolField: library.symbol = CutText(text, TextCapacity); break;
+    case EditorRoughnessField: library.roughness = LeadingFloat(text); break;  // [mm]
+    default: return;
+    }
+    state.editorModified = true;
+}
