@@ -51,15 +51,19 @@ bool WaitForDownload(const FtpDownload& download, int64_t listedSize)
     }
 }
 
-int NewerVersionIn(const QString& updateInfoPath)
+// The published version: false when no line carries one.
+bool PublishedVersion(const QByteArray& updateInfo, QString& version)
 {
-    QFile file(updateInfoPath);
-    if (!file.open(QIODevice::ReadOnly))
-        return -1;
-    QString published;
-    const bool found = PublishedVersion(file.readAll(), published);
-    file.close();
-    return found && VersionNumber(published) > VersionNumber(ProgramVersion) ? 1 : 0;
+    static const QByteArray Marker("Version =");
+    for (QByteArray line : updateInfo.split('\n')) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+        if (line.startsWith(Marker)) {
+            version = QString::fromLatin1(line.mid(Marker.size()));
+            return true;
+        }
+    }
+    return false;
 }
 
 int RunCheck(UpdateAccess& access, const QString& downloadFolder, FtpSession& session,
@@ -94,9 +98,11 @@ int RunCheck(UpdateAccess& access, const QString& downloadFolder, FtpSession& se
         return 0;
     FtpEndDownload(download);
 
-    const int newer = NewerVersionIn(localPath);
-    if (newer < 0)
+    QFile file(localPath);
+    if (!file.open(QIODevice::ReadOnly))
         return 0;
+    const int newer = NewerVersionPublished(file.readAll());
+    file.close();
     QDir(downloadFolder).removeRecursively();
     return newer;
 }
@@ -123,18 +129,13 @@ int64_t VersionNumber(const QString& version)
     return number;
 }
 
-bool PublishedVersion(const QByteArray& updateInfo, QString& version)
+int NewerVersionPublished(const QByteArray& updateInfo)
 {
-    static const QByteArray Marker("Version =");
-    for (QByteArray line : updateInfo.split('\n')) {
-        if (line.endsWith('\r'))
-            line.chop(1);
-        if (line.startsWith(Marker)) {
-            version = QString::fromLatin1(line.mid(Marker.size()));
-            return true;
-        }
-    }
-    return false;
+    QString published;
+    return PublishedVersion(updateInfo, published)
+                   && VersionNumber(published) > VersionNumber(ProgramVersion)
+               ? 1
+               : 0;
 }
 
 bool IsUpdateDue(const Settings& settings, int64_t now)

@@ -13,10 +13,11 @@
 // with a digit). "3.1.09" gives 3109, "3.1.10" 3110, "3.2" only 32.
 int64_t VersionNumber(const QString& version);
 
-// The published version of "Update.info": the rest (from the tenth character)
-// of its first line whose first nine characters are exactly "Version =".
-// False when no line has them.
-bool PublishedVersion(const QByteArray& updateInfo, QString& version);
+// 1 when the text of "Update.info" publishes a version greater than
+// ProgramVersion: the rest (from the tenth character) of its first line whose
+// first nine characters are exactly "Version =". 0 otherwise, also without
+// such a line.
+int NewerVersionPublished(const QByteArray& updateInfo);
 
 // True when the automatic check is on and more than a day (86400 s) has passed
 // since the last check.
