@@ -10,6 +10,7 @@
 #include "sizing/water_controls.h"
 #include "sizing/water_engine.h"
 #include "sizing/water_sizing.h"
+#include "ui/internal_data_window.h"
 #include "ui/main_window.h"
 
 namespace {
@@ -208,6 +209,7 @@ void OnWaterQuantityChange(ProgramState& state, const Event&)
     if (state.sumInProgress)
         return;
     WaterSizing(state);
+    ShowInternalData(state, InternalDataWater);
 }
 
 void OnAntifreezeSwitch(ProgramState& state, const Event&)
@@ -220,6 +222,7 @@ void OnAntifreezePercentChange(ProgramState& state, const Event&)
 {
     state.settings.AntigelP100 = CutText(GetText(AntifreezeField), StoredPercentLength);
     WaterSizing(state);
+    ShowInternalData(state, InternalDataWater);
 }
 
 void OnOversizingSwitch(ProgramState& state, const Event&)

@@ -1,0 +1,76 @@
+#include "ui/about_window.h"
+
+#include "app/identity.h"
+#include "app/program_state.h"
+#include "platform/controls.h"
+#include "platform/graphics.h"
+#include "platform/windows.h"
+#include "ui/embedded_images.h"
+#include "ui/images.h"
+
+namespace {
+
+enum : int { LogoImage = 422, VersionLabel = 424 };
+
+struct AboutControl {
+    int number;
+    ControlKind kind;
+    const char* text;  // UTF-8; the version label's text is built
+    ControlRect where;
+    unsigned style;
+    int MainFonts::*font;
+};
+
+// In creation order; the logo image 422 comes first, sized to its picture.
+const AboutControl AboutControls[] = {
+    {423, ControlKind::Label, "Vorquil III", {80, 25, 250, 35}, StyleAlignLeft, &MainFonts::f3},
+    {VersionLabel, ControlKind::Label, "", {80, 60, 150, 20}, StyleAlignLeft, &MainFonts::f1},
+    {429, ControlKind::Hyperlink, "Historique des versions", {100, 80, 250, 20}, StyleAlignLeft, &MainFonts::f0},
+    {425, ControlKind::Label,
+     "Calculatrice d'aide à la sélection\nde diamètres de tuyauteries\nen hydraulique et aéraulique.",
+     {35, 105, 250, 60}, StyleAlignCentre, &MainFonts::f2},
+    {427, ControlKind::Hyperlink, "Site Internet", {120, 160, 250, 20}, StyleAlignLeft, &MainFonts::f2},
+    {428, ControlKind::Hyperlink, "Contact", {135, 190, 250, 20}, StyleAlignLeft, &MainFonts::f2},
+    {426, ControlKind::Label, "© 2008-2012 Vorquil Logiciels", {80, 220, 250, 20}, StyleAlignLeft, &MainFonts::f2},
+};
+
+// The logo is decoded afresh for each opening.
+bool DecodeLogo()
+{
+    const EmbeddedImage* logo = FindEmbeddedImage("logo");
+    QImage picture;
+    if (!logo || !DecodePng(logo->data, logo->size, picture))
+        return false;
+    RegisterImage(ImageLogo, picture);
+    return true;
+}
+
+} // namespace
+
+QString AboutVersionText()
+{
+    return QStringLiteral("Version : 3.1.") + QStringLiteral("%1").arg(ProgramRelease, 2, 10, QLatin1Char('0'));
+}
+
+void OpenAbout(ProgramState& state)
+{
+    WindowDescriptor& about = state.windows[AboutWindow];
+    if (IsWindowOpen(AboutWindow)) {
+        OpenWindow(about, about.width, about.height);   // to the front
+        return;
+    }
+    if (!DecodeLogo() || !OpenWindow(about, about.width, about.height))
+        return;
+    CreateControl(AboutWindow, LogoImage, ControlKind::Image, QString(), {10, 15, 0, 0});
+    SetImage(LogoImage, ImageLogo);
+    for (const AboutControl& c : AboutControls) {
+        const QString text = c.number == VersionLabel ? AboutVersionText() : QString::fromUtf8(c.text);
+        CreateControl(AboutWindow, c.number, c.kind, text, c.where, c.style);
+        SetFont(c.number, state.fonts.*c.font);
+    }
+}
+
+void OnAboutButton(ProgramState& state, const Event&)
+{
+    OpenAbout(state);
+}

@@ -1,0 +1,201 @@
+#include "ui/sum_entry.h"
+
+#include <cstdint>
+#include <limits>
+
+#include "app/identity.h"
+#include "app/program_state.h"
+#include "platform/controls.h"
+#include "platform/dialogs.h"
+#include "sizing/water_controls.h"
+#include "sizing/water_sizing.h"
+#include "sizing/water_tab.h"
+
+namespace {
+
+enum : int { AirFlowField = 107 };
+
+const int SumFields[] = {FlowField, PowerField, AirFlowField};
+
+struct SumKeyBinding {
+    const char* keys;  // QKeySequence form
+    int key;           // SumKey
+};
+
+// Keys named by what they produce, so that "+" and "-" come from the same keys
+// on a French keyboard ("=/+" with Shift, "6/-" without) as on others.
+const SumKeyBinding SumKeyBindings[] = {
+    {"Esc", SumKeyEscape},  {"Return", SumKeyEnter},    {"Enter", SumKeyEnter},
+    {"C", SumKeyClear},     {"Num++", SumKeyPadPlus},   {"Num+-", SumKeyPadMinus},
+    {"Shift++", SumKeyPlus}, {"-", SumKeyMinus},
+};
+
+constexpr int64_t TermLimit = 1'000'000'000'000'000'000;  // larger terms only make the total too large
+
+int FocusedSumField()
+{
+    for (int field : SumFields)
+        if (HasFocus(field))
+            return field;
+    return -1;
+}
+
+bool IsDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+bool IsSign(QChar c)
+{
+    return c == u'+' || c == u'-';
+}
+
+// Reads the whole number at `at`, moving past its digits; none reads 0.
+// Saturates at TermLimit, and says so through `huge`.
+int64_t ReadTerm(const QString& text, qsizetype& at, bool& huge)
+{
+    int64_t value = 0;
+    for (; at < text.size() && IsDigit(text[at]); ++at) {
+        if (value < TermLimit)
+            value = value * 10 + (text[at].unicode() - u'0');
+        if (value >= TermLimit)
+            huge = true;
+    }
+    return value;
+}
+
+void AppendOperator(ProgramState& state, int field, QChar sign)
+{
+    const QString text = GetText(field);
+    if (text.isEmpty())
+        return;
+    state.sumInProgress = true;
+    MarkSumField(field, true);
+    SetText(field, text + sign);   // the caret goes to the end with the text
+}
+
+void RefuseTotal(const QString& why)
+{
+    ShowMessage(ProgramTitle, why, MessageOk);
+}
+
+// The sum may have been started in the other water field, whose focus then left
+// the entry mode alone: the total typed here must drive the calculation, not be
+// overwritten by it.
+void BringEntryModeToField(ProgramState& state, int field)
+{
+    const EntryMode wanted = field == FlowField ? EntryMode::FlowEntered : EntryMode::PowerEntered;
+    if (state.entryMode != wanted)
+        SwitchWaterEntryMode(state, field);
+}
+
+void EvaluateSumField(ProgramState& state, int field)
+{
+    const int total = EvaluateSum(GetText(field));
+    if (total == SumNegative) {
+        RefuseTotal(QString::fromUtf8("Le total ne peut pas être négatif !"));
+        return;
+    }
+    if (total == SumTooLarge) {
+        RefuseTotal(QString::fromUtf8("Le total est trop grand !"));
+        return;
+    }
+    state.sumInProgress = false;
+    const bool water = field == FlowField || field == PowerField;
+    if (water)
+        BringEntryModeToField(state, field);
+    SetText(field, QString::number(total));
+    MarkSumField(field, false);
+    SelectAllText(field);
+    if (water)
+        WaterSizing(state);
+}
+
+} // namespace
+
+bool IsSumField(int control)
+{
+    for (int field : SumFields)
+        if (control == field)
+            return true;
+    return false;
+}
+
+void AddSumKeys(int window)
+{
+    // Never twice: a key bound twice would be ambiguous and do nothing.
+    RemoveSumKeys(window);
+    for (const SumKeyBinding& binding : SumKeyBindings)
+        AddShortcut(window, QString::fromLatin1(binding.keys), binding.key);
+}
+
+void RemoveSumKeys(int window)
+{
+    for (int key = SumKeyEscape; key <= SumKeyMinus; ++key)
+        RemoveShortcut(window, key);
+}
+
+int EvaluateSum(const QString& text)
+{
+    qsizetype signs = 0;
+    for (QChar c : text)
+        if (IsSign(c))
+            ++signs;
+
+    int64_t total = 0;
+    bool huge = false;
+    qsizetype at = 0;
+    for (qsizetype pass = 0; pass <= signs; ++pass) {
+        // What the program itself wrote ("Infini", "N/A") counts for nothing
+        // instead of ending the sum there.
+        while (at < text.size() && !IsDigit(text[at]) && !IsSign(text[at]))
+            ++at;
+        if (at >= text.size())
+            break;
+        int64_t sign = 1;
+        if (IsSign(text[at]))
+            sign = text[at++] == u'-' ? -1 : 1;
+        const int64_t term = ReadTerm(text, at, huge);
+        if (__builtin_add_overflow(total, sign * term, &total))
+            huge = true;
+    }
+    if (huge)
+        return SumTooLarge;
+    if (total < 0)
+        return SumNegative;
+    if (total > std::numeric_limits<int32_t>::max())
+        return SumTooLarge;
+    return static_cast<int>(total);
+}
+
+void MarkSumField(int control, bool inProgress)
+{
+    SetBackground(control, inProgress ? SumInProgressColour : SumTotalColour);
+}
+
+void OnSumKey(ProgramState& state, int key)
+{
+    const int field = FocusedSumField();
+    if (field < 0)
+        return;
+    switch (key) {
+    case SumKeyEnter:
+        EvaluateSumField(state, field);
+        break;
+    case SumKeyClear:
+        state.sumInProgress = true;
+        MarkSumField(field, true);
+        SetText(field, QString());
+        break;
+    case SumKeyPadPlus:
+    case SumKeyPlus:
+        AppendOperator(state, field, u'+');
+        break;
+    case SumKeyPadMinus:
+    case SumKeyMinus:
+        AppendOperator(state, field, u'-');
+        break;
+    default:
+        break;
+    }
+}

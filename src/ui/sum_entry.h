@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+
+struct ProgramState;
+
+// A running sum typed into the water flow 12, the water power 18 or the air
+// flow 107: digits from the keyboard, operators from keys that exist only while
+// one of these fields has the focus, Enter for the total.
+
+// Menu events posted by the sum-entry keys.
+enum SumKey : int {
+    SumKeyEscape = 0,    // taken and ignored
+    SumKeyEnter = 1,
+    SumKeyClear = 2,     // C
+    SumKeyPadPlus = 3,
+    SumKeyPadMinus = 4,
+    SumKeyPlus = 5,      // Shift + the "=/+" key
+    SumKeyMinus = 6,     // the key that gives "-" unshifted
+};
+
+constexpr int SumInProgressColour = 0xFFFF00;  // a sum is being typed
+constexpr int SumTotalColour = 0x89DBDB;       // the field shows an evaluated total
+
+// EvaluateSum outcomes that are not totals.
+constexpr int SumNegative = -1;
+constexpr int SumTooLarge = -2;  // beyond the 32-bit range of a total
+
+bool IsSumField(int control);
+
+// Installs or removes the seven keys on the window.
+void AddSumKeys(int window);
+void RemoveSumKeys(int window);
+
+// The total of the whole-number terms of "12+30-5"; SumNegative below zero,
+// SumTooLarge when it does not fit. Characters other than digits and signs
+// count for nothing.
+int EvaluateSum(const QString& text);
+
+// Yellow while a sum is typed, the total colour otherwise.
+void MarkSumField(int control, bool inProgress);
+
+// A sum-entry key pressed while the main window has the focus; acts on the sum
+// field that has the focus.
+void OnSumKey(ProgramState& state, int key);

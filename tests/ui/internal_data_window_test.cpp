@@ -1,0 +1,145 @@
+#include "info_fixture.h"
+#include "ui/internal_data_window.h"
+
+namespace {
+
+const QString CrLf = QStringLiteral("\r\n");
+
+TEST(InternalDataTextTest, ViscosityKeepsTenDecimalsWithoutTrailingZeros)
+{
+    const struct {
+        float viscosity;  // nu [m2/s]
+        const char* shown;
+    } cases[] = {
+        {0.0000015f, "0.0000015"},
+        {3.863e-7f, "0.0000003863"},
+        {1.2345678e-6f, "0.0000012346"},   // rounded at the tenth decimal
+        {0.00001f, "0.00001"},
+        {1.5e-11f, "0"},                    // below the tenth decimal
+        {0.0f, "0"},
+        {2.0f, "2"},
+        {12.5f, "12.5"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ViscosityText(c.viscosity), QString::fromLatin1(c.shown)) << c.shown;
+}
+
+TEST(InternalDataTextTest, WaterAndAirTextsLineByLine)
+{
+    InternalDataRecord data;
+    data.density = 979.63f;               // [kg/m3]
+    data.kinematicViscosity = 3.863e-7f;  // [m2/s]
+    data.reynolds = 1234.567f;            // [-]
+    data.atmosphericPressure = 101204.5f; // [Pa]
+    data.heatFactor = 0.8634f;            // [kg.K/Wh]
+    const QString shared = QStringLiteral("Masse Volumique : 979.630") + CrLf
+        + QString::fromUtf8("Viscosité Cin.: 0.0000003863") + CrLf
+        + QStringLiteral("Nb de Reynolds : 1234.57") + CrLf;
+    EXPECT_EQ(InternalDataText(data, InternalDataWater),
+              QString::fromUtf8("Données Internes (Eau): ") + CrLf + CrLf
+                  + QString::fromUtf8("Capacité Thermique : 0.863") + CrLf + shared);
+    EXPECT_EQ(InternalDataText(data, InternalDataAir),
+              QString::fromUtf8("Données Internes (Air): ") + CrLf + CrLf
+                  + QString::fromUtf8("Pression Atmosphérique : 101204.50") + CrLf + shared);
+}
+
+using InternalDataWindowTest = InfoTest;
+
+TEST_F(InternalDataWindowTest, ShiftF12OpensTheConsoleOnceWithTheWaterData)
+{
+    StartActive();
+    FocusOn(8);
+    Press(Qt::Key_F12, Qt::ShiftModifier);
+    ASSERT_TRUE(IsWindowOpen(ConsoleWindow));
+    QWidget* console = WindowHandle(ConsoleWindow);
+    EXPECT_EQ(console->windowTitle(), QStringLiteral("Console"));
+    EXPECT_TRUE(console->windowFlags().testFlag(Qt::Tool));
+    EXPECT_EQ(ControlWidget(430)->geometry(), QRect(5, 5, 240, 140));
+    const QString water = InternalDataText(state.internalData, InternalDataWater);
+    EXPECT_EQ(GetText(430), water);
+    EXPECT_TRUE(water.contains(QStringLiteral("Masse Volumique : 979.629"))) << water.toStdString();  // at the mean 80 degC
+
+    // Pressed again while open: no second window, and the text stays as it was.
+    state.internalData.density = 1.0f;
+    WindowHandle(MainWindow)->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(WindowHandle(MainWindow)));
+    FocusOn(8);
+    Press(Qt::Key_F12, Qt::ShiftModifier);
+    EXPECT_EQ(WindowHandle(ConsoleWindow), console);
+    EXPECT_EQ(TopLevelWindowsTitled(QStringLiteral("Console")), 1);
+    EXPECT_EQ(GetText(430), water);
+}
+
+TEST_F(InternalDataWindowTest, OnTheOtherTabsTheConsoleOpensEmptyAndTheTabChangeFillsIt)
+{
+    StartActive();
+    ShowTab(2);
+    PostWindowEvent(Event{EventKind::Menu, MainWindow, -1, SubtypeNone, 8});
+    DeliverQueuedEvents();
+    ASSERT_TRUE(IsWindowOpen(ConsoleWindow));
+    EXPECT_EQ(GetText(430), QString());
+    ShowTab(3);
+    EXPECT_EQ(GetText(430), QString());
+
+    ShowTab(0);
+    EXPECT_EQ(GetText(430), InternalDataText(state.internalData, InternalDataWater));
+    // The air tab shows the air heading over the last calculation, whichever it was.
+    state.internalData.atmosphericPressure = 101204.5f;
+    ShowTab(1);
+    const QString air = GetText(430);
+    EXPECT_TRUE(air.startsWith(QString::fromUtf8("Données Internes (Air): \r\n\r\nPression Atmosphérique : 101204.50\r\n")))
+        << air.toStdString();
+    EXPECT_TRUE(air.endsWith(InternalDataText(state.internalData, InternalDataWater).section(CrLf, 3)))
+        << air.toStdString();
+}
+
+TEST_F(InternalDataWindowTest, WaterRunsAfterFlowPowerAndAntifreezeRefreshTheConsole)
+{
+    StartActive();
+    PostWindowEvent(Event{EventKind::Menu, MainWindow, -1, SubtypeNone, 8});
+    DeliverQueuedEvents();
+    const QString before = GetText(430);
+
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+        bool refreshed;
+    };
+    const Step steps[] = {
+        {"flow 12", [&] { Type(12, "1000"); }, true},
+        {"mode 5", [&] { Pick(5, 2); }, false},
+        {"power 18", [&] { Focus(18); Type(18, "50000"); }, true},
+        {"antifreeze on", [&] { Pick(14, 1); }, false},
+        {"antifreeze % 15", [&] { Type(15, "40"); }, true},
+        {"oversizing % 22", [&] { Type(22, "30"); }, false},
+    };
+    QString shown = before;
+    for (const Step& s : steps) {
+        s.act();
+        const QString now = GetText(430);
+        if (s.refreshed) {
+            EXPECT_EQ(now, InternalDataText(state.internalData, InternalDataWater)) << s.what;
+            EXPECT_NE(now, shown) << s.what;
+        } else {
+            EXPECT_EQ(now, shown) << s.what;
+        }
+        shown = now;
+    }
+}
+
+TEST_F(InternalDataWindowTest, TheCloseBoxClosesItAndARefreshThenDoesNothing)
+{
+    StartActive();
+    PostWindowEvent(Event{EventKind::Menu, MainWindow, -1, SubtypeNone, 8});
+    DeliverQueuedEvents();
+    ASSERT_TRUE(IsWindowOpen(ConsoleWindow));
+    WindowHandle(ConsoleWindow)->close();   // the close box
+    DeliverQueuedEvents();
+    EXPECT_FALSE(IsWindowOpen(ConsoleWindow));
+    EXPECT_FALSE(ControlExists(430));
+    Type(12, "300");
+    EXPECT_FALSE(IsWindowOpen(ConsoleWindow));
+    EXPECT_EQ(GetText(18), "6952");  // 20 K x 300 / 0.863 = 6952.49: the water run itself went on
+}
+
+} // namespace
