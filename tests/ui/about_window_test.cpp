@@ -1,0 +1,116 @@
+#include <QLabel>
+
+#include "app/identity.h"
+#include "app/web_links.h"
+#include "info_fixture.h"
+#include "ui/about_window.h"
+
+namespace {
+
+using AboutWindowTest = InfoTest;
+
+TEST_F(AboutWindowTest, VersionHasTheReleaseInTwoDigits)
+{
+    EXPECT_EQ(AboutVersionText(), QStringLiteral("Version : 3.1.09"));
+    EXPECT_EQ(AboutVersionText(), QStringLiteral("Version : ") + ProgramVersion);
+}
+
+TEST_F(AboutWindowTest, ButtonOpensTheWindowWithItsTextsPlacesAndFonts)
+{
+    StartActive();
+    ShowTab(3);
+    ClickControl(313);
+    ASSERT_TRUE(IsWindowOpen(AboutWindow));
+    QWidget* about = WindowHandle(AboutWindow);
+    EXPECT_EQ(about->windowTitle(), QStringLiteral("A Propos..."));
+
+    const struct {
+        int control;
+        const char* text;
+        QRect where;
+        int points;
+        bool bold, italic;
+        bool link;
+    } cases[] = {
+        {423, "Vorquil III", {80, 25, 250, 35}, 25, true, true, false},
+        {424, "Version : 3.1.09", {80, 60, 150, 20}, 8, false, true, false},
+        {429, "Historique des versions", {100, 80, 250, 20}, 8, false, false, true},
+        {425, "Calculatrice d'aide à la sélection\nde diamètres de tuyauteries\nen hydraulique et aéraulique.",
+         {35, 105, 250, 60}, 9, false, false, false},
+        {427, "Site Internet", {120, 160, 250, 20}, 9, false, false, true},
+        {428, "Contact", {135, 190, 250, 20}, 9, false, false, true},
+    };
+    for (const auto& c : cases) {
+        auto* label = qobject_cast<QLabel*>(ControlWidget(c.control));
+        ASSERT_TRUE(label) << c.control;
+        EXPECT_EQ(label->window(), about) << c.control;
+        EXPECT_EQ(GetText(c.control), QString::fromUtf8(c.text)) << c.control;
+        EXPECT_EQ(label->geometry(), c.where) << c.control;
+        const QFont font = label->font();
+        EXPECT_EQ(font.family(), QStringLiteral("Calibri")) << c.control;
+        EXPECT_EQ(font.pointSize(), c.points) << c.control;
+        EXPECT_EQ(font.bold(), c.bold) << c.control;
+        EXPECT_EQ(font.italic(), c.italic) << c.control;
+        const QColor text = label->palette().color(QPalette::WindowText);
+        EXPECT_EQ(text == QColor(0, 0, 255), c.link) << c.control;
+        EXPECT_EQ(label->cursor().shape() == Qt::PointingHandCursor, c.link) << c.control;
+    }
+    EXPECT_TRUE(qobject_cast<QLabel*>(ControlWidget(425))->alignment().testFlag(Qt::AlignHCenter));
+
+    // The maker's line, in the same font as the description.
+    auto* maker = qobject_cast<QLabel*>(ControlWidget(426));
+    ASSERT_TRUE(maker);
+    EXPECT_EQ(maker->geometry(), QRect(80, 220, 250, 20));
+    EXPECT_TRUE(maker->text().contains(QStringLiteral("Vorquil")));
+    EXPECT_EQ(maker->font().pointSize(), 9);
+
+    // The 64 x 64 logo, at its place and at its own size.
+    auto* logo = qobject_cast<QLabel*>(ControlWidget(422));
+    ASSERT_TRUE(logo);
+    EXPECT_EQ(logo->geometry(), QRect(10, 15, 64, 64));
+    EXPECT_EQ(logo->pixmap().size(), QSize(64, 64));
+}
+
+TEST_F(AboutWindowTest, LinksOpenTheSiteTheContactAndTheHistory)
+{
+    state.folders.work = QStringLiteral("/tmp/vorquil-work/");
+    StartActive();
+    SetWebAddresses(state.web);
+    ShowTab(3);
+    ClickControl(313);
+    ASSERT_TRUE(IsWindowOpen(AboutWindow));
+    for (int link : {427, 428, 429})
+        ClickControl(link);
+    ASSERT_EQ(opened.size(), 3u);
+    EXPECT_EQ(opened[0], QUrl(QStringLiteral("https://vorquil.example/")));
+    EXPECT_EQ(opened[1].scheme(), QStringLiteral("mailto"));
+    EXPECT_TRUE(opened[1].path().endsWith(QStringLiteral("@vorquil.example")));
+    EXPECT_EQ(opened[2], QUrl::fromLocalFile(QStringLiteral("/tmp/vorquil-work/History.txt")));
+    // Plain labels are no links.
+    ClickControl(424);
+    EXPECT_EQ(opened.size(), 3u);
+}
+
+TEST_F(AboutWindowTest, SecondClickBringsTheOpenWindowForwardAndTheCloseBoxClosesIt)
+{
+    StartActive();
+    ShowTab(3);
+    ClickControl(313);
+    QWidget* first = WindowHandle(AboutWindow);
+    ASSERT_TRUE(first);
+    WindowHandle(MainWindow)->activateWindow();
+    ClickControl(313);
+    EXPECT_EQ(WindowHandle(AboutWindow), first);
+    EXPECT_EQ(TopLevelWindowsTitled(QStringLiteral("A Propos...")), 1);
+
+    first->close();
+    DeliverQueuedEvents();
+    EXPECT_FALSE(IsWindowOpen(AboutWindow));
+    EXPECT_FALSE(ControlExists(423));
+    EXPECT_TRUE(IsWindowOpen(MainWindow));
+    ClickControl(313);   // opens again, logo decoded afresh
+    EXPECT_TRUE(IsWindowOpen(AboutWindow));
+    EXPECT_EQ(GetImage(ImageLogo).size(), QSize(64, 64));
+}
+
+} // namespace
