@@ -1,0 +1,179 @@
+#include "sizing/air_tab.h"
+
+#include "app/program_state.h"
+#include "app/text_numbers.h"
+#include "platform/controls.h"
+#include "platform/events.h"
+#include "sizing/air_controls.h"
+#include "sizing/air_engine.h"
+#include "sizing/air_sizing.h"
+#include "sizing/duct_tables.h"
+#include "sizing/number_text.h"
+
+namespace {
+
+constexpr int StoredMaterialLength = 16;  // "MatGaine" [characters]
+
+// Track bar 124 of a search mode: the limit is its position / 10.
+struct LimitScale {
+    int maximum;     // position
+    int tick;        // positions between ticks
+    int position;    // default
+    const char* caption;
+};
+constexpr LimitScale PressureDropScale = {100, 3, 8, "PdC Maxi."};   // 0.10 to 10.00 Pa/m
+constexpr LimitScale VelocityScale = {200, 4, 40, "Vit. Maxi."};     // 0.10 to 20.00 m/s
+
+bool IsSearchMode(int mode)
+{
+    return mode == AirModeMaxPressureDrop || mode == AirModeMaxVelocity;
+}
+
+QString LimitText(int position)
+{
+    return DecimalText(static_cast<float>(position) / 10.0f, 2);  // [Pa/m] or [m/s]
+}
+
+void SetShown(std::initializer_list<int> controls, bool shown)
+{
+    for (int control : controls)
+        SetVisible(control, shown);
+}
+
+void ShowLimit(int mode)
+{
+    const bool searching = IsSearchMode(mode);
+    const LimitScale& scale = mode == AirModeMaxVelocity ? VelocityScale : PressureDropScale;
+    SetTrackBar(AirLimitBar, 1, scale.maximum);
+    SetTickFrequency(AirLimitBar, scale.tick);
+    for (int control : {AirLimitBar, AirLimitLabel, AirLimitField})
+        SetEnabled(control, searching);
+    if (!searching) {
+        SetText(AirLimitLabel, QString::fromUtf8("Ø Imposé"));
+        SetText(AirLimitField, QStringLiteral("N/A"));
+        SetBackground(AirLimitField, AirDefaultColour);
+        return;
+    }
+    SetState(AirLimitBar, scale.position);
+    SetText(AirLimitLabel, QString::fromUtf8(scale.caption));
+    SetText(AirLimitField, LimitText(scale.position));
+    SetBackground(AirLimitField, AirConditionColour);
+}
+
+void SizeAndFollow(ProgramState& state)
+{
+    SizeAirDuct(state);
+    // The internal data window, when open, is to follow with the air values
+    // here (ShowInternalData, air data).
+}
+
+} // namespace
+
+void RefreshAirModeControls()
+{
+    const bool rectangular = GetState(RectangularOption) == 1;
+    const int mode = GetState(AirModeList);
+    const bool searching = IsSearchMode(mode);
+
+    SetShown({119, 120, 121, 122, 123, 130, 131, 132, 133, 134}, rectangular);
+    SetShown({DuctDiameterLabel, DuctDiameterField}, !rectangular);
+    if (rectangular) {
+        SetShown({ImposedDiameterLabel, ImposedDiameterCombo, TheoreticalDuctLabel, TheoreticalDuctField},
+                 false);
+        SetBackground(SideAField, AirInputColour);
+        // Side B is the result of a search, the user's input for an imposed size.
+        SetReadOnly(SideBField, searching);
+        SetBackground(SideBField, searching ? AirDefaultColour : AirInputColour);
+    } else {
+        SetShown({ImposedDiameterLabel, ImposedDiameterCombo}, !searching);
+        SetShown({TheoreticalDuctLabel, TheoreticalDuctField}, searching);
+    }
+    ShowLimit(mode);
+}
+
+int FindDuctMaterial(const ProgramState& state, const QString& name)
+{
+    const int count = static_cast<int>(state.ductMaterials.size());
+    for (int i = 0; i < count; ++i)
+        if (state.ductMaterials[i].name == name)
+            return i;
+    return count - 1;
+}
+
+void ShowDuctMaterial(const ProgramState& state, int index)
+{
+    if (index < 0 || index >= static_cast<int>(state.ductMaterials.size()))
+        return;
+    const DuctMaterial& material = state.ductMaterials[index];
+    SetState(DuctMaterialList, index);
+    SetText(DuctMaterialButton, material.name);
+    const bool own = material.name == QLatin1String(OwnRoughnessMaterial);
+    SetReadOnly(DuctRoughnessField, !own);
+    const float roughness = own ? state.settings.AutreRugo : material.roughness;  // k [mm]
+    SetText(DuctRoughnessField, DecimalText(roughness, 3));
+}
+
+void OnAirShapeChoice(ProgramState& state, const Event& event)
+{
+    state.settings.CircRect = event.control == RectangularOption ? 1 : 0;
+    RefreshAirModeControls();
+    SizeAirDuct(state);
+}
+
+void OnAirModeChange(ProgramState& state, const Event&)
+{
+    state.settings.AirCalcMode = static_cast<int8_t>(GetState(AirModeList));
+    RefreshAirModeControls();
+    SizeAirDuct(state);
+}
+
+void OnAirFlowChange(ProgramState& state, const Event&)
+{
+    // A sum being typed is sized once its total is written into the field.
+    if (state.sumInProgress)
+        return;
+    SizeAndFollow(state);
+}
+
+void OnAirConditionChange(ProgramState& state, const Event&)
+{
+    SizeAndFollow(state);
+}
+
+void OnDuctSizeChange(ProgramState& state, const Event& event)
+{
+    // Each input has its twin among the results.
+    const int mirror = event.control == ImposedDiameterCombo ? DuctDiameterField
+                     : event.control == SideAField           ? ResultSideAField
+                                                             : ResultSideBField;
+    SetText(mirror, GetText(event.control));
+    SizeAirDuct(state);
+}
+
+void OnAirLimitMove(ProgramState& state, const Event&)
+{
+    if (!IsSearchMode(GetState(AirModeList)))
+        return;
+    SetText(AirLimitField, LimitText(GetState(AirLimitBar)));
+    SizeAirDuct(state);
+}
+
+void OnDuctMaterialChange(ProgramState& state, const Event&)
+{
+    const int index = GetState(DuctMaterialList);
+    if (index < 0 || index >= static_cast<int>(state.ductMaterials.size()))
+        return;
+    const DuctMaterial& material = state.ductMaterials[index];
+    state.settings.MatGaine = CutText(material.name, StoredMaterialLength);
+    if (material.name != QLatin1String(OwnRoughnessMaterial))
+        state.settings.RugoGaine = material.roughness;
+    ShowDuctMaterial(state, index);
+    SizeAirDuct(state);
+}
+
+void OnDuctRoughnessEvent(ProgramState& state, const Event& event)
+{
+    if (event.subtype == SubtypeChange)
+        state.settings.AutreRugo = LeadingFloat(GetText(DuctRoughnessField));
+    SizeAirDuct(state);
+}
