@@ -3,8 +3,11 @@
 #include "app/program_state.h"
 #include "platform/controls.h"
 #include "platform/windows.h"
+#include "sizing/air_controls.h"
+#include "sizing/air_tab.h"
 #include "sizing/drainage_controls.h"
 #include "sizing/drainage_tab.h"
+#include "sizing/number_text.h"
 #include "sizing/water_controls.h"
 #include "sizing/water_engine.h"
 #include "sizing/water_sizing.h"
@@ -111,6 +114,30 @@ void ApplyWaterSettings(ProgramState& state)
     WaterSizing(state);
 }
 
+void ApplyAirSettings(ProgramState& state)
+{
+    const Settings& s = state.settings;
+    ClearItems(AirModeList);
+    for (const char* mode : {"PdC Maxi.", "Ø Imposé", "Vit. Maxi."})
+        AddItem(AirModeList, QString::fromUtf8(mode));
+    ClearItems(ImposedDiameterCombo);
+    for (int diameter : state.standardDuctDiameters)
+        AddItem(ImposedDiameterCombo, QString::number(diameter));
+    ClearItems(DuctMaterialList);
+    for (const DuctMaterial& material : state.ductMaterials)
+        AddItem(DuctMaterialList, material.name);
+
+    SetState(AirModeList, s.AirCalcMode);
+    SetState(s.CircRect == 0 ? CircularOption : RectangularOption, 1);
+    SetText(DuctRoughnessField, DecimalText(s.RugoGaine, 3));
+    SetText(DuctMaterialList, s.MatGaine);
+    SetText(ImposedDiameterCombo, QStringLiteral("125"));
+    RefreshAirModeControls();
+    SetBackground(AirFlowField, AirInputColour);
+    for (int control : {AirTemperatureField, AirHumidityField, AltitudeField})
+        SetBackground(control, AirConditionColour);
+}
+
 void ApplyDrainageSettings(ProgramState& state)
 {
     Settings& s = state.settings;
@@ -144,9 +171,17 @@ void ApplyOptionsSettings(ProgramState& state)
     SetState(s.AffMode == 0 ? VerticalOption : HorizontalOption, 1);
 }
 
+void ApplyDuctMaterialSettings(ProgramState& state)
+{
+    // Without a material of the stored name the last one is current.
+    ShowDuctMaterial(state, FindDuctMaterial(state, state.settings.MatGaine));
+}
+
 void ApplySettings(ProgramState& state)
 {
     ApplyWaterSettings(state);
+    ApplyAirSettings(state);
     ApplyDrainageSettings(state);
     ApplyOptionsSettings(state);
+    ApplyDuctMaterialSettings(state);
 }
