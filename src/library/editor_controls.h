@@ -21,6 +21,9 @@ enum EditorControl : int {
     EditorOkButton = 420,
 };
 
+// Decimals of the diameters and thickness shown in list 416 and fields 402, 403.
+constexpr int EditorSizeDecimals = 2;
+
 // Menu events of the editor: the "Fichier" items, and F1.
 enum EditorMenu : int { EditorMenuNew = 0, EditorMenuSaveAs = 1, EditorMenuHelp = 2, EditorMenuHelpKey = 7 };
 

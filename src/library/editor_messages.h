@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include "app/identity.h"
+#include "platform/dialogs.h"
+
 // Texts of the library editor's message boxes ("\r\n" breaks the line).
 
 inline const QString SaveLibraryQuestion =
@@ -19,3 +22,9 @@ inline const QString ReservedSizeNameMessage =
     QStringLiteral("La dénomination \"Global\" est réservée, veuillez en choisir une autre...");
 // Followed by the file's path.
 inline const QString CannotWriteLibraryMessage = QStringLiteral("Le fichier n'a pas pu être enregistré :\r\n");
+
+// The editor's information boxes: titled like every box of the program, with OK.
+inline void ShowEditorMessage(const QString& text)
+{
+    ShowMessage(ProgramTitle, text, MessageOk);
+}

@@ -15,7 +15,6 @@
 namespace {
 
 constexpr int RoughnessDecimals = 4;
-constexpr int SizeDecimals = 2;
 
 enum class Reacts { Change, Any };
 
@@ -117,8 +116,8 @@ void FillSizeList(const PipeLibrary& library)
     ClearRows(EditorSizeList);
     for (const PipeSize& size : library.sizes)
         AddRow(EditorSizeList,
-               {size.name, DecimalText(size.outsideDiameter, SizeDecimals),
-                DecimalText(size.thickness, SizeDecimals), DecimalText(size.insideDiameter, SizeDecimals)},
+               {size.name, DecimalText(size.outsideDiameter, EditorSizeDecimals),
+                DecimalText(size.thickness, EditorSizeDecimals), DecimalText(size.insideDiameter, EditorSizeDecimals)},
                size.active != 0);
 }
 

@@ -18,11 +18,6 @@ const QString SaveTitle = QStringLiteral("Enregistrer sous...");
 const QString SaveFilter = QStringLiteral("Fichiers Tubes|*.tub");
 const QString LibraryExtension = QStringLiteral("tub");
 
-void Tell(const QString& text)
-{
-    ShowMessage(ProgramTitle, text, MessageOk);
-}
-
 QString WithLibraryExtension(const QString& path)
 {
     const QString fileName = QFileInfo(path).fileName();
@@ -53,9 +48,9 @@ uint8_t SaveWorkingCopy(ProgramState& state, bool forced)
     const QString path = AskSaveLibrary(LibraryFolder(state), forced, state.editorLibraryName);
     const uint8_t result = SaveLibrary(path, state.editorCopy);
     if (result == LibraryNotSaved && !path.isEmpty())
-        Tell(CannotWriteLibraryMessage + path);
+        ShowEditorMessage(CannotWriteLibraryMessage + path);
     else if (result == LibraryReservedSizeName)
-        Tell(ReservedSizeNameMessage);
+        ShowEditorMessage(ReservedSizeNameMessage);
     if (result == LibrarySaved || result == LibraryNoSave)
         state.editorModified = false;
     return result;
@@ -111,7 +106,7 @@ QString AskSaveLibrary(const QString& defaultFolder, bool forced, const QString&
             return QString();
     }
     if (!LibraryFieldsFilled()) {
-        Tell(MissingFieldsMessage);
+        ShowEditorMessage(MissingFieldsMessage);
         return FillErrorMarker;
     }
     const QString chosen = AskSaveFileName(SaveTitle, SaveFilter, defaultFolder);

@@ -1,4 +1,3 @@
-#include "app/identity.h"
 #include "app/program_state.h"
 #include "app/text_numbers.h"
 #include "library/editor_controls.h"
@@ -6,14 +5,12 @@
 #include "library/library_editor.h"
 #include "library/pipe_size_edit.h"
 #include "platform/controls.h"
-#include "platform/dialogs.h"
 #include "platform/events.h"
 #include "sizing/number_text.h"
 
 namespace {
 
 constexpr int TextCapacity = 16;  // abbreviation and symbol [characters]
-constexpr int SizeDecimals = 2;
 
 SizeEntry ReadSizeEntry()
 {
@@ -22,11 +19,6 @@ SizeEntry ReadSizeEntry()
     entry.outsideDiameter = LeadingFloat(GetText(EditorOutsideField));  // [mm]
     entry.thickness = LeadingFloat(GetText(EditorThicknessField));      // [mm]
     return entry;
-}
-
-void Tell(const QString& text)
-{
-    ShowMessage(ProgramTitle, text, MessageOk);
 }
 
 int SelectedSize(const ProgramState& state)
@@ -53,18 +45,18 @@ void OnEditorSizeList(ProgramState& state, const Event& event)
     if (const int selected = SelectedSize(state); selected >= 0) {
         const PipeSize& size = sizes[selected];
         SetText(EditorSizeNameField, size.name);
-        SetText(EditorOutsideField, DecimalText(size.outsideDiameter, SizeDecimals));
-        SetText(EditorThicknessField, DecimalText(size.thickness, SizeDecimals));
+        SetText(EditorOutsideField, DecimalText(size.outsideDiameter, EditorSizeDecimals));
+        SetText(EditorThicknessField, DecimalText(size.thickness, EditorSizeDecimals));
     }
 }
 
 void OnEditorAddSize(ProgramState& state)
 {
     switch (AddPipeSize(state.editorCopy, ReadSizeEntry())) {
-    case SizeEditResult::Incomplete: Tell(IncompleteSizeMessage); return;
-    case SizeEditResult::ReservedName: Tell(ReservedSizeNameMessage); return;
-    case SizeEditResult::InsideNotPositive: Tell(InsideNotPositiveMessage); return;
-    case SizeEditResult::DuplicateInside: Tell(DuplicateInsideMessage); return;
+    case SizeEditResult::Incomplete: ShowEditorMessage(IncompleteSizeMessage); return;
+    case SizeEditResult::ReservedName: ShowEditorMessage(ReservedSizeNameMessage); return;
+    case SizeEditResult::InsideNotPositive: ShowEditorMessage(InsideNotPositiveMessage); return;
+    case SizeEditResult::DuplicateInside: ShowEditorMessage(DuplicateInsideMessage); return;
     case SizeEditResult::Done: break;
     }
     RefillLibraryEditor(state);
@@ -77,7 +69,7 @@ void OnEditorModifySize(ProgramState& state)
     if (selected < 0)
         return;
     switch (ModifyPipeSize(state.editorCopy, selected, ReadSizeEntry())) {
-    case SizeEditResult::ReservedName: Tell(ReservedSizeNameMessage); return;
+    case SizeEditResult::ReservedName: ShowEditorMessage(ReservedSizeNameMessage); return;
     case SizeEditResult::Done: break;
     default: return;   // incomplete data: the click is ignored
     }

@@ -1,33 +1,21 @@
 #pragma once
 
-#include <QApplication>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <deque>
-#include <gtest/gtest.h>
 #include <vector>
 
-#include "app/event_loop.h"
-#include "app/program_state.h"
 #include "library/editor_controls.h"
 #include "library/library_editor.h"
 #include "library/library_files.h"
-#include "platform/controls.h"
 #include "platform/dialogs.h"
-#include "platform/events.h"
-#include "platform/system.h"
-#include "platform/windows.h"
-#include "sizing/apply_settings.h"
-#include "sizing/test_libraries.h"
-#include "sizing/water_sizing.h"
-#include "ui/images.h"
-#include "ui/main_window.h"
-#include "ui/window_descriptors.h"
+#include "sizing/water_tab_fixture.h"
 
-// The real main window over a scratch data folder holding two water libraries,
-// "Acier" and "Cuivre"; the user's actions go through the program's own event
-// routing and the dialogs are answered from queues filled by each test.
-class LibraryEditorTest : public testing::Test {
+// The real main window of the water tab tests over a scratch data folder
+// holding two water libraries, "Acier" and "Cuivre"; the user's actions go
+// through the program's own event routing and the dialogs are answered from
+// queues filled by each test.
+class LibraryEditorTest : public WaterTabTest {
 protected:
     struct Shown {
         QString title, text;
@@ -35,7 +23,6 @@ protected:
     };
 
     QTemporaryDir scratch;
-    ProgramState state;
     std::deque<int> answers;          // Yes/No answers, in the order asked
     std::deque<QString> chosenFiles;  // what the save dialog returns, in order
     std::vector<Shown> messages;      // every message box shown
@@ -43,22 +30,11 @@ protected:
 
     void SetUp() override
     {
+        WaterTabTest::SetUp();
         ASSERT_TRUE(scratch.isValid());
         state.folders.data = scratch.path() + QStringLiteral("/");
-        Settings& s = state.settings;
-        s.MatTube = "Cuivre";
-        s.EauCalcMode = 0;
-        s.TetaAller = "90";
-        s.TetaRetour = "70";
-        s.AntigelP100 = "30";
-        s.SurpP100 = "20";
-        s.SavePos = 1;
-        s.SaveConfig = 1;
-        s.AntigelOnOff = 1;
-        s.TxtCopyEauOnOff = 0;
-        s.AffMode = 0;
-        s.xPosEdit = 140;
-        s.yPosEdit = 90;
+        state.settings.xPosEdit = 140;
+        state.settings.yPosEdit = 90;
         ASSERT_TRUE(QDir().mkpath(DataPath()));
         ASSERT_EQ(SaveLibrary(DataPath("Cuivre.tub"), Copper()), LibrarySaved);
         ASSERT_EQ(SaveLibrary(DataPath("acier.tub"), Steel()), LibrarySaved);
@@ -93,10 +69,7 @@ protected:
     {
         SetMessageHook({});
         SetSaveFileHook({});
-        for (WindowDescriptor& w : state.windows)
-            if (w.number >= 0 && IsWindowOpen(w.number))
-                CloseWindow(w);
-        ClearWindowEvents();
+        WaterTabTest::TearDown();
         EXPECT_TRUE(answers.empty()) << "questions expected but not asked";
         EXPECT_TRUE(chosenFiles.empty()) << "save dialog expected but not shown";
     }
@@ -115,20 +88,12 @@ protected:
         return state.folders.data + QStringLiteral("Data/") + QString::fromUtf8(name);
     }
 
-    // Builds the main window and applies the settings, as start-up does.
+    // The main window as start-up leaves it, the editor's stored position included.
     void Start()
     {
-        FillWindowDescriptors(state.windows);
+        WaterTabTest::Start();
         state.windows[EditorWindow].x = state.settings.xPosEdit;
         state.windows[EditorWindow].y = state.settings.yPosEdit;
-        DrawFillImages();
-        ASSERT_TRUE(DecodeCarriedImages());
-        CreateMainFonts(state);
-        ASSERT_TRUE(BuildMainWindow(state, state.settings.AffMode));
-        ApplyMainFonts(state);
-        ApplySettings(state);
-        WaterSizing(state);
-        ClearWindowEvents();
     }
 
     // Starts and presses "Edit" on the library of list 3.
@@ -139,6 +104,7 @@ protected:
         ASSERT_TRUE(IsWindowOpen(EditorWindow));
     }
 
+    // Events of the editor's controls (these hide the main window's Type and Pick).
     void ClickEdit() { HandleEvent(state, Event{EventKind::Control, MainWindow, 2, SubtypeClick, -1}); }
     void Editor(int control, int subtype, int item = -1)
     {
@@ -179,14 +145,6 @@ protected:
     {
         SizeTree()->topLevelItem(row)->setCheckState(0, ticked ? Qt::Checked : Qt::Unchecked);
         DeliverQueuedEvents();
-    }
-
-    void DeliverQueuedEvents()
-    {
-        QApplication::processEvents();
-        Event e;
-        while (PollWindowEvent(e))
-            HandleEvent(state, e);
     }
 
     // Column 0 of every row of list 416, and the inside diameters (column 3).
