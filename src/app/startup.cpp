@@ -13,7 +13,9 @@
 #include "library/library_files.h"
 #include "platform/system.h"
 #include "platform/windows.h"
+#include "sizing/air_sizing.h"
 #include "sizing/apply_settings.h"
+#include "sizing/duct_tables.h"
 #include "sizing/water_sizing.h"
 #include "ui/images.h"
 #include "ui/main_window.h"
@@ -47,6 +49,7 @@ StartResult StartProgram(ProgramState& state)
     if (NeedsPrivateFontFile(CurrentOsVersion()) && !InstallFontFile(state.folders.data))
         return StartResult::Abort;
     CreateMainFonts(state);
+    FillDuctTables(state.ductMaterials, state.standardDuctDiameters);
 
     DrawFillImages();
     DecodeCarriedImages();
@@ -56,6 +59,7 @@ StartResult StartProgram(ProgramState& state)
     ApplyMainFonts(state);
     ApplySettings(state);
     WaterSizing(state);
+    SizeAirDuct(state);
     MakeUpdateOffer(state.settings, state.web);
     return StartResult::Running;
 }
