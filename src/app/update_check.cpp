@@ -25,32 +25,6 @@ constexpr int FirstWaitLimitMs = 15000;
 constexpr int FirstWaitPollMs = 10;
 constexpr int ProgressPollMs = 50;
 
-// Waits for the download: true when it finished without receiving more than
-// the listed size.
-bool WaitForDownload(const FtpDownload& download, int64_t listedSize)
-{
-    using namespace std::chrono;
-    // The first wait asks for the transfer to have left its "requested" state at
-    // all, not for a moment in which it has started and received nothing yet: a
-    // small file can go from requested to finished between two looks.
-    const auto firstWaitEnd = steady_clock::now() + milliseconds(FirstWaitLimitMs);
-    while (download.state == FtpTransfer::Requested) {
-        if (steady_clock::now() >= firstWaitEnd)
-            return false;
-        std::this_thread::sleep_for(milliseconds(FirstWaitPollMs));
-    }
-    for (;;) {
-        // The state first: once it says finished, the byte count is final.
-        const FtpTransfer state = download.state;
-        const int64_t bytes = download.bytes;
-        if (state == FtpTransfer::Failed || bytes > listedSize)
-            return false;
-        if (state == FtpTransfer::Finished)
-            return true;
-        std::this_thread::sleep_for(milliseconds(ProgressPollMs));
-    }
-}
-
 // The published version: false when no line carries one.
 bool PublishedVersion(const QByteArray& updateInfo, QString& version)
 {
@@ -108,6 +82,30 @@ int RunCheck(UpdateAccess& access, const QString& downloadFolder, FtpSession& se
 }
 
 } // namespace
+
+bool WaitForDownload(const FtpDownload& download, int64_t listedSize)
+{
+    using namespace std::chrono;
+    // The first wait asks for the transfer to have left its "requested" state at
+    // all, not for a moment in which it has started and received nothing yet: a
+    // small file can go from requested to finished between two looks.
+    const auto firstWaitEnd = steady_clock::now() + milliseconds(FirstWaitLimitMs);
+    while (download.state == FtpTransfer::Requested) {
+        if (steady_clock::now() >= firstWaitEnd)
+            return false;
+        std::this_thread::sleep_for(milliseconds(FirstWaitPollMs));
+    }
+    for (;;) {
+        // The state first: once it says finished, the byte count is final.
+        const FtpTransfer state = download.state;
+        const int64_t bytes = download.bytes;
+        if (state == FtpTransfer::Failed || bytes > listedSize)
+            return false;
+        if (state == FtpTransfer::Finished)
+            return true;
+        std::this_thread::sleep_for(milliseconds(ProgressPollMs));
+    }
+}
 
 int64_t VersionNumber(const QString& version)
 {

@@ -4,6 +4,7 @@
 #include <QString>
 #include <cstdint>
 
+#include "app/ftp_client.h"
 #include "app/program_state.h"
 #include "app/settings.h"
 #include "app/update_access.h"
@@ -22,6 +23,11 @@ int NewerVersionPublished(const QByteArray& updateInfo);
 // True when the automatic check is on and more than a day (86400 s) has passed
 // since the last check.
 bool IsUpdateDue(const Settings& settings, int64_t now);
+
+// Waits for a started download: true once it has finished without receiving
+// more than listedSize bytes; false when it fails, receives more, or has not
+// started within 15 s.
+bool WaitForDownload(const FtpDownload& download, int64_t listedSize);
 
 // Logs in to the update server, downloads "Update.info" from its directory into
 // downloadFolder and compares the published version with ProgramVersion: 1 when
