@@ -23,11 +23,14 @@ struct SumKeyBinding {
 };
 
 // Keys named by what they produce, so that "+" and "-" come from the same keys
-// on a French keyboard ("=/+" with Shift, "6/-" without) as on others.
+// on a French keyboard ("=/+" with Shift, "6/-" without) as on others. An X
+// keyboard reports the numeric pad's keys and Shift + "=" as plain "+" and "-",
+// other window systems as the pad's key or as Shift + "+": every form is bound,
+// each to one key only, and all of them append the same sign.
 const SumKeyBinding SumKeyBindings[] = {
-    {"Esc", SumKeyEscape},  {"Return", SumKeyEnter},    {"Enter", SumKeyEnter},
-    {"C", SumKeyClear},     {"Num++", SumKeyPadPlus},   {"Num+-", SumKeyPadMinus},
-    {"Shift++", SumKeyPlus}, {"-", SumKeyMinus},
+    {"Esc", SumKeyEscape},    {"Return", SumKeyEnter},  {"Enter", SumKeyEnter},
+    {"C", SumKeyClear},       {"Num++", SumKeyPadPlus}, {"Num+-", SumKeyPadMinus},
+    {"Shift++", SumKeyPlus},  {"+", SumKeyPlus},        {"-", SumKeyMinus},
 };
 
 constexpr int64_t TermLimit = 1'000'000'000'000'000'000;  // larger terms only make the total too large
