@@ -94,7 +94,7 @@ bool FtpLogIn(FtpSession& session, const QString& host, const QString& user,
     curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, ConnectTimeoutMs);
     curl_easy_setopt(curl, CURLOPT_SERVER_RESPONSE_TIMEOUT, ResponseTimeoutS);
     // Passive mode, with the data connection to the server's own address only.
-    curl_easy_setopt(curl, CURLOPT_FTPPORT, nullptr);
+    curl_easy_setopt(curl, CURLOPT_FTPPORT, static_cast<char*>(nullptr));
     curl_easy_setopt(curl, CURLOPT_FTP_SKIP_PASV_IP, 1L);
     // One "CWD directory" as given, not one per path element.
     curl_easy_setopt(curl, CURLOPT_FTP_FILEMETHOD, long(CURLFTPMETHOD_SINGLECWD));
