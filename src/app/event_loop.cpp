@@ -6,6 +6,8 @@
 #include "platform/controls.h"
 #include "platform/events.h"
 #include "platform/system.h"
+#include "sizing/air_controls.h"
+#include "sizing/air_tab.h"
 #include "sizing/drainage_controls.h"
 #include "sizing/drainage_tab.h"
 #include "sizing/water_controls.h"
@@ -61,12 +63,25 @@ const ControlRoute MainRoutes[] = {
     {OversizingCheck, OversizingCheck, Reacts::Any, OnOversizingSwitch},
     {OversizingField, OversizingField, Reacts::Change, OnOversizingPercentChange},
     {LimitBar, LimitBar, Reacts::Any, OnWaterLimitMove},
+    {CircularOption, RectangularOption, Reacts::Any, OnAirShapeChoice},
+    {AirModeList, AirModeList, Reacts::Change, OnAirModeChange},
+    {AirFlowField, AirFlowField, Reacts::Change, OnAirFlowChange},
+    {AirTemperatureField, AirTemperatureField, Reacts::Change, OnAirConditionChange},
+    {AirHumidityField, AirHumidityField, Reacts::Change, OnAirConditionChange},
+    {AltitudeField, AltitudeField, Reacts::Change, OnAirConditionChange},
+    {ImposedDiameterCombo, ImposedDiameterCombo, Reacts::Change, OnDuctSizeChange},
+    {SideAField, SideAField, Reacts::Change, OnDuctSizeChange},
+    {SideBField, SideBField, Reacts::Change, OnDuctSizeChange},
+    {AirLimitBar, AirLimitBar, Reacts::Any, OnAirLimitMove},
     {GalvaButton, GalvaButton, Reacts::Any, ShowOptionsTab},
     {HalfFillOption, SevenTenthsFillOption, Reacts::Any, OnFillRatioOption},
     {SlopeBar, SlopeBar, Reacts::Any, OnSlopeMove},
     {DrainageLibraryList, DrainageLibraryList, Reacts::Change, OnDrainageLibraryChange},
     {CodeRoughnessCheck, CodeRoughnessCheck, Reacts::Any, OnCodeRoughnessSwitch},
     {AlwaysOnTopCheck, AutoUpdateCheck, Reacts::Any, OnPreferenceSwitch},
+    {DuctMaterialList, DuctMaterialList, Reacts::Change, OnDuctMaterialChange},
+    // 303 keeps a typed roughness on a change, and sizes again on any event.
+    {DuctRoughnessField, DuctRoughnessField, Reacts::Any, OnDuctRoughnessEvent},
     {CopyWaterOptionCheck, CopyWaterOptionCheck, Reacts::Any, OnCopySwitch},
     {WaterTemplateField, WaterTemplateField, Reacts::Change, OnCopyTemplateChange},
     {CopyAirOptionCheck, CopyAirOptionCheck, Reacts::Any, OnCopySwitch},
