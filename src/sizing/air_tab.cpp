@@ -9,6 +9,7 @@
 #include "sizing/air_sizing.h"
 #include "sizing/duct_tables.h"
 #include "sizing/number_text.h"
+#include "ui/internal_data_window.h"
 
 namespace {
 
@@ -60,11 +61,10 @@ void ShowLimit(int mode)
     SetBackground(AirLimitField, AirConditionColour);
 }
 
-void SizeAndFollow(ProgramState& state)
+void SizeAndShowInternalData(ProgramState& state)
 {
     SizeAirDuct(state);
-    // The internal data window, when open, is to follow with the air values
-    // here (ShowInternalData, air data).
+    ShowInternalData(state, InternalDataAir);
 }
 
 } // namespace
@@ -132,12 +132,12 @@ void OnAirFlowChange(ProgramState& state, const Event&)
     // A sum being typed is sized once its total is written into the field.
     if (state.sumInProgress)
         return;
-    SizeAndFollow(state);
+    SizeAndShowInternalData(state);
 }
 
 void OnAirConditionChange(ProgramState& state, const Event&)
 {
-    SizeAndFollow(state);
+    SizeAndShowInternalData(state);
 }
 
 void OnDuctSizeChange(ProgramState& state, const Event& event)
