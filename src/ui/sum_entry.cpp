@@ -7,13 +7,13 @@
 #include "app/program_state.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
+#include "sizing/air_controls.h"
+#include "sizing/air_sizing.h"
 #include "sizing/water_controls.h"
 #include "sizing/water_sizing.h"
 #include "sizing/water_tab.h"
 
 namespace {
-
-enum : int { AirFlowField = 107 };
 
 const int SumFields[] = {FlowField, PowerField, AirFlowField};
 
@@ -112,6 +112,8 @@ void EvaluateSumField(ProgramState& state, int field)
     SelectAllText(field);
     if (water)
         WaterSizing(state);
+    else
+        SizeAirDuct(state);
 }
 
 } // namespace

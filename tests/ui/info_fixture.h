@@ -8,7 +8,10 @@
 #include <QUrl>
 #include <memory>
 
+#include "main_window_fixture.h"  // readable QString failures
 #include "platform/dialogs.h"
+#include "sizing/air_sizing.h"
+#include "sizing/duct_tables.h"
 #include "sizing/water_tab_fixture.h"
 
 // The real main window of the water tab tests, with real key presses, the
@@ -45,10 +48,14 @@ protected:
         WaterTabTest::TearDown();
     }
 
-    // Start-up, with the main window active so that its shortcuts work.
+    // Start-up with both first results, with the main window active so that
+    // its shortcuts work.
     void StartActive()
     {
+        FillDuctTables(state.ductMaterials, state.standardDuctDiameters);
         Start();
+        SizeAirDuct(state);
+        ClearWindowEvents();
         QWidget* window = WindowHandle(MainWindow);
         ASSERT_TRUE(window);
         window->activateWindow();

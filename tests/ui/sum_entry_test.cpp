@@ -213,13 +213,16 @@ TEST_F(SumEntryTest, KeysLiveOnlyWhileASumFieldHasTheFocus)
     EXPECT_EQ(GetText(107), "");
     EXPECT_TRUE(state.sumInProgress);
     EXPECT_EQ(Background(107), SumInProgressColour);
-    TypeKeys("120");
+    TypeKeys("1200");
     Press(Qt::Key_Plus, Qt::KeypadModifier);
-    TypeKeys("80");
+    TypeKeys("800");
+    EXPECT_EQ(GetText(129), "125");   // not sized while typed
     Press(Qt::Key_Return);
-    EXPECT_EQ(GetText(107), "200");
+    EXPECT_EQ(GetText(107), "2000");
     EXPECT_EQ(Background(107), SumTotalColour);
     EXPECT_FALSE(state.sumInProgress);
+    EXPECT_NE(GetText(129), "125");   // the air run took the total
+    EXPECT_TRUE(GetClipboardText().startsWith("2000m3/h-")) << GetClipboardText().toStdString();
 }
 
 TEST_F(SumEntryTest, WhileASumIsTypedTheOtherWaterFieldKeepsTheEntryMode)
