@@ -144,3 +144,25 @@ TEST_F(InternalDataWindowTest, TheCloseBoxClosesItAndARefreshThenDoesNothing)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(InternalDataWindowTest, AirRunsAfterFlowAndConditionsRefreshTheConsoleWithAirData)
+{
+    StartActive();
+    ShowTab(1);
+    PostWindowEvent(Event{EventKind::Menu, MainWindow, -1, SubtypeNone, 8});
+    DeliverQueuedEvents();
+    ASSERT_TRUE(GetText(430).startsWith(QString::fromUtf8("Données Internes (Air): ")));
+    for (const auto& [field, text] : std::vector<std::pair<int, const char*>>{
+             {107, "400"}, {109, "35"}, {111, "90"}, {113, "1500"}}) {
+        const QString before = GetText(430);
+        Type(field, QString::fromLatin1(text));
+        EXPECT_EQ(GetText(430), InternalDataText(state.internalData, InternalDataAir)) << field;
+        EXPECT_NE(GetText(430), before) << field;
+    }
+    // The altitude lowers the atmospheric pressure shown.
+    EXPECT_TRUE(GetText(430).contains(QString::fromUtf8("Pression Atmosphérique : 8"))) << GetText(430).toStdString();
+}
+
+} // namespace
