@@ -376,4 +376,18 @@ TEST_F(AirTabTest, RoutesReactToTheirSubtypes)
     EXPECT_FLOAT_EQ(state.settings.AutreRugo, 7.0f);
 }
 
+// A stored mode index that list 103 does not hold leaves it without a
+// selection; the tab then works as for an imposed size.
+TEST_F(AirTabTest, StoredModeOutOfTheList)
+{
+    state.settings.AirCalcMode = 5;
+    StartAir();
+    EXPECT_EQ(GetState(103), -1);
+    EXPECT_FALSE(IsEnabled(124));
+    EXPECT_EQ(GetText(126), "N/A");
+    EXPECT_TRUE(AllVisible({115, 116}, true));
+    EXPECT_EQ(GetText(136), "2.26");
+    EXPECT_EQ(GetText(139), "0.70");
+}
+
 } // namespace
