@@ -35,13 +35,14 @@ constexpr Steps DiameterSteps = MakeSteps(50, 5);   // circular: D [mm]
 constexpr Steps SideSteps = MakeSteps(50, 50);      // rectangular: side B [mm]
 
 // n of the first accepted candidate, -1 when none is. Up to 3000 mm every
-// candidate is tried in turn, as the sizes of a building lie there and a wall
-// roughness of several times the duct size (possible for "Autre") makes the
-// pressure drop rise again with the size. Beyond, the pressure drop and the
-// velocity only fall as the duct grows, so the first accepted candidate is
-// bracketed by doubling strides and bisected: a few dozen evaluations instead
-// of millions, the same candidate found. A candidate whose value is not a
-// number is never accepted, so such a search ends at the last candidate.
+// candidate is tried in turn: the sizes of a building lie there, and a wall
+// roughness of a few times the duct size (a value typed for "Autre") makes the
+// friction factor, and the pressure drop, rise again with the size. Beyond,
+// for any roughness below some 11 m, the pressure drop and the velocity only
+// fall as the duct grows, so the first accepted candidate is bracketed by
+// doubling strides and bisected: a few dozen evaluations instead of millions,
+// the same candidate found. A value that is not a number is never accepted,
+// so such a search ends at the last candidate.
 template <class Accepted>
 int FirstAccepted(const Steps& steps, Accepted accepted)
 {
