@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-translations-l10n
-  libcurl4-openssl-dev libssl-dev libpng-dev
+  libcurl4-openssl-dev libssl-dev openssl libpng-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   fonts-crosextra-carlito fontconfig
   xvfb xauth xdotool xclip python3 python3-xlib python3-pyftpdlib
