@@ -156,3 +156,73 @@ def run(tests):
             print("FAIL", test.__name__, "-", error)
     print("%d passed, %d failed" % (len(tests) - failed, failed))
     return 1 if failed else 0
+
+
+# What several end-to-end tests share: the user's files, the clipboard, clicks.
+
+TITLE = "Vorquil III"
+BOM = b"\xef\xbb\xbf"
+DELIVERED = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "data")
+# Where a tab page starts in the main window's client area (tab panel at 3, 3
+# plus its tab bar); control positions of a tab are relative to it.
+PAGE_ORIGIN = (5, 28)
+
+
+def config_bytes(lines):
+    """A group-and-key file as the program writes it: mark, empty first line, CR LF."""
+    return BOM + b"\r\n" + "".join(line + "\r\n" for line in lines).encode("utf-8")
+
+
+def config_path(session):
+    return os.path.join(session.data_folder, "Data", "Config.cfg")
+
+
+def write_config(session, lines, libraries=("Cuivre.tub",)):
+    """The configuration and some delivered libraries, as a user's data folder holds them."""
+    data = os.path.dirname(config_path(session))
+    os.makedirs(data, exist_ok=True)
+    for library in libraries:
+        shutil.copy(os.path.join(DELIVERED, library), data)
+    with open(config_path(session), "wb") as f:
+        f.write(config_bytes(lines))
+
+
+def clipboard(session):
+    result = subprocess.run(["xclip", "-o", "-selection", "clipboard"], env=session.env(),
+                            capture_output=True, timeout=10)
+    return result.stdout.decode("utf-8", errors="replace")
+
+
+def wait_for(condition, what, session, timeout=10):
+    deadline = time.time() + timeout
+    while time.time() < deadline:
+        if condition():
+            return
+        time.sleep(0.1)
+    raise AssertionError("%s\n%s" % (what, session.output()))
+
+
+def wait_for_clipboard(session, expected, timeout=10):
+    deadline = time.time() + timeout
+    seen = None
+    while time.time() < deadline:
+        seen = clipboard(session)
+        if seen == expected:
+            return
+        time.sleep(0.1)
+    raise AssertionError("clipboard holds %r, expected %r\n%s" % (seen, expected, session.output()))
+
+
+def click_on_page(session, window, rect):
+    """Clicks the middle of a control given by its position on a tab page."""
+    x, y, w, h = rect
+    session.xdotool("mousemove", "--window", str(window), str(PAGE_ORIGIN[0] + x + w // 2),
+                    str(PAGE_ORIGIN[1] + y + h // 2))
+    session.xdotool("click", "1")
+
+
+def close(session, window):
+    """Closes the window as a user does and expects the program to end cleanly."""
+    session.close_window(window)
+    code = session.wait_exit()
+    assert code == 0, "exit code %d\n%s" % (code, session.output())

@@ -4,8 +4,7 @@ field 107."""
 import sys
 import time
 
-from harness import Session, run
-from test_water_clipboard import TITLE, PAGE_ORIGIN, clipboard, close, wait_for_clipboard, write_config
+from harness import TITLE, Session, click_on_page, clipboard, close, run, wait_for_clipboard, write_config
 
 # Field 107 ("Debit") in the vertical layout, relative to the air tab page.
 AIR_FLOW_FIELD = (135, 20, 70, 20)
@@ -18,10 +17,7 @@ def show_air_tab(session):
 
 
 def click_air_flow_field(session, window):
-    x, y, w, h = AIR_FLOW_FIELD
-    session.xdotool("mousemove", "--window", str(window), str(PAGE_ORIGIN[0] + x + w // 2),
-                    str(PAGE_ORIGIN[1] + y + h // 2))
-    session.xdotool("click", "1")
+    click_on_page(session, window, AIR_FLOW_FIELD)
     time.sleep(0.3)  # the focus pause of the field
 
 

@@ -2,9 +2,7 @@
 import os
 import sys
 
-from harness import Session, run
-
-BOM = b"\xef\xbb\xbf"
+from harness import Session, config_bytes, config_path, run
 
 DEFAULT_KEYS = [
     "NbrOfDesktop = 1", "xPosMain = 100", "yPosMain = 100", "xPosEdit = 100", "yPosEdit = 100",
@@ -18,12 +16,8 @@ DEFAULT_KEYS = [
 ]
 
 
-def config_bytes(lines):
-    return BOM + b"\r\n" + "".join(line + "\r\n" for line in lines).encode("utf-8")
 
 
-def config_path(session):
-    return os.path.join(session.data_folder, "Data", "Config.cfg")
 
 
 def open_and_close(session):

@@ -1,55 +1,26 @@
 """The "Edit" button of the water tab opens the library editor at its stored
 position over a main window that takes no input until the editor is closed."""
-import os
-import shutil
-import subprocess
 import sys
 import time
 
-from harness import Session, run
+from harness import Session, click_on_page, clipboard, run, wait_for, write_config
 
-BOM = b"\xef\xbb\xbf"
-DELIVERED = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "data")
 
-# Vertical layout, relative to the water tab page, and where that page starts
-# in the client area (tab panel at 3, 3 plus its tab bar).
+# Vertical layout, relative to the water tab page.
 EDIT_BUTTON = (10, 20, 65, 20)
 FLOW_FIELD = (42, 185, 70, 20)
-PAGE_ORIGIN = (5, 28)
 
 
-def write_config(session, lines):
-    data = os.path.join(session.data_folder, "Data")
-    os.makedirs(data, exist_ok=True)
-    shutil.copy(os.path.join(DELIVERED, "Cuivre.tub"), data)
-    with open(os.path.join(data, "Config.cfg"), "wb") as f:
-        f.write(BOM + b"\r\n" + "".join(line + "\r\n" for line in lines).encode("utf-8"))
 
 
-def click(session, window, rect):
-    x, y, w, h = rect
-    session.xdotool("mousemove", "--window", str(window), str(PAGE_ORIGIN[0] + x + w // 2),
-                    str(PAGE_ORIGIN[1] + y + h // 2))
-    session.xdotool("click", "1")
 
 
-def clipboard(session):
-    result = subprocess.run(["xclip", "-o", "-selection", "clipboard"], env=session.env(),
-                            capture_output=True, timeout=10)
-    return result.stdout.decode("utf-8", errors="replace")
 
 
-def wait_for(condition, what, session, timeout=10):
-    deadline = time.time() + timeout
-    while time.time() < deadline:
-        if condition():
-            return
-        time.sleep(0.1)
-    raise AssertionError("%s\n%s" % (what, session.output()))
 
 
 def type_flow(session, window, digits):
-    click(session, window, FLOW_FIELD)
+    click_on_page(session, window, FLOW_FIELD)
     time.sleep(0.3)  # the focus pause of the field
     session.xdotool("key", "--clearmodifiers", "ctrl+a")
     session.xdotool("type", "--delay", "50", digits)
@@ -62,7 +33,7 @@ def test_editor_opens_over_a_disabled_main_window(program, scratch):
         main = session.find_window("Vorquil III")
         wait_for(lambda: clipboard(session) == "100L/h-Cu.\u00d815", "no first result", session)
 
-        click(session, main, EDIT_BUTTON)
+        click_on_page(session, main, EDIT_BUTTON)
         editor = session.find_window("Editeur Tubes")
         x, y, width, height = session.geometry(editor)
         assert (x, y, width) == (300, 120, 457), session.geometry(editor)

@@ -3,10 +3,8 @@
 import os
 import sys
 
-from harness import Session, run
+from harness import BOM, TITLE, Session, run
 
-BOM = b"\xef\xbb\xbf"
-TITLE = "Vorquil III"
 
 
 def client_size(program, scratch, name, aff_mode):

@@ -4,8 +4,8 @@ key and Enter."""
 import sys
 import time
 
-from harness import Session, run
-from test_water_clipboard import TITLE, click_flow_field, clipboard, close, wait_for_clipboard, write_config
+from harness import TITLE, Session, clipboard, close, run, wait_for_clipboard, write_config
+from test_water_clipboard import click_flow_field
 
 
 def test_sum_typed_in_the_flow_field(program, scratch):

@@ -12,11 +12,9 @@ from pyftpdlib.authorizers import DummyAuthorizer
 from pyftpdlib.handlers import FTPHandler
 from pyftpdlib.servers import FTPServer
 
-from harness import Session, run
+from harness import TITLE, Session, config_path, run, write_config
 
 SOURCE = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
-BOM = b"\xef\xbb\xbf"
-TITLE = "Vorquil III"
 
 
 class LocalFtpServer:
@@ -43,14 +41,8 @@ class LocalFtpServer:
         self.thread.join(5)
 
 
-def config_path(session):
-    return os.path.join(session.data_folder, "Data", "Config.cfg")
 
 
-def write_config(session, lines):
-    os.makedirs(os.path.dirname(config_path(session)), exist_ok=True)
-    with open(config_path(session), "wb") as f:
-        f.write(BOM + b"\r\n" + "".join(line + "\r\n" for line in lines).encode("utf-8"))
 
 
 def read_keys(session):
@@ -101,7 +93,7 @@ def test_newer_version_found_at_the_end_is_offered_at_the_next_start(program, sc
         temp = os.path.join(session.root, "temp")
         os.makedirs(temp)
         os.environ["TMPDIR"] = temp
-        write_config(session, ["[Init]", "SaveConfig = 1", "Update = 0", "UpdateAuto = 1",
+        write_config(session, libraries=(), lines=["[Init]", "SaveConfig = 1", "Update = 0", "UpdateAuto = 1",
                                "LastUpdate = 1320932884"])
 
         with LocalFtpServer(served, "vorquil", "s3cret") as server:
