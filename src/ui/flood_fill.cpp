@@ -2,14 +2,14 @@
 
 #include <vector>
 
-void FloodFill(QImage& image, QPoint seed, QRgb colour)
+void FloodFill(QImage& image, QPoint start, QRgb colour)
 {
-    if (!image.valid(seed))
+    if (!image.valid(start))
         return;
-    const QRgb target = image.pixel(seed);
+    const QRgb target = image.pixel(start);
     if (target == colour)
         return;
-    std::vector<QPoint> pending{seed};
+    std::vector<QPoint> pending{start};
     while (!pending.empty()) {
         const QPoint p = pending.back();
         pending.pop_back();

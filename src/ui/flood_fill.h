@@ -3,5 +3,5 @@
 #include <QImage>
 #include <QPoint>
 
-// Replaces the 4-connected region of the seed's exact colour with `colour`.
-void FloodFill(QImage& image, QPoint seed, QRgb colour);
+// Replaces the 4-connected region around `start` that has its exact colour with `colour`.
+void FloodFill(QImage& image, QPoint start, QRgb colour);
