@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/field_colours.h"
+
 // Controls of the air tab ("Air") and of the duct material on the options tab.
 enum AirControl : int {
     CircularOption = 101,
@@ -30,9 +32,3 @@ enum AirControl : int {
     DuctMaterialList = 302,
     DuctRoughnessField = 303,
 };
-
-// Background of the flow 107 and of the duct sides the user types.
-constexpr int AirInputColour = 0x89DBDB;
-// Background of the air condition fields 109, 111, 113, and of the limit 126.
-constexpr int AirConditionColour = 0xD9EDED;
-constexpr int AirDefaultColour = -1;

@@ -52,7 +52,7 @@ void ShowLimit(int mode)
     if (!searching) {
         SetText(AirLimitLabel, QString::fromUtf8("Ø Imposé"));
         SetText(AirLimitField, QStringLiteral("N/A"));
-        SetBackground(AirLimitField, AirDefaultColour);
+        SetBackground(AirLimitField, DefaultColour);
         return;
     }
     SetState(AirLimitBar, scale.position);
@@ -83,7 +83,7 @@ void RefreshAirModeControls()
         SetBackground(SideAField, AirInputColour);
         // Side B is the result of a search, the user's input for an imposed size.
         SetReadOnly(SideBField, searching);
-        SetBackground(SideBField, searching ? AirDefaultColour : AirInputColour);
+        SetBackground(SideBField, searching ? DefaultColour : AirInputColour);
     } else {
         SetShown({ImposedDiameterLabel, ImposedDiameterCombo}, !searching);
         SetShown({TheoreticalDuctLabel, TheoreticalDuctField}, searching);

@@ -105,7 +105,7 @@ void ApplyWaterSettings(ProgramState& state)
     ShowTemperatureIndicator(s.TetaAller, s.TetaRetour);
 
     state.entryMode = EntryMode::FlowEntered;
-    SetBackground(FlowField, EnteredFieldColour);
+    SetBackground(FlowField, WaterInputColour);
 
     SetText(AntifreezeField, s.AntigelP100);
     SetText(OversizingField, s.SurpP100);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/field_colours.h"
+
 // Controls of the water tab ("Eau") and of the options it reads.
 enum WaterControl : int {
     WaterLibraryList = 3,
@@ -27,9 +29,3 @@ enum WaterControl : int {
     PressureDropField = 42,
     CopyWaterCheck = 305,
 };
-
-// Background of the field that drives the calculation, 12 or 18.
-constexpr int EnteredFieldColour = 0x73F1C1;
-// Background of the total power 27 while oversizing is on.
-constexpr int OversizingColour = 0xE8A094;
-constexpr int DefaultColour = -1;

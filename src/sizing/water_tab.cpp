@@ -64,7 +64,7 @@ void ShowOversizing()
     SetText(OversizingPowerField, QString::number(static_cast<int64_t>(extraShown)));
     const int64_t extra = LeadingInteger(GetText(OversizingPowerField));  // [W]
     SetText(TotalPowerField, QString::number(power + extra));
-    SetBackground(TotalPowerField, OversizingColour);
+    SetBackground(TotalPowerField, OverPowerColour);
     SetReadOnly(OversizingField, false);
     for (int control : {OversizingPowerField, TotalPowerField, OversizingField})
         SetEnabled(control, true);
@@ -143,7 +143,7 @@ void SwitchWaterEntryMode(ProgramState& state, int field)
 {
     if (field == FlowField) {
         state.entryMode = EntryMode::FlowEntered;
-        SetBackground(FlowField, EnteredFieldColour);
+        SetBackground(FlowField, WaterInputColour);
         SetBackground(PowerField, DefaultColour);
         if (GetState(OversizingCheck) == 1) {
             // The flow field takes the flow of the base power, without oversizing.
@@ -162,7 +162,7 @@ void SwitchWaterEntryMode(ProgramState& state, int field)
     if (field == PowerField) {
         state.entryMode = EntryMode::PowerEntered;
         SetBackground(FlowField, DefaultColour);
-        SetBackground(PowerField, EnteredFieldColour);
+        SetBackground(PowerField, WaterInputColour);
         SetEnabled(OversizingCheck, true);
         if (GetState(OversizingCheck) == 1)
             ShowOversizing();

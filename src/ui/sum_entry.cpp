@@ -175,7 +175,7 @@ int EvaluateSum(const QString& text)
 
 void MarkSumField(int control, bool inProgress)
 {
-    SetBackground(control, inProgress ? SumInProgressColour : SumTotalColour);
+    SetBackground(control, inProgress ? SumInProgressColour : AirInputColour);
 }
 
 void OnSumKey(ProgramState& state, int key)

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "ui/field_colours.h"
+
 struct ProgramState;
 
 // A running sum typed into the water flow 12, the water power 18 or the air
@@ -18,9 +20,6 @@ enum SumKey : int {
     SumKeyPlus = 5,      // Shift + the "=/+" key
     SumKeyMinus = 6,     // the key that gives "-" unshifted
 };
-
-constexpr int SumInProgressColour = 0xFFFF00;  // a sum is being typed
-constexpr int SumTotalColour = 0x89DBDB;       // the field shows an evaluated total
 
 // EvaluateSum outcomes that are not totals.
 constexpr int SumNegative = -1;

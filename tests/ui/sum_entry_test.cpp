@@ -64,7 +64,7 @@ TEST_F(SumEntryTest, ClearTypeAddAndEnterGiveTheTotalAndTheWaterResult)
     Press(Qt::Key_Return);
     EXPECT_EQ(GetText(12), "350");
     EXPECT_FALSE(state.sumInProgress);
-    EXPECT_EQ(Background(12), SumTotalColour);
+    EXPECT_EQ(Background(12), AirInputColour);
     EXPECT_EQ(Edit(12)->selectedText(), "350");
     EXPECT_EQ(GetText(18), "8111");       // 20 K x 350 / 0.863 = 8111.24
     EXPECT_NE(Results(), first);
@@ -135,7 +135,7 @@ TEST_F(SumEntryTest, EnterOnAnEmptyFieldWritesZero)
     Press(Qt::Key_Return);
     EXPECT_EQ(GetText(12), "0");
     EXPECT_FALSE(state.sumInProgress);
-    EXPECT_EQ(Background(12), SumTotalColour);
+    EXPECT_EQ(Background(12), AirInputColour);
     EXPECT_EQ(GetText(18), "2317");   // no flow: the run ends before writing anything
 }
 
@@ -200,7 +200,7 @@ TEST_F(SumEntryTest, KeysLiveOnlyWhileASumFieldHasTheFocus)
     Press(Qt::Key_Return);
     EXPECT_FALSE(state.sumInProgress);
     EXPECT_EQ(GetText(18), "4000");
-    EXPECT_EQ(Background(18), SumTotalColour);
+    EXPECT_EQ(Background(18), AirInputColour);
     // F1 and Shift+F12 stay.
     const PlatformWindow* main = FindPlatformWindow(MainWindow);
     ASSERT_TRUE(main);
@@ -219,7 +219,7 @@ TEST_F(SumEntryTest, KeysLiveOnlyWhileASumFieldHasTheFocus)
     EXPECT_EQ(GetText(129), "125");   // not sized while typed
     Press(Qt::Key_Return);
     EXPECT_EQ(GetText(107), "2000");
-    EXPECT_EQ(Background(107), SumTotalColour);
+    EXPECT_EQ(Background(107), AirInputColour);
     EXPECT_FALSE(state.sumInProgress);
     EXPECT_NE(GetText(129), "125");   // the air run took the total
     EXPECT_TRUE(GetClipboardText().startsWith("2000m3/h-")) << GetClipboardText().toStdString();
@@ -248,7 +248,7 @@ TEST_F(SumEntryTest, WhileASumIsTypedTheOtherWaterFieldKeepsTheEntryMode)
     Press(Qt::Key_Return);
     EXPECT_EQ(GetText(18), "2317");
     EXPECT_EQ(state.entryMode, EntryMode::PowerEntered);
-    EXPECT_EQ(Background(18), SumTotalColour);
+    EXPECT_EQ(Background(18), AirInputColour);
     EXPECT_EQ(Background(12), -1);
     EXPECT_EQ(GetText(12), "100");    // 2317 W x 0.863 / 20 K = 99.98
     EXPECT_FALSE(state.sumInProgress);
