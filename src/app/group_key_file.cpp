@@ -1,10 +1,10 @@
 #include "app/group_key_file.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 #include <cmath>
 #include <limits>
 
+#include "app/safe_save.h"
 #include "app/text_numbers.h"
 
 namespace {
@@ -131,20 +131,6 @@ void WriteValue(GroupKeyFile& file, const QString& key, const QString& value)
                       {GroupKeyLineKind::Entry, OnOneLine(key), OnOneLine(value)});
 }
 
-// The new content goes to a temporary file in the same folder, is flushed to
-// the disk and only then renamed over the old file: a crash or a full disk
-// leaves either the old file or the new one, never a truncated one.
-bool ReplaceFile(const QString& path, const QByteArray& bytes)
-{
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-    // Without commit the temporary file is discarded.
-    if (out.write(bytes) != bytes.size())
-        return false;
-    return out.commit();
-}
-
 } // namespace
 
 bool SameName(const QString& a, const QString& b)
@@ -236,7 +222,7 @@ bool CloseGroupKeyFile(GroupKeyFile& file)
 {
     bool written = true;
     if (file.changed)
-        written = ReplaceFile(file.path, GroupKeyFileBytes(file));
+        written = SaveFileWhole(file.path, GroupKeyFileBytes(file));
     file = GroupKeyFile{};
     return written;
 }

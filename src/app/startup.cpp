@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include <QFile>
+#include <cstdio>
 
 #include "app/folders.h"
 #include "app/font_file.h"
@@ -69,5 +70,8 @@ void EndProgram(ProgramState& state)
     if (NeedsPrivateFontFile(CurrentOsVersion()))
         RemoveFontFile(state.folders.data);
     RunDueUpdateCheck(state.settings, state.folders);
-    SaveSettings(state.settings, state.monitorCount, state.folders.data);
+    // The window is gone: standard error is the one place left to say it.
+    if (!SaveSettings(state.settings, state.monitorCount, state.folders.data))
+        std::fprintf(stderr, "Vorquil III : les paramètres n'ont pas pu être enregistrés dans %s\n",
+                     qUtf8Printable(SettingsPath(state.folders.data)));
 }
