@@ -4,6 +4,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
+
+#include "app/safe_save.h"
 
 namespace {
 
@@ -33,18 +36,22 @@ int CopyDeliveredLibraries(const QString& sourceFolder, const QString& targetFol
     const QDir source(sourceFolder);
     const QDir target(targetFolder);
     if (!target.mkpath(QStringLiteral(".")))
-        return 0;
+        return -1;
     int copied = 0;
     for (const QString& name : source.entryList(LibraryPatterns, QDir::Files)) {
         const QString destination = target.filePath(name);
-        // QFile::copy refuses an existing destination; the explicit test also
-        // covers a dangling link or a folder of that name.
+        // Also covers a dangling link or a folder of that name.
         if (QFileInfo(destination).exists() || QFileInfo(destination).isSymLink())
             continue;
-        if (!QFile::copy(source.filePath(name), destination))
-            continue;
-        // Installed files may be read-only; the user's copy must stay editable.
-        QFile::setPermissions(destination, QFile::permissions(destination) | QFile::ReadOwner | QFile::WriteOwner);
+        // Read and written whole rather than copied by the system, so that a
+        // full disk is noticed; the copy is the user's, writable whatever the
+        // installed file's mode.
+        QFile in(source.filePath(name));
+        if (!in.open(QIODevice::ReadOnly))
+            return -1;
+        const QByteArray bytes = in.readAll();
+        if (in.error() != QFileDevice::NoError || !SaveFileWhole(destination, bytes))
+            return -1;
         ++copied;
     }
     return copied;
@@ -58,5 +65,17 @@ int InstallDeliveredLibraries(const QString& dataFolder)
     const QString source = DeliveredLibraryFolder();
     if (source.isEmpty())
         return 0;
-    return CopyDeliveredLibraries(source, data);
+    if (!dataFolder.isEmpty() && !QDir().mkpath(dataFolder))
+        return 0;
+    // Filled beside "Data" and renamed into place only when every file is
+    // whole: a copy cut short (full disk) leaves no "Data", so that the next
+    // start tries again instead of keeping part of the files for good.
+    QTemporaryDir staging(data + QStringLiteral(".XXXXXX"));
+    if (!staging.isValid())
+        return 0;
+    const int copied = CopyDeliveredLibraries(source, staging.path());
+    if (copied < 0 || !QDir().rename(staging.path(), data))
+        return 0;
+    staging.setAutoRemove(false);
+    return copied;
 }

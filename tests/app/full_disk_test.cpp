@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 
 #include "app/settings_file.h"
+#include "library/delivered_libraries.h"
 #include "library/library_files.h"
 #include "support/full_disk.h"
 #include "support/scratch_files.h"
@@ -49,6 +50,24 @@ TEST(FullDisk, SavesKeepTheOldFileAndReportTheFailure)
             EXPECT_EQ(QDir(data).entryList(QDir::Files | QDir::Hidden), QStringList{name});
         }
     }
+}
+
+TEST(FullDisk, FirstStartInstallsEverythingOrNothing)
+{
+    if (!UnderFullDiskShim())
+        return RunAgainUnderFullDiskShim();
+    QTemporaryDir scratch;
+    const QString dataFolder = scratch.filePath(QStringLiteral("Vorquil 3/"));
+    // Room for a few of the delivered files only.
+    SetFullDisk(scratch.path(), 3000);
+    EXPECT_EQ(InstallDeliveredLibraries(dataFolder), 0);
+    EXPECT_EQ(QDir(dataFolder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{});
+    // Once there is room, the next start installs them all.
+    SetFullDisk(scratch.path(), 1 << 20);
+    const int installed = InstallDeliveredLibraries(dataFolder);
+    ClearFullDisk();
+    EXPECT_EQ(installed, QDir(DeliveredLibraryFolder()).entryList(QDir::Files).size());
+    EXPECT_EQ(QDir(dataFolder + QStringLiteral("Data")).entryList(QDir::Files).size(), installed);
 }
 
 } // namespace
