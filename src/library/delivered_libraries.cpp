@@ -11,6 +11,9 @@
 namespace {
 
 const QStringList LibraryPatterns = {QStringLiteral("*.tub"), QStringLiteral("*.eva")};
+// The default configuration comes with the libraries: without it the first run
+// starts with every setting at zero, "SaveConfig" included, and saves nothing.
+const QStringList DeliveredPatterns = LibraryPatterns + QStringList{QStringLiteral("Config.cfg")};
 
 bool HoldsLibraries(const QString& folder)
 {
@@ -38,7 +41,7 @@ int CopyDeliveredLibraries(const QString& sourceFolder, const QString& targetFol
     if (!target.mkpath(QStringLiteral(".")))
         return -1;
     int copied = 0;
-    for (const QString& name : source.entryList(LibraryPatterns, QDir::Files)) {
+    for (const QString& name : source.entryList(DeliveredPatterns, QDir::Files)) {
         const QString destination = target.filePath(name);
         // Also covers a dangling link or a folder of that name.
         if (QFileInfo(destination).exists() || QFileInfo(destination).isSymLink())

@@ -61,6 +61,8 @@ TEST_F(SettingsFile, EveryKeyAtItsDefaultGivesTheReferenceListing)
     QTemporaryDir other;
     ASSERT_TRUE(SaveSettings(settings, 1, other.path() + QStringLiteral("/")));
     EXPECT_EQ(ReadBytes(other.path() + QStringLiteral("/Data/Config.cfg")), DefaultListing);
+    // The configuration delivered for the first start is that file.
+    EXPECT_EQ(ReadBytes(QStringLiteral(VQ_SOURCE_DIR "/data/Config.cfg")), DefaultListing);
 }
 
 TEST_F(SettingsFile, WrittenFileReadsBackTheSameSettings)

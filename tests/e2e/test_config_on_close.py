@@ -30,9 +30,10 @@ def open_and_close(session):
     return position
 
 
-def test_first_start_writes_only_the_update_keys(program, scratch):
+def test_data_folder_without_configuration_writes_only_the_update_keys(program, scratch):
     # No configuration: every setting is zero, so "SaveConfig" is 0 at the end.
     with Session(program, scratch, "first-start") as session:
+        os.makedirs(os.path.dirname(config_path(session)))
         open_and_close(session)
         with open(config_path(session), "rb") as f:
             written = f.read()
@@ -55,5 +56,5 @@ def test_default_configuration_is_written_back_unchanged(program, scratch):
 
 
 if __name__ == "__main__":
-    sys.exit(run([test_first_start_writes_only_the_update_keys,
+    sys.exit(run([test_data_folder_without_configuration_writes_only_the_update_keys,
                   test_default_configuration_is_written_back_unchanged]))

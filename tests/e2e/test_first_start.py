@@ -1,0 +1,40 @@
+"""The first start on an account: the delivered files are installed, the window
+opens on a library with the default temperatures, and the settings written at
+the end are saved again by the next run."""
+import os
+import sys
+import time
+
+from harness import (DELIVERED, TITLE, Session, click_on_page, close, config_path, run,
+                     wait_for_clipboard)
+
+# Field 18 ("Puiss.") in the vertical layout, relative to the water tab page.
+POWER_FIELD = (42, 210, 70, 20)
+
+
+def test_first_start_sizes_and_saves_with_the_defaults(program, scratch):
+    with Session(program, scratch, "first-start-defaults") as session:
+        assert not os.path.exists(session.data_folder)
+        session.start()
+        window = session.find_window(TITLE)
+        # A power becomes a flow only with the flow and return temperatures
+        # (90/70 degC), and is sized in the library of list 3 (steel).
+        click_on_page(session, window, POWER_FIELD)
+        time.sleep(0.3)  # the focus pause of the field
+        session.xdotool("key", "--clearmodifiers", "ctrl+a")
+        session.xdotool("type", "--delay", "50", "23170")
+        wait_for_clipboard(session, "1000L/h-Ac.DN25")
+        close(session, window)
+        with open(config_path(session), "rb") as f:
+            written = f.read()
+        assert b"\r\nSaveConfig = 1\r\n" in written, written
+        with open(os.path.join(DELIVERED, "Config.cfg"), "rb") as f:
+            assert written == f.read(), written
+        delivered = [name for name in os.listdir(DELIVERED)
+                     if name.endswith((".tub", ".eva")) or name == "Config.cfg"]
+        installed = os.listdir(os.path.dirname(config_path(session)))
+        assert sorted(installed) == sorted(delivered), installed
+
+
+if __name__ == "__main__":
+    sys.exit(run([test_first_start_sizes_and_saves_with_the_defaults]))
