@@ -1,8 +1,11 @@
 #include "app/group_key_file.h"
 
-#include <QFileInfo>
+#include <QFile>
 #include <cmath>
+#include <fcntl.h>
 #include <limits>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "app/safe_save.h"
 #include "app/text_numbers.h"
@@ -197,12 +200,18 @@ QByteArray GroupKeyFileBytes(const GroupKeyFile& file)
 bool OpenGroupKeyFile(GroupKeyFile& file, const QString& path)
 {
     file = GroupKeyFile{};
-    // A folder may open for reading but holds no text.
-    if (QFileInfo(path).isDir())
+    // Only a regular file holds text: opening a FIFO would wait for a writer
+    // for ever, a device may never end, a folder holds nothing.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
         return false;
-    QFile in(path);
-    if (!in.open(QIODevice::ReadOnly))
+    struct stat status {};
+    QFile in;
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)
+        || !in.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
         return false;
+    }
     const QByteArray bytes = in.readAll();
     if (in.error() != QFileDevice::NoError)
         return false;

@@ -1,5 +1,8 @@
 #include "app/safe_save.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <unistd.h>
 
@@ -16,4 +19,20 @@ bool SaveFileWhole(const QString& path, const QByteArray& bytes)
     if (out.size() != bytes.size() || ::fsync(out.handle()) != 0)
         return false;
     return out.commit();
+}
+
+int RemoveSaveLeftovers(const QString& folder, const QDateTime& startedAt)
+{
+    // The temporary names QSaveFile gives beside the files we save.
+    static const QRegularExpression leftoverName(
+        QStringLiteral("^(.+\\.(?i:tub|eva)|Config\\.cfg)\\.[A-Za-z0-9]{6}$"));
+    int removed = 0;
+    const QFileInfoList entries = QDir(folder).entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+    for (const QFileInfo& entry : entries) {
+        // A newer one may belong to a save another run is making now.
+        if (leftoverName.match(entry.fileName()).hasMatch() && entry.lastModified() < startedAt
+            && QFile::remove(entry.filePath()))
+            ++removed;
+    }
+    return removed;
 }

@@ -1,11 +1,14 @@
 #include "app/startup.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <cstdio>
+#include <unistd.h>
 
 #include "app/folders.h"
 #include "app/font_file.h"
 #include "app/program_state.h"
+#include "app/safe_save.h"
 #include "app/settings_file.h"
 #include "app/update_check.h"
 #include "app/update_offer.h"
@@ -21,6 +24,33 @@
 #include "ui/images.h"
 #include "ui/main_window.h"
 #include "ui/window_descriptors.h"
+
+namespace {
+
+// When this process began, by the kernel's account (to within a second, never
+// later); now when that cannot be read.
+QDateTime ProcessStartTime()
+{
+    QFile self(QStringLiteral("/proc/self/stat"));
+    QFile system(QStringLiteral("/proc/stat"));
+    if (!self.open(QIODevice::ReadOnly) || !system.open(QIODevice::ReadOnly))
+        return QDateTime::currentDateTime();
+    // The fields after the command name, which may hold blanks and ")"; the
+    // start time, in clock ticks since boot, is the 22nd field of the line.
+    const QByteArray line = self.readAll();
+    const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+    const qint64 ticks = fields.size() > 19 ? fields[19].toLongLong() : -1;
+    qint64 bootSeconds = -1;
+    for (const QByteArray& entry : system.readAll().split('\n'))
+        if (entry.startsWith("btime "))
+            bootSeconds = entry.mid(6).trimmed().toLongLong();
+    const long ticksPerSecond = sysconf(_SC_CLK_TCK);
+    if (ticks < 0 || bootSeconds <= 0 || ticksPerSecond <= 0)
+        return QDateTime::currentDateTime();
+    return QDateTime::fromMSecsSinceEpoch(bootSeconds * 1000 + ticks * 1000 / ticksPerSecond);
+}
+
+} // namespace
 
 StartResult StartProgram(ProgramState& state)
 {
@@ -38,13 +68,11 @@ StartResult StartProgram(ProgramState& state)
     // What an installer does on other systems: the first start on an account
     // receives the libraries delivered with the program.
     InstallDeliveredLibraries(state.folders.data);
+    RemoveSaveLeftovers(state.folders.data + QStringLiteral("Data/"), ProcessStartTime());
 
-    const QString config = SettingsPath(state.folders.data);
-    if (QFile probe(config); probe.open(QIODevice::ReadOnly)) {
-        probe.close();
-        LoadSettings(config, state.waterLibraries, state.drainageLibraries, state.settings,
-                     state.windows[MainWindow], state.windows[EditorWindow], state.monitorCount);
-    }
+    // Reads nothing, leaving the settings zero and empty, when the file cannot be opened.
+    LoadSettings(SettingsPath(state.folders.data), state.waterLibraries, state.drainageLibraries,
+                 state.settings, state.windows[MainWindow], state.windows[EditorWindow], state.monitorCount);
     ScanLibraries(state.folders.data, state.waterLibraries, state.drainageLibraries);
 
     if (NeedsPrivateFontFile(CurrentOsVersion()) && !InstallFontFile(state.folders.data))
