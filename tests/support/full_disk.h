@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QProcess>
 #include <QString>
 #include <dlfcn.h>
@@ -34,10 +35,12 @@ inline void RunAgainUnderFullDiskShim()
     EXPECT_TRUE(output.contains("[  PASSED  ] 1 test.")) << output.toStdString();
 }
 
-// Files under the folder (a path without links) may use freeBytes more, then the disk is full.
+// Files under the folder may use freeBytes more, then the disk is full.
 inline void SetFullDisk(const QString& folder, qint64 freeBytes)
 {
-    qputenv("VQ_FULL_DISK", (folder + u':' + QString::number(freeBytes)).toLocal8Bit());
+    // The shim compares it with the paths the system gives for open files.
+    const QString real = QFileInfo(folder).canonicalFilePath();
+    qputenv("VQ_FULL_DISK", (real + u':' + QString::number(freeBytes)).toLocal8Bit());
 }
 
 inline void ClearFullDisk()
