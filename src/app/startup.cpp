@@ -66,7 +66,7 @@ StartResult StartProgram(ProgramState& state)
     FillWindowDescriptors(state.windows);
 
     // What an installer does on other systems: the first start on an account
-    // receives the libraries delivered with the program.
+    // receives the libraries and the default configuration delivered with the program.
     InstallDeliveredLibraries(state.folders.data);
     RemoveSaveLeftovers(state.folders.data + QStringLiteral("Data/"), ProcessStartTime());
 
