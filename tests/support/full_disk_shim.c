@@ -21,24 +21,24 @@ static long long freeBytes;
 
 static int OnFullDisk(int fd)
 {
-    const char* spec = getenv("VQ_FULL_DISK");
-    if (!spec || !*spec)
+    const char* setting = getenv("VQ_FULL_DISK");
+    if (!setting || !*setting)
         return 0;
     // A new setting starts a new disk.
-    if (strcmp(spec, active) != 0) {
-        snprintf(active, sizeof active, "%s", spec);
-        const char* colon = strrchr(spec, ':');
+    if (strcmp(setting, active) != 0) {
+        snprintf(active, sizeof active, "%s", setting);
+        const char* colon = strrchr(setting, ':');
         freeBytes = colon ? atoll(colon + 1) : 0;
     }
-    const char* colon = strrchr(spec, ':');
-    const size_t folderLength = colon ? (size_t)(colon - spec) : strlen(spec);
+    const char* colon = strrchr(setting, ':');
+    const size_t folderLength = colon ? (size_t)(colon - setting) : strlen(setting);
     char link[64], target[4096];
     snprintf(link, sizeof link, "/proc/self/fd/%d", fd);
     const ssize_t length = readlink(link, target, sizeof target - 1);
     if (length < 0)
         return 0;
     target[length] = '\0';
-    return strncmp(target, spec, folderLength) == 0 && target[folderLength] == '/';
+    return strncmp(target, setting, folderLength) == 0 && target[folderLength] == '/';
 }
 
 ssize_t write(int fd, const void* buffer, size_t count)
