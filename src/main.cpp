@@ -1,5 +1,7 @@
+#include <cstdio>
 #include <memory>
 
+#include "app/command_line.h"
 #include "app/event_loop.h"
 #include "app/program_state.h"
 #include "app/startup.h"
@@ -7,6 +9,12 @@
 
 int main(int argc, char** argv)
 {
+    // Answered before the QApplication exists, so that they need no display.
+    if (const CommandLineAction action = ReadCommandLine(argc, argv); action != CommandLineAction::Run) {
+        std::fputs(CommandLineText(action).toUtf8().constData(), stdout);
+        return 0;
+    }
+
     InitPlatform(argc, argv);
     auto state = std::make_unique<ProgramState>();
     const StartResult start = StartProgram(*state);

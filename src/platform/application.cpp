@@ -1,11 +1,21 @@
 #include "platform/application.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <QWidget>
 
 #include "platform/platform_state.h"
+
+// The icons of the installed theme, carried as resources at every size.
+static QIcon ProgramIcon()
+{
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/%1x%1/apps/" VQ_APP_ID ".png").arg(size));
+    return icon;
+}
 
 void InitPlatform(int& argc, char** argv)
 {
@@ -14,6 +24,9 @@ void InitPlatform(int& argc, char** argv)
         return;
     state.application = new QApplication(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
+    // Every window takes this icon; the desktop file name matches the windows to the menu entry.
+    QApplication::setWindowIcon(ProgramIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral(VQ_APP_ID));
     // Windows close only when the program says so.
     QApplication::setQuitOnLastWindowClosed(false);
     auto* translator = new QTranslator(state.application);
