@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "app/access_file_support.h"
+#include "app/folders.h"
 #include "app/ftp_client.h"
 #include "app/local_ftp_server.h"
 #include "app/update_check.h"
@@ -148,6 +149,43 @@ TEST_F(UpdateCheckFtp, RecordsWhatTheServerPublishes)
         // Removed after a successful read, never created when no file was found.
         EXPECT_FALSE(QDir(folders.download).exists());
     }
+}
+
+// Another local user prepares the download folder of the temporary folder: a
+// link in it to a file of the user, or the folder itself a link to a folder of
+// the user. The user's files survive the check, and so do the other's links.
+TEST_F(UpdateCheckFtp, TemporaryFolderPreparedByAnotherUserHarmsNothing)
+{
+    const QString temp = scratch.path() + QStringLiteral("/tmp/");
+    const QString victim = scratch.path() + QStringLiteral("/victim/");
+    const QString prepared = temp + QStringLiteral("Vorquil");
+    const QByteArray kept("the user's own text\n");
+    const bool hadTemp = qEnvironmentVariableIsSet("TMPDIR");
+    const QByteArray oldTemp = qgetenv("TMPDIR");
+    WriteAccess(server->Host(), User, Password, QStringLiteral("newer"));
+    for (const bool folderIsLink : {false, true}) {
+        SCOPED_TRACE(folderIsLink ? "folder is a link" : "link in the folder");
+        ASSERT_TRUE(QDir(temp).removeRecursively() && QDir(victim).removeRecursively());
+        ASSERT_TRUE(WriteBytes(victim + QStringLiteral("Update.info"), kept));
+        ASSERT_TRUE(WriteBytes(victim + QStringLiteral("notes.txt"), kept));
+        const QString link = folderIsLink ? prepared : prepared + QStringLiteral("/Update.info");
+        ASSERT_TRUE(QDir().mkpath(folderIsLink ? temp : prepared));
+        QFile::setPermissions(prepared, QFileDevice::Permissions(0x7777));
+        ASSERT_TRUE(QFile::link(folderIsLink ? victim : victim + QStringLiteral("notes.txt"), link));
+        qputenv("TMPDIR", temp.toLocal8Bit());
+        Folders resolved = ResolveFolders();
+        resolved.work = folders.work;
+        Settings settings = Due(0);
+        RunDueUpdateCheck(settings, resolved);
+        EXPECT_EQ(settings.Update, 1);
+        EXPECT_EQ(ReadBytes(victim + QStringLiteral("Update.info")), kept);
+        EXPECT_EQ(ReadBytes(victim + QStringLiteral("notes.txt")), kept);
+        EXPECT_TRUE(QFileInfo(link).isSymLink());
+    }
+    if (hadTemp)
+        qputenv("TMPDIR", oldTemp);
+    else
+        qunsetenv("TMPDIR");
 }
 
 TEST_F(UpdateCheckFtp, WrongPasswordCountsAsACheck)
