@@ -40,7 +40,7 @@ TEST(UpdateCheckHostileServer, EndsWithoutHarmWhateverTheServerDoes)
         {"normal", 1, "RETR-SENT 33 done"},
         {"stalled-greeting", 0, nullptr},
         {"trickled-listing", 0, nullptr},
-        {"huge-listing", 0, "LIST-SENT \\d+ cut"},        // not read to its end
+        {"huge-listing", 0, "LIST-SENT \\d{1,8} cut"},    // not read to its end
         {"file-then-endless", 1, "LIST-SENT \\d+ cut"},   // ended once the file is found
         {"trickled-file", 0, nullptr},
         {"stalled-file", 0, nullptr},
@@ -59,7 +59,7 @@ TEST(UpdateCheckHostileServer, EndsWithoutHarmWhateverTheServerDoes)
         LocalFtpServer server;
         ASSERT_TRUE(server.StartHostile(QString::fromLatin1(c.mode), log));
         UpdateAccess access{server.Host(), QStringLiteral("maj"), QStringLiteral("s3cret"), QStringLiteral("maj")};
-        EXPECT_EQ(CheckForUpdate(access, temp + QStringLiteral("Vorquil/")), c.update);
+        EXPECT_EQ(CheckForUpdate(access, 4000), c.update);
         EXPECT_TRUE(QDir(temp).isEmpty());
         if (c.logShows) {
             EXPECT_TRUE(LogShows(log, QString::fromLatin1(c.logShows))) << ReadBytes(log).right(300).constData();
