@@ -3,11 +3,12 @@
 #include <QList>
 #include <algorithm>
 #include <curl/curl.h>
+#include <sys/socket.h>
 
 namespace {
 
 constexpr long ConnectTimeoutMs = 10000;   // a host that does not answer at all
-constexpr long ResponseTimeoutS = 10;      // a server that stops answering commands
+constexpr long ResponseTimeoutS = 10;     // a server that stops answering commands
 
 // A directory that holds the update file lists it early: a listing longer than
 // this is not worth reading on, and a line longer than a name allows is no
@@ -325,9 +326,12 @@ void FtpEndDownload(FtpDownload& download)
 void FtpClose(FtpSession& session)
 {
     if (session.curl) {
-        // Leaving says goodbye to the server; a server that does not answer it
-        // gets a second, not the usual wait.
-        curl_easy_setopt(session.curl, CURLOPT_SERVER_RESPONSE_TIMEOUT, 1L);
+        // Hang up without the goodbye: its answer would be awaited for the full
+        // response time, past the session's deadline.
+        curl_socket_t control = CURL_SOCKET_BAD;
+        if (curl_easy_getinfo(session.curl, CURLINFO_ACTIVESOCKET, &control) == CURLE_OK
+            && control != CURL_SOCKET_BAD)
+            shutdown(control, SHUT_RDWR);
         curl_easy_cleanup(session.curl);
     }
     session = FtpSession();

@@ -14,6 +14,7 @@ serves any user and password, any directory, one way of misbehaving:
   stalled-file        the file transfer opens and then nothing comes
   oversize-listed     "Update.info" listed as 10^12 bytes, and sent without end
   larger-than-listed  listed as 33 bytes, sent without end
+  stalled-quit        like normal, but never answers the goodbye
 
 LOG, when given, gets one line per command received and, per transfer, how
 many bytes went out and whether the client cut it ("cut") or it ended ("done").
@@ -25,7 +26,7 @@ import time
 
 UPDATE_INFO = b"; Vorquil III\r\nVersion = 3.1.10\r\n"
 MODES = ("normal", "stalled-greeting", "trickled-listing", "huge-listing", "file-then-endless",
-         "trickled-file", "stalled-file", "oversize-listed", "larger-than-listed")
+         "trickled-file", "stalled-file", "oversize-listed", "larger-than-listed", "stalled-quit")
 
 
 class Log:
@@ -125,7 +126,10 @@ class Control:
                 else:
                     self.reply("550 no such file")
             elif verb == "QUIT":
-                self.reply("221 bye")
+                if self.mode == "stalled-quit":
+                    self.reader.read()
+                else:
+                    self.reply("221 bye")
                 return
             else:
                 self.reply("502 not here")
