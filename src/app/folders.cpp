@@ -41,7 +41,6 @@ Folders ResolveFolders()
 {
     Folders folders;
     folders.work = WithSlash(CurrentFolder());
-    folders.download = WithSlash(TempFolder()) + QStringLiteral("Vorquil/");
     folders.data = DataFolderFor(CurrentOsVersion(), ProfileFolder(), UserDataFolder());
     return folders;
 }

@@ -11,5 +11,5 @@
 // data paths are relative to the working folder.
 QString DataFolderFor(OsVersion os, const QString& profileFolder, const QString& userDataFolder);
 
-// The three folders of this run, from the platform.
+// The folders of this run, from the platform.
 Folders ResolveFolders();

@@ -1,10 +1,21 @@
 #include "app/ftp_client.h"
 
+#include <QList>
+#include <algorithm>
+#include <curl/curl.h>
+#include <sys/socket.h>
 
 namespace {
 
 constexpr long ConnectTimeoutMs = 10000;   // a host that does not answer at all
-constexpr long ResponseTimeoutS = 10;      // a server that stops answering commands
+constexpr long ResponseTimeoutS = 10;     // a server that stops answering commands
+
+// A directory that holds the update file lists it early: a listing longer than
+// this is not worth reading on, and a line longer than a name allows is no
+// entry of ours.
+constexpr int MaxListingLines = 10000;
+constexpr int64_t MaxListingBytes = 1 << 20;  // [bytes]
+constexpr qsizetype MaxListingLineBytes = 1024;  // [bytes]
 
 // Every byte of the 8-bit text as it came, slashes included.
 QByteArray Encoded(const QString& text)
@@ -40,33 +51,161 @@ size_t DiscardData(char*, size_t size, size_t count, void*)
     return size * count;
 }
 
-long ListEntry(const void* info, void* target, int)
-{
-    const auto* file = static_cast<const curl_fileinfo*>(info);
+// The search of a listing for one file, fed as the listing arrives.
+struct ListingSearch {
+    QString name;
+    QByteArray line;        // the line being received, at most MaxListingLineBytes
+    bool overlong = false;  // the line being received is longer: skipped
+    int lines = 0;
+    int64_t received = 0;   // [bytes]
+    bool found = false;
     FtpEntry entry;
-    entry.name = QString::fromLatin1(file->filename);
-    entry.isFile = file->filetype == CURLFILETYPE_FILE;
-    if (file->flags & CURLFINFOFLAG_KNOWN_SIZE)
-        entry.size = int64_t(file->size);
-    static_cast<std::vector<FtpEntry>*>(target)->push_back(entry);
-    return CURL_CHUNK_BGN_FUNC_SKIP;
+};
+
+bool LineNamesTheFile(ListingSearch& search)
+{
+    FtpEntry entry;
+    if (search.overlong || !FtpListingEntry(search.line, entry) || !entry.isFile || entry.name != search.name)
+        return false;
+    search.entry = entry;
+    search.found = true;
+    return true;
 }
 
-size_t WriteDownload(char* data, size_t size, size_t count, void* target)
+// Returning less than it was given ends the listing: once the file is found,
+// and once the listing passes its limits.
+size_t ReadListing(char* data, size_t size, size_t count, void* target)
+{
+    auto* search = static_cast<ListingSearch*>(target);
+    const size_t length = size * count;
+    search->received += int64_t(length);
+    for (size_t i = 0; i < length; ++i) {
+        if (data[i] == '\n') {
+            if (LineNamesTheFile(*search) || ++search->lines >= MaxListingLines)
+                return 0;
+            search->line.clear();
+            search->overlong = false;
+        } else if (search->line.size() < MaxListingLineBytes) {
+            search->line.append(data[i]);
+        } else {
+            search->overlong = true;
+        }
+    }
+    return search->received > MaxListingBytes ? 0 : length;
+}
+
+size_t ReceiveDownload(char* data, size_t size, size_t count, void* target)
 {
     auto* download = static_cast<FtpDownload*>(target);
-    if (download->abandon)
+    const size_t length = size * count;
+    if (download->abandon || int64_t(length) > download->limit - int64_t(download->data.size()))
         return 0;
     FtpTransfer requested = FtpTransfer::Requested;
     download->state.compare_exchange_strong(requested, FtpTransfer::Started);
-    const size_t written = std::fwrite(data, 1, size * count, download->file);
-    download->bytes += int64_t(written);
-    return written;
+    download->data.append(data, qsizetype(length));
+    download->bytes = int64_t(download->data.size());
+    return length;
 }
 
 int DownloadProgress(void* target, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
 {
     return static_cast<FtpDownload*>(target)->abandon ? 1 : 0;
+}
+
+bool IsMonth(const QByteArray& word)
+{
+    static const QByteArrayList Months = {"jan", "feb", "mar", "apr", "may", "jun",
+                                          "jul", "aug", "sep", "oct", "nov", "dec"};
+    return Months.contains(word.toLower());
+}
+
+bool IsNumber(const QByteArray& word, int minDigits, int maxDigits)
+{
+    if (word.size() < minDigits || word.size() > maxDigits)
+        return false;
+    return std::all_of(word.begin(), word.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// A time of day "12:00" or a year "2026".
+bool IsTimeOrYear(const QByteArray& word)
+{
+    const qsizetype colon = word.indexOf(':');
+    if (colon < 0)
+        return IsNumber(word, 4, 4);
+    return IsNumber(word.left(colon), 1, 2) && IsNumber(word.mid(colon + 1), 2, 2);
+}
+
+int64_t SizeOf(const QByteArray& word)
+{
+    bool ok = false;
+    const qlonglong size = word.toLongLong(&ok);
+    return ok && IsNumber(word, 1, 19) ? int64_t(size) : -1;
+}
+
+struct Field {
+    QByteArray text;
+    qsizetype end = 0;  // just past it, in the line
+};
+
+// The first blank-separated fields of a line; the rest may be a name with blanks.
+QList<Field> FirstFields(const QByteArray& line, int count)
+{
+    QList<Field> fields;
+    qsizetype at = 0;
+    while (fields.size() < count) {
+        while (at < line.size() && line[at] == ' ')
+            ++at;
+        if (at == line.size())
+            break;
+        const qsizetype start = at;
+        while (at < line.size() && line[at] != ' ')
+            ++at;
+        fields.append({line.mid(start, at - start), at});
+    }
+    return fields;
+}
+
+// "drwxr-xr-x 2 owner group 4096 Dec 09 00:00 name": the group may be missing,
+// a link's name is followed by " -> " and its target.
+bool UnixEntry(const QByteArray& line, const QList<Field>& fields, FtpEntry& entry)
+{
+    if (fields.isEmpty() || fields[0].text.size() < 10 || !QByteArray("-dlbcps").contains(fields[0].text[0]))
+        return false;
+    for (qsizetype month = 3; month + 2 < fields.size(); ++month) {
+        if (!IsMonth(fields[month].text) || !IsNumber(fields[month - 1].text, 1, 19)
+            || !IsNumber(fields[month + 1].text, 1, 2) || !IsTimeOrYear(fields[month + 2].text))
+            continue;
+        QByteArray name = line.mid(fields[month + 2].end + 1);
+        const char kind = fields[0].text[0];
+        if (kind == 'l' && name.contains(" -> "))
+            name.truncate(name.indexOf(" -> "));
+        if (name.isEmpty())
+            return false;
+        entry.name = QString::fromLatin1(name);
+        entry.isFile = kind == '-';
+        entry.size = SizeOf(fields[month - 1].text);
+        return true;
+    }
+    return false;
+}
+
+// "12-09-26  12:00AM       <DIR>          name" or "... 33 name".
+bool DosEntry(const QByteArray& line, const QList<Field>& fields, FtpEntry& entry)
+{
+    if (fields.size() < 3 || fields[0].text.count('-') != 2 || !fields[1].text.contains(':'))
+        return false;
+    const bool folder = fields[2].text == "<DIR>";
+    if (!folder && !IsNumber(fields[2].text, 1, 19))
+        return false;
+    qsizetype start = fields[2].end;
+    while (start < line.size() && line[start] == ' ')
+        ++start;
+    if (start == line.size())
+        return false;
+    entry.name = QString::fromLatin1(line.mid(start));
+    entry.isFile = !folder;
+    entry.size = folder ? -1 : SizeOf(fields[2].text);
+    return true;
 }
 
 } // namespace
@@ -122,35 +261,46 @@ bool FtpChangeDirectory(FtpSession& session, const QString& directory)
     return true;
 }
 
-bool FtpListDirectory(FtpSession& session, std::vector<FtpEntry>& entries)
+bool FtpListingEntry(const QByteArray& listed, FtpEntry& entry)
 {
-    entries.clear();
-    CURL* curl = session.curl;
-    // Wildcard mode has the library read the listing into names, kinds and sizes.
-    curl_easy_setopt(curl, CURLOPT_NOBODY, 0L);
-    curl_easy_setopt(curl, CURLOPT_WILDCARDMATCH, 1L);
-    curl_easy_setopt(curl, CURLOPT_CHUNK_BGN_FUNCTION, ListEntry);
-    curl_easy_setopt(curl, CURLOPT_CHUNK_DATA, &entries);
-    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, DiscardData);
-    const bool listed = Perform(session, session.folderUrl + '*');
-    curl_easy_setopt(curl, CURLOPT_WILDCARDMATCH, 0L);
-    curl_easy_setopt(curl, CURLOPT_CHUNK_BGN_FUNCTION, nullptr);
-    curl_easy_setopt(curl, CURLOPT_CHUNK_DATA, nullptr);
-    return listed;
+    const QByteArray line = listed.endsWith('\r') ? listed.chopped(1) : listed;
+    const QList<Field> fields = FirstFields(line, 9);
+    return UnixEntry(line, fields, entry) || DosEntry(line, fields, entry);
 }
 
-bool FtpStartDownload(FtpSession& session, const QString& name, const QString& localPath,
-                      FtpDownload& download)
+bool FtpFindFile(FtpSession& session, const QString& name, FtpEntry& found)
+{
+    ListingSearch search;
+    search.name = name;
+    CURL* curl = session.curl;
+    curl_easy_setopt(curl, CURLOPT_NOBODY, 0L);
+    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, ReadListing);
+    curl_easy_setopt(curl, CURLOPT_WRITEDATA, &search);
+    const bool listed = Perform(session, session.folderUrl);
+    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, DiscardData);
+    curl_easy_setopt(curl, CURLOPT_WRITEDATA, nullptr);
+    // A last line without its line end.
+    if (listed && !search.found)
+        LineNamesTheFile(search);
+    if (search.found)
+        found = search.entry;
+    return search.found;
+}
+
+bool FtpStartDownload(FtpSession& session, const QString& name, int64_t limit, FtpDownload& download)
 {
     download.state = FtpTransfer::Requested;
     download.bytes = 0;
     download.abandon = false;
-    download.file = std::fopen(localPath.toLocal8Bit().constData(), "wb");
-    if (!download.file)
+    download.limit = limit;
+    download.data.clear();
+    if (!session.curl || limit < 0)
         return false;
+    download.data.reserve(qsizetype(limit));
     CURL* curl = session.curl;
     curl_easy_setopt(curl, CURLOPT_NOBODY, 0L);
-    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, WriteDownload);
+    curl_easy_setopt(curl, CURLOPT_MAXFILESIZE_LARGE, curl_off_t(limit));
+    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, ReceiveDownload);
     curl_easy_setopt(curl, CURLOPT_WRITEDATA, &download);
     curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
     curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, DownloadProgress);
@@ -159,9 +309,8 @@ bool FtpStartDownload(FtpSession& session, const QString& name, const QString& l
     download.thread = std::thread([&session, &download, url] {
         const bool done = Perform(session, url);
         curl_easy_setopt(session.curl, CURLOPT_WRITEFUNCTION, DiscardData);
+        curl_easy_setopt(session.curl, CURLOPT_WRITEDATA, nullptr);
         curl_easy_setopt(session.curl, CURLOPT_NOPROGRESS, 1L);
-        std::fclose(download.file);
-        download.file = nullptr;
         download.state = done ? FtpTransfer::Finished : FtpTransfer::Failed;
     });
     return true;
@@ -172,15 +321,18 @@ void FtpEndDownload(FtpDownload& download)
     download.abandon = true;
     if (download.thread.joinable())
         download.thread.join();
-    if (download.file) {
-        std::fclose(download.file);
-        download.file = nullptr;
-    }
 }
 
 void FtpClose(FtpSession& session)
 {
-    if (session.curl)
+    if (session.curl) {
+        // Hang up without the goodbye: its answer would be awaited for the full
+        // response time, past the session's deadline.
+        curl_socket_t control = CURL_SOCKET_BAD;
+        if (curl_easy_getinfo(session.curl, CURLINFO_ACTIVESOCKET, &control) == CURLE_OK
+            && control != CURL_SOCKET_BAD)
+            shutdown(control, SHUT_RDWR);
         curl_easy_cleanup(session.curl);
+    }
     session = FtpSession();
 }

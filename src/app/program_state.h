@@ -11,7 +11,6 @@
 
 struct Folders {
     QString work;      // working directory at start-up: Vorquil.dat, History.txt
-    QString download;  // temporary folder + "Vorquil/": the update check's download
     QString data;      // per-user data folder: Data/Config.cfg, the libraries, Fonts/
 };
 

@@ -1,11 +1,9 @@
 #include "app/update_check.h"
 
-#include <QDir>
-#include <QFile>
+#include <QList>
 #include <chrono>
 #include <limits>
 #include <thread>
-#include <vector>
 
 #include "app/ftp_client.h"
 #include "app/identity.h"
@@ -15,9 +13,8 @@ namespace {
 
 constexpr int64_t SecondsPerDay = 86400;
 
-// The whole check, log-in to last poll, ends within this time [ms]: a server
-// that stalls cannot keep the program from closing for long.
-constexpr int CheckTimeLimitMs = 30000;
+// "Update.info" is a few lines: a server that lists it longer is not ours.
+constexpr int64_t MaxUpdateInfoBytes = 64 * 1024;
 
 // The first wait, until the server starts sending the file (or the transfer
 // ends either way). A transfer that has not started after that is abandoned.
@@ -40,45 +37,25 @@ bool PublishedVersion(const QByteArray& updateInfo, QString& version)
     return false;
 }
 
-int RunCheck(UpdateAccess& access, const QString& downloadFolder, FtpSession& session,
-             FtpDownload& download)
+int RunCheck(UpdateAccess& access, int timeLimitMs, FtpSession& session, FtpDownload& download)
 {
     if (!FtpStartNetwork())
         return 0;
-    if (!FtpLogIn(session, access.host, access.user, access.password, CheckTimeLimitMs))
+    if (!FtpLogIn(session, access.host, access.user, access.password, timeLimitMs))
         return 0;
     if (!FtpChangeDirectory(session, access.directory))
         return 0;
     ClearUpdateAccess(access);
 
+    // Into memory: nothing on disk that another user could prepare or read.
     const QString name = QStringLiteral("Update.info");
-    std::vector<FtpEntry> entries;
-    if (!FtpListDirectory(session, entries))
+    FtpEntry info;
+    if (!FtpFindFile(session, name, info) || info.size < 0 || info.size > MaxUpdateInfoBytes)
         return 0;
-    const FtpEntry* info = nullptr;
-    for (const FtpEntry& entry : entries) {
-        if (entry.isFile && entry.name == name) {
-            info = &entry;
-            break;
-        }
-    }
-    if (!info)
-        return 0;
-
-    const QString localPath = downloadFolder + name;
-    if (!QDir().mkpath(downloadFolder) || !FtpStartDownload(session, name, localPath, download))
-        return 0;
-    if (!WaitForDownload(download, info->size))
+    if (!FtpStartDownload(session, name, info.size, download) || !WaitForDownload(download, info.size))
         return 0;
     FtpEndDownload(download);
-
-    QFile file(localPath);
-    if (!file.open(QIODevice::ReadOnly))
-        return 0;
-    const int newer = NewerVersionPublished(file.readAll());
-    file.close();
-    QDir(downloadFolder).removeRecursively();
-    return newer;
+    return NewerVersionPublished(download.data);
 }
 
 } // namespace
@@ -141,11 +118,11 @@ bool IsUpdateDue(const Settings& settings, int64_t now)
     return settings.UpdateAuto == 1 && now > int64_t(settings.LastUpdate) + SecondsPerDay;
 }
 
-int CheckForUpdate(UpdateAccess& access, const QString& downloadFolder)
+int CheckForUpdate(UpdateAccess& access, int timeLimitMs)
 {
     FtpSession session;
     FtpDownload download;
-    const int result = RunCheck(access, downloadFolder, session, download);
+    const int result = RunCheck(access, timeLimitMs, session, download);
     FtpEndDownload(download);
     FtpClose(session);
     ClearUpdateAccess(access);
@@ -159,6 +136,6 @@ void RunDueUpdateCheck(Settings& settings, const Folders& folders)
     UpdateAccess access;
     if (!ReadUpdateAccess(folders.work, access))
         return;
-    settings.Update = int8_t(CheckForUpdate(access, folders.download));
+    settings.Update = int8_t(CheckForUpdate(access, UpdateCheckTimeLimitMs));
     settings.LastUpdate = int32_t(NowSeconds());
 }

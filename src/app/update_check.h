@@ -29,10 +29,15 @@ bool IsUpdateDue(const Settings& settings, int64_t now);
 // started within 15 s.
 bool WaitForDownload(const FtpDownload& download, int64_t listedSize);
 
-// Logs in to the update server, downloads "Update.info" from its directory into
-// downloadFolder and compares the published version with ProgramVersion: 1 when
-// it is greater, 0 otherwise and on every failure. Clears the access fields.
-int CheckForUpdate(UpdateAccess& access, const QString& downloadFolder);
+// The whole check at the end of a run, log-in to last poll, ends within this
+// time [ms]: a server that stalls cannot keep the program from closing.
+constexpr int UpdateCheckTimeLimitMs = 12000;
+
+// Logs in to the update server, downloads "Update.info" from its directory and
+// compares the published version with ProgramVersion: 1 when it is greater,
+// 0 otherwise, on every failure and when timeLimitMs have run out. Clears the
+// access fields.
+int CheckForUpdate(UpdateAccess& access, int timeLimitMs);
 
 // The check at the end of a run, when it is due: Update and LastUpdate are set,
 // except without an access file, which leaves both for the next run to retry.

@@ -8,7 +8,7 @@
 #include <QThread>
 
 // A pyftpdlib server on 127.0.0.1 at a free port, serving one folder to one
-// user, for as long as the object lives. Its log goes to a file so that a full
+// user (or a misbehaving server), for as long as the object lives. Its log goes to a file so that a full
 // pipe can never stall it.
 struct LocalFtpServer {
     QProcess process;
@@ -39,6 +39,22 @@ struct LocalFtpServer {
             QThread::msleep(20);
         }
         return false;
+    }
+
+    // tests/support/hostile_ftp_server.py in one of its modes; LOG records what
+    // it received and sent.
+    bool StartHostile(const QString& mode, const QString& logPath)
+    {
+        process.setStandardErrorFile(QProcess::nullDevice());
+        process.start(QStringLiteral("/usr/bin/python3"),
+                      {QStringLiteral(VQ_SOURCE_DIR "/tests/support/hostile_ftp_server.py"), mode, logPath});
+        QElapsedTimer waited;
+        waited.start();
+        while (!process.canReadLine() && waited.elapsed() < 15000 && process.state() != QProcess::NotRunning)
+            process.waitForReadyRead(100);
+        const QByteArray line = process.readLine().trimmed();
+        port = line.startsWith("PORT ") ? line.mid(5).toInt() : 0;
+        return port > 0;
     }
 
     QString Host() const { return QStringLiteral("127.0.0.1:") + QString::number(port); }

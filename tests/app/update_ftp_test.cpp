@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "app/access_file_support.h"
+#include "app/folders.h"
 #include "app/ftp_client.h"
 #include "app/local_ftp_server.h"
 #include "app/update_check.h"
@@ -69,7 +70,8 @@ protected:
         put("folder/Update.info/readme.txt", "Version = 3.1.10\r\n");
         put("noline/Update.info", "version = 3.1.10\r\nVersion: 3.1.10\r\n");
         put("deep/er/Update.info", "Version = 3.1.10\r\n");
-        put("big/Update.info", QByteArray(200000, ';') + "\r\nVersion = 3.1.10\r\n");
+        put("big/Update.info", QByteArray(60000, ';') + "\r\nVersion = 3.1.10\r\n");
+        put("toobig/Update.info", QByteArray(70000, ';') + "\r\nVersion = 3.1.10\r\n");
         put("binary/data.bin", BinaryBytes());
         put("binary/a.txt", "abc");
         ASSERT_TRUE(QDir().mkpath(served + QStringLiteral("binary/sub")));
@@ -91,7 +93,6 @@ protected:
     {
         ASSERT_TRUE(server && server->port > 0);
         folders.work = scratch.path() + QStringLiteral("/work/");
-        folders.download = scratch.path() + QStringLiteral("/temp/Vorquil/");
         ASSERT_TRUE(QDir().mkpath(folders.work));
     }
 
@@ -136,6 +137,7 @@ TEST_F(UpdateCheckFtp, RecordsWhatTheServerPublishes)
         {"noline", 0},
         {"deep/er", 1},
         {"big", 1},
+        {"toobig", 0},    // listed above 64 KiB
         {"nowhere", 0},   // no such directory
     };
     for (const Case& c : cases) {
@@ -145,9 +147,44 @@ TEST_F(UpdateCheckFtp, RecordsWhatTheServerPublishes)
         const int64_t before = NowSeconds();
         RunDueUpdateCheck(settings, folders);
         ExpectCheckMade(settings, c.update, before, NowSeconds());
-        // Removed after a successful read, never created when no file was found.
-        EXPECT_FALSE(QDir(folders.download).exists());
     }
+}
+
+// Another local user prepares the download folder of the temporary folder: a
+// link in it to a file of the user, or the folder itself a link to a folder of
+// the user. The user's files survive the check, and so do the other's links.
+TEST_F(UpdateCheckFtp, TemporaryFolderPreparedByAnotherUserHarmsNothing)
+{
+    const QString temp = scratch.path() + QStringLiteral("/tmp/");
+    const QString victim = scratch.path() + QStringLiteral("/victim/");
+    const QString prepared = temp + QStringLiteral("Vorquil");
+    const QByteArray kept("the user's own text\n");
+    const bool hadTemp = qEnvironmentVariableIsSet("TMPDIR");
+    const QByteArray oldTemp = qgetenv("TMPDIR");
+    WriteAccess(server->Host(), User, Password, QStringLiteral("newer"));
+    for (const bool folderIsLink : {false, true}) {
+        SCOPED_TRACE(folderIsLink ? "folder is a link" : "link in the folder");
+        ASSERT_TRUE(QDir(temp).removeRecursively() && QDir(victim).removeRecursively());
+        ASSERT_TRUE(WriteBytes(victim + QStringLiteral("Update.info"), kept));
+        ASSERT_TRUE(WriteBytes(victim + QStringLiteral("notes.txt"), kept));
+        const QString link = folderIsLink ? prepared : prepared + QStringLiteral("/Update.info");
+        ASSERT_TRUE(QDir().mkpath(folderIsLink ? temp : prepared));
+        QFile::setPermissions(prepared, QFileDevice::Permissions(0x7777));
+        ASSERT_TRUE(QFile::link(folderIsLink ? victim : victim + QStringLiteral("notes.txt"), link));
+        qputenv("TMPDIR", temp.toLocal8Bit());
+        Folders resolved = ResolveFolders();
+        resolved.work = folders.work;
+        Settings settings = Due(0);
+        RunDueUpdateCheck(settings, resolved);
+        EXPECT_EQ(settings.Update, 1);
+        EXPECT_EQ(ReadBytes(victim + QStringLiteral("Update.info")), kept);
+        EXPECT_EQ(ReadBytes(victim + QStringLiteral("notes.txt")), kept);
+        EXPECT_TRUE(QFileInfo(link).isSymLink());
+    }
+    if (hadTemp)
+        qputenv("TMPDIR", oldTemp);
+    else
+        qunsetenv("TMPDIR");
 }
 
 TEST_F(UpdateCheckFtp, WrongPasswordCountsAsACheck)
@@ -176,7 +213,6 @@ TEST_F(UpdateCheckFtp, NoAccessFileLeavesEverythingForTheNextRun)
     RunDueUpdateCheck(settings, folders);
     EXPECT_EQ(settings.Update, 1);
     EXPECT_EQ(settings.LastUpdate, LongAgo);
-    EXPECT_FALSE(QDir(folders.download).exists());
 }
 
 TEST_F(UpdateCheckFtp, NotDueNoCheck)
@@ -202,57 +238,90 @@ TEST_F(UpdateCheckFtp, AccessIsClearedAfterTheCheck)
 {
     for (const char* directory : {"newer", "nowhere"}) {
         UpdateAccess access{server->Host(), User, Password, QString::fromLatin1(directory)};
-        CheckForUpdate(access, folders.download);
+        CheckForUpdate(access, UpdateCheckTimeLimitMs);
         EXPECT_TRUE(access.host.isEmpty() && access.user.isEmpty() && access.password.isEmpty()
                     && access.directory.isEmpty())
             << directory;
     }
 }
 
-TEST_F(UpdateCheckFtp, ListsNamesKindsAndSizes)
+TEST(FtpListing, ReadsNamesKindsAndSizes)
+{
+    struct Case {
+        const char* line;
+        bool isEntry;
+        const char* name;
+        bool isFile;
+        int64_t size;
+    };
+    const Case cases[] = {
+        {"-rw-r--r--   1 owner    group          33 Dec 09 00:00 Update.info", true, "Update.info", true, 33},
+        {"-rw-r--r-- 1 owner 70016 Jan  1  2025 data with  blanks.bin", true, "data with  blanks.bin", true, 70016},
+        {"drwxr-xr-x   2 owner    group        4096 Dec 09 00:00 Update.info", true, "Update.info", false, 4096},
+        {"lrwxrwxrwx   1 owner    group          11 Dec 09 00:00 Update.info -> notes", true, "Update.info", false, 11},
+        {"-rw-r--r--   1 o g 9999999999999999999 Dec 09 00:00 Update.info", true, "Update.info", true, -1},
+        {"12-09-26  12:00AM                   33 Update.info\r", true, "Update.info", true, 33},
+        {"12-09-26  12:00AM       <DIR>          Update.info", true, "Update.info", false, -1},
+        {"-rw-r--r--   1 owner    group          33 Dec 09 00:00 ", false, "", false, -1},
+        {"total 12", false, "", false, -1},
+        {"", false, "", false, -1},
+    };
+    for (const Case& c : cases) {
+        FtpEntry entry;
+        ASSERT_EQ(FtpListingEntry(QByteArray(c.line), entry), c.isEntry) << c.line;
+        if (c.isEntry) {
+            EXPECT_EQ(entry.name, QString::fromLatin1(c.name)) << c.line;
+            EXPECT_EQ(entry.isFile, c.isFile) << c.line;
+            EXPECT_EQ(entry.size, c.size) << c.line;
+        }
+    }
+}
+
+// The listing is searched for a file, a folder of that name is passed over.
+TEST_F(UpdateCheckFtp, FindsAFileInTheListing)
 {
     ASSERT_TRUE(FtpStartNetwork());
     FtpSession session;
     ASSERT_TRUE(FtpLogIn(session, server->Host(), User, Password, 20000));
     ASSERT_TRUE(FtpChangeDirectory(session, QStringLiteral("binary")));
-    std::vector<FtpEntry> entries;
-    ASSERT_TRUE(FtpListDirectory(session, entries));
+    FtpEntry entry;
+    EXPECT_FALSE(FtpFindFile(session, QStringLiteral("sub"), entry));
+    ASSERT_TRUE(FtpFindFile(session, QStringLiteral("data.bin"), entry));
     FtpClose(session);
-    ASSERT_EQ(entries.size(), 3u);
-    std::sort(entries.begin(), entries.end(), [](const FtpEntry& a, const FtpEntry& b) { return a.name < b.name; });
-    EXPECT_EQ(entries[0].name, QStringLiteral("a.txt"));
-    EXPECT_TRUE(entries[0].isFile);
-    EXPECT_EQ(entries[0].size, 3);
-    EXPECT_EQ(entries[1].name, QStringLiteral("data.bin"));
-    EXPECT_TRUE(entries[1].isFile);
-    EXPECT_EQ(entries[1].size, BinaryBytes().size());
-    EXPECT_EQ(entries[2].name, QStringLiteral("sub"));
-    EXPECT_FALSE(entries[2].isFile);
+    EXPECT_TRUE(entry.isFile);
+    EXPECT_EQ(entry.size, BinaryBytes().size());
 }
 
+// Byte for byte, and no further than its limit.
 TEST_F(UpdateCheckFtp, DownloadsByteForByteInTheBackground)
 {
     ASSERT_TRUE(FtpStartNetwork());
     FtpSession session;
     ASSERT_TRUE(FtpLogIn(session, server->Host(), User, Password, 20000));
     ASSERT_TRUE(FtpChangeDirectory(session, QStringLiteral("binary")));
-    const QString local = scratch.path() + QStringLiteral("/data.bin");
-    FtpDownload download;
-    ASSERT_TRUE(FtpStartDownload(session, QStringLiteral("data.bin"), local, download));
-    for (int i = 0; i < 400 && download.state != FtpTransfer::Finished && download.state != FtpTransfer::Failed; ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    EXPECT_EQ(download.state, FtpTransfer::Finished);
-    EXPECT_EQ(download.bytes, BinaryBytes().size());
-    FtpEndDownload(download);
+    const int64_t size = BinaryBytes().size();
+    for (const int64_t limit : {size, size - 1}) {
+        FtpDownload download;
+        ASSERT_TRUE(FtpStartDownload(session, QStringLiteral("data.bin"), limit, download));
+        for (int i = 0; i < 400 && (download.state == FtpTransfer::Requested || download.state == FtpTransfer::Started); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        FtpEndDownload(download);
+        EXPECT_LE(download.data.size(), limit);
+        if (limit == size) {
+            EXPECT_EQ(download.state, FtpTransfer::Finished);
+            EXPECT_EQ(download.data, BinaryBytes());
+        } else {
+            EXPECT_EQ(download.state, FtpTransfer::Failed);
+        }
+    }
     FtpClose(session);
-    EXPECT_EQ(ReadBytes(local), BinaryBytes());
 }
 
 TEST_F(UpdateCheckFtp, UnusableHostIsRefusedWithoutNetwork)
 {
     for (const char* host : {"", "127.0.0.1/newer", "user@127.0.0.1", "127.0.0.1 21"}) {
         UpdateAccess access{QString::fromLatin1(host), User, Password, QStringLiteral("newer")};
-        EXPECT_EQ(CheckForUpdate(access, folders.download), 0) << host;
+        EXPECT_EQ(CheckForUpdate(access, UpdateCheckTimeLimitMs), 0) << host;
     }
 }
 

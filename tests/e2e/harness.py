@@ -226,3 +226,59 @@ def close(session, window):
     session.close_window(window)
     code = session.wait_exit()
     assert code == 0, "exit code %d\n%s" % (code, session.output())
+
+
+# The update check at close, against a misbehaving FTP server.
+
+HOSTILE_FTP = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support", "hostile_ftp_server.py")
+ACCESS_TOOL = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts", "make-access-file.sh")
+CHECK_DUE = ["[Init]", "SaveConfig = 1", "Update = 0", "UpdateAuto = 1", "LastUpdate = 1320932884"]
+
+
+class HostileFtpServer:
+    """tests/support/hostile_ftp_server.py in one MODE, on 127.0.0.1 at a free port."""
+
+    def __init__(self, mode, log=None):
+        self.args = ["/usr/bin/python3", HOSTILE_FTP, mode] + ([log] if log else [])
+        self.proc = None
+        self.port = 0
+
+    def __enter__(self):
+        self.proc = subprocess.Popen(self.args, stdout=subprocess.PIPE)
+        line = self.proc.stdout.readline().decode()
+        if not line.startswith("PORT "):
+            self.proc.kill()
+            raise RuntimeError("hostile FTP server did not start")
+        self.port = int(line.split()[1])
+        return self
+
+    def __exit__(self, *exc):
+        self.proc.kill()
+        self.proc.wait()
+
+
+def make_update_check_due(session, port, directory="maj"):
+    """Configuration and access file of a user whose update check runs at this close."""
+    write_config(session, libraries=(), lines=CHECK_DUE)
+    subprocess.run(["bash", ACCESS_TOOL, "127.0.0.1:%d" % port, "vorquil", "s3cret", directory,
+                    os.path.join(session.work, "Vorquil.dat")], check=True)
+
+
+def close_and_time(session, window):
+    """Closes the window; returns the seconds until the process ended and its peak
+    resident memory in KiB (read while it runs)."""
+    session.close_window(window)
+    closed = time.monotonic()
+    peak = 0
+    while session.proc.poll() is None:
+        try:
+            with open("/proc/%d/status" % session.proc.pid) as status:
+                for line in status:
+                    if line.startswith("VmHWM:"):
+                        peak = max(peak, int(line.split()[1]))
+        except OSError:
+            pass
+        if time.monotonic() - closed > 120:
+            session.proc.kill()
+        time.sleep(0.02)
+    return time.monotonic() - closed, peak
