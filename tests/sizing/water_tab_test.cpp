@@ -1,3 +1,5 @@
+#include <QComboBox>
+#include <QLineEdit>
 #include <QSlider>
 #include <QTest>
 
@@ -180,6 +182,10 @@ TEST_F(WaterTabTest, ThreeDigitFlowTemperatureIsStoredAndDotShownWhole)
     EXPECT_EQ(state.internalData.density, WaterDensity(87.5f, 0));  // computed at 105 degC
     EXPECT_EQ(GetText(18), "4056");                                  // 35 K x 100 / 0.863
     EXPECT_EQ(DotShown(), 5);                                        // (105 + 70) / 2 = 87
+    // Readable whole: the edit part holds the text, the 2 px the line edit
+    // keeps on each side, and the caret.
+    const QLineEdit* edit = qobject_cast<QComboBox*>(ControlWidget(8))->lineEdit();
+    EXPECT_GE(edit->width(), edit->fontMetrics().horizontalAdvance("105") + 5);
     Type(9, "45");
     EXPECT_EQ(state.settings.TetaRetour, "45");
 }
