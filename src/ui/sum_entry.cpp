@@ -186,7 +186,7 @@ int EvaluateSum(const QString& text)
             ++at;
         if (at >= text.size())
             break;
-        const bool minus = IsSign(text[at]) && text[at] == u'-';
+        const bool minus = text[at] == u'-';
         if (IsSign(text[at]))
             ++at;
         const int64_t term = ReadTerm(text, at, huge);
