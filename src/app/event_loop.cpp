@@ -102,6 +102,7 @@ void OnMainFocus(ProgramState& state, const Event& event)
         SelectAllText(event.control);
         // Pending input is still taken in meanwhile: the pause never swallows keys.
         PauseMs(100);
+        EndPendingSum(state, event.control);
         if (IsSumField(event.control))
             AddSumKeys(MainWindow);
         if ((event.control == FlowField || event.control == PowerField) && !state.sumInProgress)

@@ -23,6 +23,12 @@ struct DuctMaterial {
     float roughness = 0.0f; // k : absolute roughness [mm]
 };
 
+// The field a sum is typed in, and the text it showed before the sum began.
+struct SumStart {
+    int field = -1;
+    QString text;
+};
+
 // Which water field drives the calculation: the flow (12) or the power (18).
 enum class EntryMode { FlowEntered, PowerEntered };
 
@@ -46,6 +52,7 @@ struct ProgramState {
     EntryMode entryMode = EntryMode::FlowEntered;
     WaterSelection water;
     bool sumInProgress = false;
+    SumStart sumStart;           // where the sum in progress is typed
     bool editorModified = false;
     QString editorLibraryName;   // current library name of the editor
     PipeLibrary editorCopy;      // the editor's working copy

@@ -11,8 +11,8 @@ struct Settings {
     int32_t xPosEdit = 0, yPosEdit = 0;
     QString MatTube;        // 128 characters
     int8_t EauCalcMode = 0;
-    QString TetaAller;      // 2 characters
-    QString TetaRetour;     // 2 characters
+    QString TetaAller;      // 3 characters
+    QString TetaRetour;     // 3 characters
     QString AntigelP100;    // 2 characters
     QString SurpP100;       // 2 characters
     int8_t CircRect = 0;

@@ -1,18 +1,24 @@
 #include "platform/controls.h"
 
+#include <algorithm>
+
 #include <QAbstractSlider>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QStyleFactory>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTreeWidget>
@@ -43,6 +49,28 @@ public:
             left.remove(at, 1);
         }
         return Acceptable;
+    }
+};
+
+// The style's arrow takes half of a 40 px editable combo box, and three digits
+// ("105") no longer fit beside it: narrow combo boxes get a narrower arrow and
+// give its width to their text.
+class NarrowComboStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
+                         const QWidget* widget) const override
+    {
+        QRect r = QProxyStyle::subControlRect(control, option, part, widget);
+        constexpr int Narrow = 50;  // [px] combo boxes below this width
+        constexpr int Given = 6;    // [px] taken from the arrow
+        if (control != CC_ComboBox || option->rect.width() >= Narrow)
+            return r;
+        if (part == SC_ComboBoxArrow)
+            r.setLeft(r.left() + Given);
+        else if (part == SC_ComboBoxEditField)
+            r.setRight(r.right() + Given);
+        return r;
     }
 };
 
@@ -103,11 +131,70 @@ static QWidget* CreateEdit(int number, const QString& text, unsigned style, QWid
     return edit;
 }
 
+// A label's text must be readable where the label shows: within its rectangle,
+// beside any control placed over it, in as many lines as its height holds. A
+// text that does not fit in the label's font is drawn in the largest smaller
+// size that fits; the rectangle itself never changes.
+static void FitLabelText(QLabel* label)
+{
+    QWidget* parent = label->parentWidget();
+    const QVariant assigned = label->property("vqFont");
+    const QFont font = assigned.isValid() ? assigned.value<QFont>() : label->font();
+    const QRect rect = label->geometry();
+    // The first line, where a control over the label hides the text.
+    const QRect line(rect.x(), rect.y(), rect.width(), std::min(rect.height(), QFontMetrics(font).height()));
+    int left = rect.left(), right = rect.right();
+    if (parent) {
+        for (QWidget* other : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (other == label || other->isHidden() || qobject_cast<QLabel*>(other) || qobject_cast<QGroupBox*>(other)
+                || !other->geometry().intersects(line))
+                continue;
+            if (other->x() > left)
+                right = std::min(right, other->x() - 1);
+            else if (other->geometry().right() < right)
+                left = std::max(left, other->geometry().right() + 1);
+        }
+    }
+    const int width = right - left + 1;
+    QFont fitted = font;
+    for (int px = QFontInfo(font).pixelSize(); px >= 6; --px) {
+        fitted.setPixelSize(px);
+        const QFontMetrics metrics(fitted);
+        const QRect needed = metrics.boundingRect(QRect(0, 0, width, 1 << 16), Qt::TextWordWrap, label->text());
+        // One line always shows, even in a label a pixel lower than the line.
+        const bool oneLine = needed.height() <= metrics.height() + 1;
+        if (needed.width() <= width && (oneLine || needed.height() <= rect.height()))
+            break;
+    }
+    label->setFont(QFontInfo(fitted).pixelSize() == QFontInfo(font).pixelSize() ? font : fitted);
+    label->setContentsMargins(left - rect.left(), 0, rect.right() - right, 0);
+}
+
+// Refits the labels that share a page with `widget` and lie in `area`.
+static void FitLabelsIn(QWidget* widget, const QRect& area)
+{
+    QWidget* parent = widget->parentWidget();
+    if (!parent)
+        return;
+    for (QLabel* label : parent->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        const QVariant number = label->property("vqControl");
+        const PlatformControl* c = number.isValid() ? FindPlatformControl(number.toInt()) : nullptr;
+        if (c && c->kind == ControlKind::Label && (label == widget || label->geometry().intersects(area)))
+            FitLabelText(label);
+    }
+}
+
 static QWidget* CreateComboBox(int number, const QString& text, bool editable, QWidget* parent)
 {
     auto* combo = new QComboBox(parent);
     combo->setEditable(editable);
     if (editable) {
+        static NarrowComboStyle* narrow = [] {
+            auto* style = new NarrowComboStyle(QStyleFactory::create(QApplication::style()->name()));
+            style->setParent(QApplication::instance());
+            return style;
+        }();
+        combo->setStyle(narrow);
         combo->setInsertPolicy(QComboBox::NoInsert);
         combo->setCompleter(nullptr);   // what the user types stays as typed
         combo->setEditText(text);
@@ -278,6 +365,9 @@ void SetText(int control, const QString& text)
         static_cast<QGroupBox*>(w)->setTitle(text);
         break;
     case ControlKind::Label:
+        static_cast<QLabel*>(w)->setText(text);
+        FitLabelText(static_cast<QLabel*>(w));
+        break;
     case ControlKind::Hyperlink:
         static_cast<QLabel*>(w)->setText(text);
         break;
@@ -528,6 +618,7 @@ void SetVisible(int control, bool visible)
     if (PlatformControl* c = FindPlatformControl(control)) {
         c->visible = visible;
         c->widget->setVisible(visible);
+        FitLabelsIn(c->widget, c->widget->geometry());
     }
 }
 
@@ -554,6 +645,10 @@ void SetFont(int control, int font)
         static_cast<QTabWidget*>(c->widget)->tabBar()->setFont(chosen);
     else
         c->widget->setFont(chosen);
+    if (c->kind == ControlKind::Label) {
+        c->widget->setProperty("vqFont", chosen);
+        FitLabelText(static_cast<QLabel*>(c->widget));
+    }
 }
 
 void SetBackground(int control, int rgb)
@@ -574,8 +669,12 @@ void SetTextColour(int control, int rgb)
 
 void MoveControl(int control, ControlRect where)
 {
-    if (PlatformControl* c = FindPlatformControl(control))
-        c->widget->setGeometry(where.x, where.y, where.w, where.h);
+    PlatformControl* c = FindPlatformControl(control);
+    if (!c)
+        return;
+    const QRect before = c->widget->geometry();
+    c->widget->setGeometry(where.x, where.y, where.w, where.h);
+    FitLabelsIn(c->widget, before.united(c->widget->geometry()));
 }
 
 ControlRect GetControlRect(int control)

@@ -129,17 +129,12 @@ bool Finite(const DuctState& s)
     return std::isfinite(s.velocity) && std::isfinite(s.pressureDrop);
 }
 
-QString ResultText(float value)
-{
-    return std::isfinite(value) ? DecimalText(value, 2) : QStringLiteral("N/A");
-}
-
 // Velocity and pressure drop into 136 and 139, and the summary for the
 // clipboard when both are numbers.
 void ShowDuct(Run& run, const DuctState& s, const QString& size)
 {
-    Write(run, AirOutVelocity, ResultText(s.velocity));
-    Write(run, AirOutPressureDrop, ResultText(s.pressureDrop));
+    Write(run, AirOutVelocity, ResultText(s.velocity, 2));
+    Write(run, AirOutPressureDrop, ResultText(s.pressureDrop, 2));
     if (!run.in.copyOn || !Finite(s))
         return;
     run.out.copy = true;

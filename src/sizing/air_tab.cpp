@@ -61,6 +61,12 @@ void ShowLimit(int mode)
     SetBackground(AirLimitField, AirConditionColour);
 }
 
+// A roughness typed by the user; a French decimal comma reads as the point.
+float TypedRoughness(QString text)  // k [mm]
+{
+    return LeadingFloat(text.replace(u',', u'.'));
+}
+
 void SizeAndShowInternalData(ProgramState& state)
 {
     SizeAirDuct(state);
@@ -89,6 +95,12 @@ void RefreshAirModeControls()
         SetShown({TheoreticalDuctLabel, TheoreticalDuctField}, searching);
     }
     ShowLimit(mode);
+    if (!searching) {
+        // A search may have left its own size among the results.
+        SetText(DuctDiameterField, GetText(ImposedDiameterCombo));
+        SetText(ResultSideAField, GetText(SideAField));
+        SetText(ResultSideBField, GetText(SideBField));
+    }
 }
 
 int FindDuctMaterial(const ProgramState& state, const QString& name)
@@ -174,6 +186,6 @@ void OnDuctMaterialChange(ProgramState& state, const Event&)
 void OnDuctRoughnessEvent(ProgramState& state, const Event& event)
 {
     if (event.subtype == SubtypeChange)
-        state.settings.AutreRugo = LeadingFloat(GetText(DuctRoughnessField));
+        state.settings.AutreRugo = TypedRoughness(GetText(DuctRoughnessField));
     SizeAirDuct(state);
 }

@@ -12,3 +12,10 @@ QString DecimalText(float value, int decimals)
 {
     return QString::number(static_cast<double>(value), 'f', decimals);
 }
+
+QString ResultText(float value, int decimals)
+{
+    if (!std::isfinite(value))
+        return QStringLiteral("N/A");
+    return decimals == WholeNumber ? WholeNumberText(value) : DecimalText(value, decimals);
+}

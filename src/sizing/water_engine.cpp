@@ -78,8 +78,8 @@ float OversizedPower(Run& run, float power)
     const float percent = LeadingFloat(run.in.oversizingPercent);  // [%]
     const float extra = power * percent / 100.0f;                   // S [W]
     const float total = power + extra;                              // [W]
-    Write(run, OutOversizingPower, WholeNumberText(extra));
-    Write(run, OutTotalPower, WholeNumberText(total));
+    Write(run, OutOversizingPower, ResultText(extra, WholeNumber));
+    Write(run, OutTotalPower, ResultText(total, WholeNumber));
     return total;
 }
 
@@ -89,7 +89,7 @@ float PowerFromInputs(Run& run)
         return OversizedPower(run, LeadingFloat(Current(run, OutPower, run.in.power)));
     const float flow = LeadingFloat(Current(run, OutFlow, run.in.flow));  // Q [L/h]
     const float power = TemperatureDifference(run) * flow / run.heatFactor;  // P [W]
-    Write(run, OutPower, WholeNumberText(power));
+    Write(run, OutPower, ResultText(power, WholeNumber));
     return power;
 }
 
@@ -99,13 +99,15 @@ float FlowFromPower(Run& run)
                                                : Current(run, OutPower, run.in.power);
     const float power = LeadingFloat(shown);                                // P [W]
     const float flow = power * run.heatFactor / TemperatureDifference(run);  // Q [L/h]
-    Write(run, OutFlow, WholeNumberText(flow));
+    Write(run, OutFlow, ResultText(flow, WholeNumber));
     return flow;
 }
 
 // Step shared by the modes: the flow and the power, one derived from the other.
-// False when the run ends here; `blanked` are the fields marked "N/A" when the
-// temperatures are equal and the power is entered.
+// False when the run ends here; `blanked` are the fields marked "N/A" when no
+// flow can be sized: the temperatures are equal and the power is entered, or
+// the flow is not a finite number. A power that is not (from absurd
+// temperatures) shows "N/A" and the sizing goes on, without a copy.
 bool FlowAndPower(Run& run, unsigned blanked)
 {
     if (run.in.entryMode == EntryMode::FlowEntered) {
@@ -113,17 +115,26 @@ bool FlowAndPower(Run& run, unsigned blanked)
         if (run.flow == 0.0f)
             return false;
         run.power = PowerFromInputs(run);
-        return true;
+    } else {
+        run.power = PowerFromInputs(run);
+        if (run.power == 0.0f)
+            return false;
+        if (!std::isfinite(run.power)) {
+            Write(run, OutFlow, QStringLiteral("N/A"));
+            MarkNotAvailable(run, blanked);
+            return false;
+        }
+        if (run.t8 - run.t9 == 0.0f) {
+            Write(run, OutFlow, QStringLiteral("Infini"));
+            MarkNotAvailable(run, blanked);
+            return false;
+        }
+        run.flow = FlowFromPower(run);
     }
-    run.power = PowerFromInputs(run);
-    if (run.power == 0.0f)
-        return false;
-    if (run.t8 - run.t9 == 0.0f) {
-        Write(run, OutFlow, QStringLiteral("Infini"));
+    if (!std::isfinite(run.flow)) {
         MarkNotAvailable(run, blanked);
         return false;
     }
-    run.flow = FlowFromPower(run);
     return true;
 }
 
@@ -138,9 +149,11 @@ void ShowSize(Run& run, const PipeSize& size, const QString& theoretical, float 
 {
     Write(run, OutSize, size.name);
     Write(run, OutTheoreticalDiameter, theoretical);
-    Write(run, OutVelocity, DecimalText(velocity, 2));
-    Write(run, OutPressureDrop, DecimalText(gradient, 2));
-    if (!run.in.copyOn)
+    Write(run, OutVelocity, ResultText(velocity, 2));
+    Write(run, OutPressureDrop, ResultText(gradient, 2));
+    const bool computed = std::isfinite(run.flow) && std::isfinite(run.power) && std::isfinite(velocity)
+        && std::isfinite(gradient);
+    if (!run.in.copyOn || !computed)
         return;
     run.out.copy = true;
     run.out.copyTexts = {WholeNumberText(run.flow), WholeNumberText(run.power), size.name,
@@ -151,7 +164,7 @@ void ShowSize(Run& run, const PipeSize& size, const QString& theoretical, float 
 void ShowTooLarge(Run& run, float theoretical)
 {
     MarkNotAvailable(run, MarkAllButTheoretical);
-    Write(run, OutTheoreticalDiameter, DecimalText(theoretical, 1));
+    Write(run, OutTheoreticalDiameter, ResultText(theoretical, 1));
 }
 
 // The diameters the mode 0 search steps through: a running float sum of 0.1 mm
@@ -171,9 +184,11 @@ const std::vector<float>& SearchDiameters()
     return steps;
 }
 
+// A gradient that is not a finite number is never within the limit.
 bool WithinLimit(Run& run, float d, float limit)
 {
-    return !(Gradient(run, d, PipeVelocity(d, run.flow)) > limit);
+    const float j = Gradient(run, d, PipeVelocity(d, run.flow));  // [mmCE/m]
+    return std::isfinite(j) && j <= limit;
 }
 
 // Index of the first search diameter whose pressure drop is within the limit,
@@ -302,8 +317,15 @@ float PipeVelocity(float diameter, float flow)
 WaterResult RunWaterSizing(const WaterInputs& inputs, const PipeLibrary* library, int currentSize,
                            InternalDataRecord& data)
 {
-    if (!library || library->sizes.empty())
+    if (!library)
         return {};
+    if (library->sizes.empty()) {
+        // Nothing can be sized on it: no result of another library stays beside its name.
+        WaterResult none;
+        for (WaterOutput field : {OutSize, OutTheoreticalDiameter, OutVelocity, OutPressureDrop})
+            none.fields[field] = QStringLiteral("N/A");
+        return none;
+    }
     if (inputs.mode == ModeImposedSize
         && (currentSize < 0 || currentSize >= static_cast<int>(library->sizes.size())))
         return {};

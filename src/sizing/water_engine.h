@@ -46,8 +46,9 @@ struct WaterResult {
 
 // One water sizing run on the library and its current size (list position,
 // the imposed size of mode 1). Records the fluid state in `data`. With no
-// library, a library without sizes or a current size outside its list the run
-// has nothing to size: it writes nothing and leaves `data` alone.
+// library or a current size outside its list the run has nothing to size: it
+// writes nothing and leaves `data` alone; a library without sizes shows "N/A"
+// in the four results, copies nothing and leaves `data` alone.
 WaterResult RunWaterSizing(const WaterInputs& inputs, const PipeLibrary* library, int currentSize,
                            InternalDataRecord& data);
 

@@ -18,7 +18,7 @@ namespace {
 // Images of the temperature dot 7.
 enum : int { BlueDot = 3, MagentaDot = 4, RedDot = 5 };
 
-constexpr int StoredTemperatureLength = 2;  // "TetaAller", "TetaRetour" [characters]
+constexpr int StoredTemperatureLength = 3;  // "TetaAller", "TetaRetour" [characters]: 100 degC and more
 constexpr int StoredPercentLength = 2;      // "AntigelP100", "SurpP100" [characters]
 constexpr int StoredNameLength = 128;       // "MatTube" [characters]
 
@@ -61,9 +61,14 @@ void ShowOversizing()
     const int64_t power = LeadingInteger(GetText(PowerField));          // [W]
     const int64_t percent = LeadingInteger(GetText(OversizingField));   // [%]
     const double extraShown = std::round(static_cast<double>(power) * percent / 100.0);  // [W]
-    SetText(OversizingPowerField, QString::number(static_cast<int64_t>(extraShown)));
+    // Either sum may leave the 64-bit range for a power of 19 digits or more.
+    const bool extraFits = std::fabs(extraShown) < 0x1p63;
+    SetText(OversizingPowerField, extraFits ? QString::number(static_cast<int64_t>(extraShown))
+                                            : QStringLiteral("N/A"));
     const int64_t extra = LeadingInteger(GetText(OversizingPowerField));  // [W]
-    SetText(TotalPowerField, QString::number(power + extra));
+    int64_t total = 0;                                                    // [W]
+    const bool totalFits = extraFits && !__builtin_add_overflow(power, extra, &total);
+    SetText(TotalPowerField, totalFits ? QString::number(total) : QStringLiteral("N/A"));
     SetBackground(TotalPowerField, OverPowerColour);
     SetReadOnly(OversizingField, false);
     for (int control : {OversizingPowerField, TotalPowerField, OversizingField})

@@ -33,8 +33,6 @@ const SumKeyBinding SumKeyBindings[] = {
     {"Shift++", SumKeyPlus},  {"+", SumKeyPlus},        {"-", SumKeyMinus},
 };
 
-constexpr int64_t TermLimit = 1'000'000'000'000'000'000;  // larger terms only make the total too large
-
 int FocusedSumField()
 {
     for (int field : SumFields)
@@ -54,17 +52,31 @@ bool IsSign(QChar c)
 }
 
 // Reads the whole number at `at`, moving past its digits; none reads 0.
-// Saturates at TermLimit, and says so through `huge`.
+// Beyond the 64-bit range it says so through `huge`.
 int64_t ReadTerm(const QString& text, qsizetype& at, bool& huge)
 {
     int64_t value = 0;
+    bool fits = true;
     for (; at < text.size() && IsDigit(text[at]); ++at) {
-        if (value < TermLimit)
-            value = value * 10 + (text[at].unicode() - u'0');
-        if (value >= TermLimit)
-            huge = true;
+        const int digit = text[at].unicode() - u'0';
+        fits = fits && !__builtin_mul_overflow(value, 10, &value)
+            && !__builtin_add_overflow(value, digit, &value);
+    }
+    if (!fits) {
+        huge = true;
+        return 0;
     }
     return value;
+}
+
+// The sum about to begin in `field` keeps what the field shows, to give it back
+// if the sum is left pending.
+void BeginSum(ProgramState& state, int field)
+{
+    if (!state.sumInProgress)
+        state.sumStart = {field, GetText(field)};
+    state.sumInProgress = true;
+    MarkSumField(field, true);
 }
 
 void AppendOperator(ProgramState& state, int field, QChar sign)
@@ -72,9 +84,26 @@ void AppendOperator(ProgramState& state, int field, QChar sign)
     const QString text = GetText(field);
     if (text.isEmpty())
         return;
-    state.sumInProgress = true;
-    MarkSumField(field, true);
+    BeginSum(state, field);
     SetText(field, text + sign);   // the caret goes to the end with the text
+}
+
+// The colour a sum field has outside a sum: the air flow its own, the water
+// field that drives the calculation the water input colour, the other none.
+int ColourOutsideSum(const ProgramState& state, int field)
+{
+    if (field == AirFlowField)
+        return AirInputColour;
+    const bool driving = (field == FlowField) == (state.entryMode == EntryMode::FlowEntered);
+    return driving ? WaterInputColour : DefaultColour;
+}
+
+void SizeDomainOf(ProgramState& state, int field)
+{
+    if (field == AirFlowField)
+        SizeAirDuct(state);
+    else
+        WaterSizing(state);
 }
 
 void RefuseTotal(const QString& why)
@@ -103,17 +132,17 @@ void EvaluateSumField(ProgramState& state, int field)
         RefuseTotal(QString::fromUtf8("Le total est trop grand !"));
         return;
     }
+    // Enter alone, with no sum typed, leaves the colours as they are.
+    const bool summed = state.sumInProgress;
     state.sumInProgress = false;
-    const bool water = field == FlowField || field == PowerField;
-    if (water)
+    state.sumStart = {};
+    if (field != AirFlowField)
         BringEntryModeToField(state, field);
     SetText(field, QString::number(total));
-    MarkSumField(field, false);
+    if (summed)
+        MarkSumField(field, false);
     SelectAllText(field);
-    if (water)
-        WaterSizing(state);
-    else
-        SizeAirDuct(state);
+    SizeDomainOf(state, field);
 }
 
 } // namespace
@@ -157,11 +186,11 @@ int EvaluateSum(const QString& text)
             ++at;
         if (at >= text.size())
             break;
-        int64_t sign = 1;
+        const bool minus = text[at] == u'-';
         if (IsSign(text[at]))
-            sign = text[at++] == u'-' ? -1 : 1;
+            ++at;
         const int64_t term = ReadTerm(text, at, huge);
-        if (__builtin_add_overflow(total, sign * term, &total))
+        if (minus ? __builtin_sub_overflow(total, term, &total) : __builtin_add_overflow(total, term, &total))
             huge = true;
     }
     if (huge)
@@ -178,6 +207,18 @@ void MarkSumField(int control, bool inProgress)
     SetBackground(control, inProgress ? SumInProgressColour : AirInputColour);
 }
 
+void EndPendingSum(ProgramState& state, int focused)
+{
+    const int field = state.sumStart.field;
+    if (!state.sumInProgress || field < 0 || field == focused)
+        return;
+    state.sumInProgress = false;
+    SetText(field, state.sumStart.text);
+    state.sumStart = {};
+    SetBackground(field, ColourOutsideSum(state, field));
+    SizeDomainOf(state, field);
+}
+
 void OnSumKey(ProgramState& state, int key)
 {
     const int field = FocusedSumField();
@@ -188,8 +229,7 @@ void OnSumKey(ProgramState& state, int key)
         EvaluateSumField(state, field);
         break;
     case SumKeyClear:
-        state.sumInProgress = true;
-        MarkSumField(field, true);
+        BeginSum(state, field);
         SetText(field, QString());
         break;
     case SumKeyPadPlus:

@@ -42,3 +42,8 @@ void MarkSumField(int control, bool inProgress);
 // A sum-entry key pressed while the main window has the focus; acts on the sum
 // field that has the focus.
 void OnSumKey(ProgramState& state, int key);
+
+// The keyboard focus reached input field `focused`: a sum left pending in
+// another field ends there, the field showing again what it showed before the
+// sum, and its calculation runs again.
+void EndPendingSum(ProgramState& state, int focused);

@@ -138,10 +138,10 @@ TEST_F(SettingsFile, Latin1ValuesAreReadAndWrittenBackAsUtf8)
 
 TEST_F(SettingsFile, ValuesAreCutToTheirTypes)
 {
-    ASSERT_TRUE(Load("[Init]\r\nTetaAller = 100\r\nSurpP100 = \xE9\xE9\xE9\r\nPente = 260\r\nUpdate = 255\r\n"
+    ASSERT_TRUE(Load("[Init]\r\nTetaAller = 1000\r\nSurpP100 = \xE9\xE9\xE9\r\nPente = 260\r\nUpdate = 255\r\n"
                      "AffMode = -1\r\nCircRect = abc\r\nRugoGaine = 0,15\r\nAutreRugo = NaN\r\n"
                      "LastUpdate = 4294967297\r\nMatGaine = 12345678901234567890\r\n"));
-    EXPECT_EQ(settings.TetaAller, QStringLiteral("10"));
+    EXPECT_EQ(settings.TetaAller, QStringLiteral("100"));
     EXPECT_EQ(settings.SurpP100, QString::fromUtf8("éé"));
     EXPECT_EQ(settings.Pente, 4);       // low 8 bits of 260
     EXPECT_EQ(settings.Update, -1);     // 255 kept as the signed byte
@@ -156,11 +156,11 @@ TEST_F(SettingsFile, ValuesAreCutToTheirTypes)
 TEST_F(SettingsFile, TextsLongerThanTheirCapacityAreSavedCut)
 {
     ASSERT_TRUE(Load(DefaultListing));
-    settings.TetaAller = QStringLiteral("100");
+    settings.TetaAller = QStringLiteral("1050");
     settings.TextToCopyEau = QString(200, u'%');
     ASSERT_TRUE(SaveSettings(settings, 1, DataFolder()));
     const QByteArray written = ReadBytes(ConfigPath());
-    EXPECT_TRUE(written.contains("\r\nTetaAller = 10\r\n"));
+    EXPECT_TRUE(written.contains("\r\nTetaAller = 105\r\n"));
     EXPECT_TRUE(written.contains("\r\nTextToCopyEau = " + QByteArray(128, '%') + "\r\n"));
 }
 

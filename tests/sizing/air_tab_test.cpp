@@ -127,6 +127,17 @@ TEST_F(AirTabTest, ImposedDiameter)
     EXPECT_EQ(Background(126), 0xD9EDED);
 }
 
+TEST_F(AirTabTest, ImposedModeShowsTheDiameterUsedAfterASearch)
+{
+    StartAir();
+    Pick(103, 1);
+    Type(116, "160");
+    Pick(103, 0);
+    EXPECT_EQ(GetText(129), "125");
+    Pick(103, 1);
+    EXPECT_EQ(CircularResults(), QStringList({"125", "160", "1.38", "0.21"}));
+}
+
 TEST_F(AirTabTest, RectangleSearchesSideB)
 {
     StartAir();
@@ -211,6 +222,8 @@ TEST_F(AirTabTest, DuctMaterialsAndTheirRoughness)
     Type(303, "5");
     EXPECT_FLOAT_EQ(state.settings.AutreRugo, 5.0f);
     EXPECT_EQ(GetText(118), "145");
+    Type(303, "0,5");  // a decimal comma
+    EXPECT_FLOAT_EQ(state.settings.AutreRugo, 0.5f);
     Type(303, "abc");
     EXPECT_EQ(state.settings.AutreRugo, 0.0f);
 

@@ -313,6 +313,51 @@ TEST(WaterEngine, CopyTextsOnlyWithTheSwitchOnAndAResultShown)
     EXPECT_FALSE(Size(in, Copper()).copy);
 }
 
+TEST(WaterEngine, NonFiniteQuantitiesCannotBeComputed)
+{
+    const QString huge = "1" + QString(39, '0');        // beyond the float range
+    const QString nearMax = "3" + QString(38, '0');     // a float, but not once oversized
+    struct NonFinite {
+        const char* what;
+        int mode;
+        EntryMode entry;
+        QString flow, power;
+        bool zeroKelvin;  // 8 and 9 at -273.15 degC rather than 90 and 70
+        bool oversizing;
+        Expected expected;
+        const char* totalPower;  // 27; nullptr: not written
+    };
+    const EntryMode F = EntryMode::FlowEntered, P = EntryMode::PowerEntered;
+    const NonFinite cases[] = {
+        {"flow, mode 0", ModeMaxPressureDrop, F, huge, "", false, false, {nullptr, "N/A", "N/A", "N/A", "N/A", "N/A"}, nullptr},
+        {"flow, mode 1", ModeImposedSize, F, huge, "", false, false, {nullptr, "N/A", "N/A", nullptr, "N/A", "N/A"}, nullptr},
+        {"flow, mode 2", ModeMaxVelocity, F, huge, "", false, false, {nullptr, "N/A", "N/A", "N/A", "N/A", "N/A"}, nullptr},
+        {"power, mode 0", ModeMaxPressureDrop, P, "", huge, false, false, {"N/A", nullptr, "N/A", "N/A", "N/A", "N/A"}, nullptr},
+        {"power, mode 2", ModeMaxVelocity, P, "", huge, false, false, {"N/A", nullptr, "N/A", "N/A", "N/A", "N/A"}, nullptr},
+        {"oversized power", ModeMaxPressureDrop, P, "", nearMax, false, true, {"N/A", nullptr, "N/A", "N/A", "N/A", "N/A"}, "N/A"},
+        {"mean at 0 K, mode 0", ModeMaxPressureDrop, F, "100", "", true, false, {nullptr, Any, "N/A", "N/A", "N/A", "N/A"}, nullptr},
+        {"mean at 0 K, mode 1", ModeImposedSize, F, "100", "", true, false, {nullptr, Any, "10", "8.00", "0.55", "N/A"}, nullptr},
+        {"mean at 0 K, mode 2", ModeMaxVelocity, F, "100", "", true, false, {nullptr, Any, "10", "5.43", "0.55", "N/A"}, nullptr},
+    };
+    for (const NonFinite& c : cases) {
+        WaterInputs in = StartInputs();
+        in.mode = c.mode;
+        in.limit = c.mode == ModeMaxVelocity ? "1.20" : "18";
+        in.entryMode = c.entry;
+        in.flow = c.flow;
+        in.power = c.power;
+        if (c.zeroKelvin)
+            in.flowTemperature = in.returnTemperature = "-273.15";
+        in.oversizingOn = c.oversizing;
+        in.oversizingPercent = "99";
+        const WaterResult result = Size(in, Copper());
+        ExpectFields(result, c.expected, c.what);
+        EXPECT_FALSE(result.copy) << c.what;
+        EXPECT_EQ(result.fields[OutTotalPower].value_or("-").toStdString(), c.totalPower ? c.totalPower : "-")
+            << c.what;
+    }
+}
+
 TEST(WaterEngine, NothingToSizeWithoutLibraryOrSizes)
 {
     InternalDataRecord data;
@@ -320,10 +365,16 @@ TEST(WaterEngine, NothingToSizeWithoutLibraryOrSizes)
     const WaterInputs in = StartInputs();
     PipeLibrary empty = Copper();
     empty.sizes.clear();
-    const PipeLibrary* libraries[] = {nullptr, &empty};
-    for (const PipeLibrary* lib : libraries) {
-        const WaterResult result = RunWaterSizing(in, lib, 0, data);
-        ExpectFields(result, {}, "no sizes");
+    const struct {
+        const PipeLibrary* library;
+        Expected expected;
+    } cases[] = {
+        {nullptr, {}},
+        {&empty, {nullptr, nullptr, "N/A", "N/A", "N/A", "N/A"}},
+    };
+    for (const auto& c : cases) {
+        const WaterResult result = RunWaterSizing(in, c.library, 0, data);
+        ExpectFields(result, c.expected, "no sizes");
         EXPECT_FALSE(result.copy);
     }
     WaterInputs imposed = in;

@@ -1,3 +1,5 @@
+#include <QComboBox>
+#include <QLineEdit>
 #include <QSlider>
 #include <QTest>
 
@@ -161,14 +163,29 @@ TEST_F(WaterTabTest, UncheckingOversizingClearsItsFields)
     EXPECT_EQ(GetText(12), "100");  // 2317 W x 0.863 / 20 K
 }
 
-TEST_F(WaterTabTest, ThreeDigitFlowTemperatureIsStoredAndDotShownByItsFirstTwo)
+TEST_F(WaterTabTest, OversizingTotalBeyondThe64BitRangeIsNotAvailable)
+{
+    state.waterLibraries.clear();  // no run rewrites 25 and 27
+    Start();
+    Focus(18);
+    Type(18, "9223372036854775807");
+    Pick(20, 1);
+    EXPECT_EQ(GetText(25), "1844674407370955264");  // 20 %, within the range
+    EXPECT_EQ(GetText(27), "N/A");
+}
+
+TEST_F(WaterTabTest, ThreeDigitFlowTemperatureIsStoredAndDotShownWhole)
 {
     Start();
     Type(8, "105");
-    EXPECT_EQ(state.settings.TetaAller, "10");
+    EXPECT_EQ(state.settings.TetaAller, "105");
     EXPECT_EQ(state.internalData.density, WaterDensity(87.5f, 0));  // computed at 105 degC
     EXPECT_EQ(GetText(18), "4056");                                  // 35 K x 100 / 0.863
-    EXPECT_EQ(DotShown(), 4);                                        // (10 + 70) / 2 = 40
+    EXPECT_EQ(DotShown(), 5);                                        // (105 + 70) / 2 = 87
+    // Readable whole: the edit part holds the text, the 2 px the line edit
+    // keeps on each side, and the caret.
+    const QLineEdit* edit = qobject_cast<QComboBox*>(ControlWidget(8))->lineEdit();
+    EXPECT_GE(edit->width(), edit->fontMetrics().horizontalAdvance("105") + 5);
     Type(9, "45");
     EXPECT_EQ(state.settings.TetaRetour, "45");
 }
@@ -287,19 +304,19 @@ TEST_F(WaterTabTest, LibraryWithoutSizes)
 {
     PipeLibrary empty = WithSizes({});
     empty.name = "Vide";
-    state.waterLibraries = {empty};
-    state.settings.MatTube = "Vide";
-    state.settings.EauCalcMode = 1;
+    state.waterLibraries = {Copper(), empty};
     Start();
-    EXPECT_EQ(GetState(3), 0);
-    // No size to impose: the limit and size fields show none.
-    EXPECT_EQ(GetText(29), "");
-    EXPECT_EQ(Results(), QStringList({"", "-", "0.13", "1.86"}));
-    Pick(30, 1);
-    Pick(5, 0);
-    Type(12, "300");
-    Pick(5, 2);
-    EXPECT_EQ(Results(), QStringList({"", "-", "0.13", "1.86"}));
+    const QString copied = GetClipboardText();
+    const QStringList none = {"N/A", "N/A", "N/A", "N/A"};
+    Pick(3, 1);  // picked after a result on copper
+    EXPECT_EQ(Results(), none);
+    for (int mode : {1, 2, 0}) {
+        Pick(5, mode);
+        Pick(30, 1);
+        Type(12, "300");
+        EXPECT_EQ(Results(), none) << mode;
+    }
+    EXPECT_EQ(GetClipboardText(), copied);  // nothing copied
 }
 
 TEST_F(WaterTabTest, StoredLibraryNotFoundSizesOnTheLastOne)

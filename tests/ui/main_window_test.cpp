@@ -383,3 +383,51 @@ TEST_F(MainWindowTest, ImageControlsStartWithTheBlueDotAndTheHalfFilledPipe)
         EXPECT_EQ(differences, 0) << cases[i].image;
     }
 }
+
+namespace {
+
+// Each label shows its whole text where it shows: within its rectangle, beside
+// any control placed over it, one line at least.
+TEST_F(MainWindowTest, LabelTextsFitWhereTheyShow)
+{
+    const struct {
+        int built;
+        bool switched;
+        int control;
+        const char* text;  // nullptr: the built text
+    } cases[] = {
+        {V, false, 28, "DN Imposé"},
+        {H, true, 28, "DN Imposé"},
+        {H, true, 149, nullptr},   // "Nature du tube :" beside list 150
+        {H, true, 128, nullptr},   // "Diamètre Gaine" in 60 px
+        {V, false, 117, nullptr},  // fits as built: unchanged
+    };
+    for (const auto& c : cases) {
+        Build(c.built);
+        if (c.switched)
+            SwitchLayout(state, 1 - c.built);
+        if (c.text)
+            SetText(c.control, QString::fromUtf8(c.text));
+        Settle();
+        auto* label = qobject_cast<QLabel*>(ControlWidget(c.control));
+        ASSERT_TRUE(label) << c.control;
+        const QFontMetrics metrics = label->fontMetrics();
+        const QRect shown = label->contentsRect().translated(label->pos());
+        const QRect firstLine(shown.topLeft(), QSize(shown.width(), metrics.height()));
+        for (QWidget* other : label->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (!other->isHidden() && !other->inherits("QLabel") && !other->inherits("QGroupBox")) {
+                EXPECT_FALSE(other->geometry().intersects(firstLine))
+                    << c.control << " under " << other->metaObject()->className();
+            }
+        }
+        const QRect needed = metrics.boundingRect(QRect(0, 0, shown.width(), 1 << 16), Qt::TextWordWrap, label->text());
+        EXPECT_LE(needed.width(), shown.width()) << c.control;
+        EXPECT_LE(needed.height(), std::max(shown.height(), metrics.height() + 1)) << c.control;
+        if (!c.switched && !c.text) {
+            EXPECT_EQ(label->font().pointSize(), 8) << c.control;
+        }
+        TearDown();
+    }
+}
+
+} // namespace

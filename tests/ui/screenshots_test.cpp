@@ -52,7 +52,8 @@ TEST_F(MainWindowTest, ScreenshotsOfEveryTab)
         SetVisible(134, false);
         AddRow(154, {QStringLiteral("100"), QStringLiteral("5.54"), QStringLiteral("1.41"),
                      QStringLiteral("96.8"), QStringLiteral("100.0")});
-        SetText(8, QStringLiteral("90"));
+        SetText(8, QStringLiteral("105"));  // the longest texts these take must stay readable
+        SetText(28, QString::fromUtf8("DN Imposé"));
         SetText(9, QStringLiteral("70"));
         const QString built = layout == 1 ? "horizontal" : "vertical";
         for (int tab = 0; tab < 4; ++tab)
@@ -60,7 +61,7 @@ TEST_F(MainWindowTest, ScreenshotsOfEveryTab)
         // The result labels after a live switch, where the switch places them itself.
         SwitchLayout(state, 1 - layout);
         const QString switched = layout == 1 ? "switched-vertical" : "switched-horizontal";
-        for (int tab = 0; tab < 2; ++tab)
+        for (int tab = 0; tab < 3; ++tab)
             Save(QStringLiteral("%1/%2-%3.png").arg(folder, switched, tabs[tab]), tab);
         TearDown();
     }

@@ -27,6 +27,9 @@ TEST(EvaluateSumTest, TotalsOfTypedExpressions)
         {"3000000000-2000000000", 1000000000},
         {"99999999999999999999999", SumTooLarge},
         {"1-99999999999999999999999", SumTooLarge},
+        {"9999999999999999999", SumTooLarge},       // a term beyond 64 bits, not a wrapped one
+        {"92233720368547758180", SumTooLarge},
+        {"1-9223372036854775807-9223372036854775807", SumTooLarge},
         {"00000000000000000000000012+1", 13},
         {"Infini+5", 5},            // the program's own words count for nothing
         {"N/A", 0},
@@ -225,21 +228,55 @@ TEST_F(SumEntryTest, KeysLiveOnlyWhileASumFieldHasTheFocus)
     EXPECT_TRUE(GetClipboardText().startsWith("2000m3/h-")) << GetClipboardText().toStdString();
 }
 
-TEST_F(SumEntryTest, WhileASumIsTypedTheOtherWaterFieldKeepsTheEntryMode)
+TEST_F(SumEntryTest, EnterWithoutASumChangesNoColour)
 {
     StartActive();
-    FocusOn(12);
-    Press(Qt::Key_C);
-    TypeKeys("100");
-    Press(Qt::Key_Plus, Qt::ShiftModifier);
-    FocusOn(18);
-    EXPECT_EQ(state.entryMode, EntryMode::FlowEntered);   // no switch during a sum
-    EXPECT_EQ(Background(18), -1);
-    Press(Qt::Key_End);
-    TypeKeys("0");
-    EXPECT_EQ(GetText(12), "100+");
-    EXPECT_EQ(GetText(18), "23170");   // typed, not run
+    for (int field : {12, 18}) {
+        FocusOn(field);
+        Press(Qt::Key_Return);
+        EXPECT_EQ(Background(field), WaterInputColour) << field;
+    }
+}
 
+TEST_F(SumEntryTest, FocusOnAnotherFieldEndsAPendingSum)
+{
+    StartActive();
+    const struct {
+        int field, tab;          // where the sum is typed and refused
+        int elsewhere, elsewhereTab;
+        int colour;              // of the field once the sum has ended
+    } cases[] = {
+        {12, 0, 8, 0, WaterInputColour},
+        {18, 0, 12, 0, DefaultColour},   // the flow drives again
+        {12, 0, 107, 1, WaterInputColour},
+        {107, 1, 109, 1, AirInputColour},
+    };
+    for (const auto& c : cases) {
+        ShowTab(c.tab);
+        FocusOn(c.field);
+        const QString before = GetText(c.field);
+        Press(Qt::Key_C);
+        TypeKeys("100");
+        Press(Qt::Key_Minus);
+        TypeKeys("250");
+        Press(Qt::Key_Return);   // refused: negative
+        ShowTab(c.elsewhereTab);
+        FocusOn(c.elsewhere);
+        EXPECT_FALSE(state.sumInProgress) << c.field << " " << c.elsewhere;
+        EXPECT_EQ(GetText(c.field), before) << c.field << " " << c.elsewhere;
+        EXPECT_EQ(Background(c.field), c.colour) << c.field << " " << c.elsewhere;
+    }
+    EXPECT_EQ(messages.size(), 4u);
+    ShowTab(0);
+    FocusOn(12);
+    TypeKeys("250");
+    EXPECT_EQ(GetText(18), "5794");   // sized again: 20 K x 250 / 0.863
+}
+
+TEST_F(SumEntryTest, ASumTypedInThePowerFieldDrivesTheRun)
+{
+    StartActive();
+    FocusOn(18);
     // The total typed in the power field drives the run; it is not overwritten.
     Press(Qt::Key_C);
     TypeKeys("3000");
