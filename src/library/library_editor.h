@@ -54,7 +54,8 @@ void OnEditorFieldChange(ProgramState& state, const Event& event);  // 408, 413,
 // Clears and refills the editor from the working copy; list 400 keeps its pick.
 void RefillLibraryEditor(const ProgramState& state);
 
-// After the editor was left or asked to close: list 3 refilled and showing the
-// stored material, its library current, imposed sizes rebuilt in mode 1, and a
-// new water result.
+// After the editor was left or asked to close: list 3 refilled and showing, by
+// name, the library the editor last saved when it is a water library, else the
+// stored material, else the first library; that library current and stored as
+// "MatTube", imposed sizes rebuilt in mode 1, and a new water result.
 void ShowStoredWaterLibrary(ProgramState& state);

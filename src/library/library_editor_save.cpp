@@ -51,6 +51,8 @@ uint8_t SaveWorkingCopy(ProgramState& state, bool forced)
         ShowEditorMessage(CannotWriteLibraryMessage + path);
     else if (result == LibraryReservedSizeName)
         ShowEditorMessage(ReservedSizeNameMessage);
+    if (result == LibrarySaved)
+        state.editorSavedName = state.editorCopy.name;
     if (result == LibrarySaved || result == LibraryNoSave)
         state.editorModified = false;
     return result;
@@ -80,10 +82,7 @@ int FindChosenLibrary(const PipeLibraryList& libraries, int index, const QString
 {
     if (index >= 0 && index < static_cast<int>(libraries.size()) && libraries[index].name == name)
         return index;
-    for (size_t i = 0; i < libraries.size(); ++i)
-        if (libraries[i].name == name)
-            return static_cast<int>(i);
-    return -1;
+    return FindLibraryByName(libraries, name);
 }
 
 } // namespace

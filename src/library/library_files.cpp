@@ -46,6 +46,14 @@ void SortLibraries(PipeLibraryList& libraries)
                      });
 }
 
+int FindLibraryByName(const PipeLibraryList& libraries, const QString& name)
+{
+    for (size_t i = 0; i < libraries.size(); ++i)
+        if (libraries[i].name == name)
+            return static_cast<int>(i);
+    return -1;
+}
+
 void ScanLibraries(const QString& dataFolder, PipeLibraryList& waterLibraries,
                    PipeLibraryList& drainageLibraries)
 {

@@ -42,5 +42,8 @@ uint8_t SaveLibrary(const QString& pathOrMarker, const PipeLibrary& library);
 // read back); the editor refuses such names when a size is added or changed.
 bool IsReservedSizeName(const QString& name);
 
+// Position of the first library of that name (exact comparison); -1 when none.
+int FindLibraryByName(const PipeLibraryList& libraries, const QString& name);
+
 // Sorts by name comparing 16-bit character codes ("Cuivre" before "acier").
 void SortLibraries(PipeLibraryList& libraries);
