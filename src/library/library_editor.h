@@ -32,10 +32,12 @@ void ShowEditedLibraryName(const ProgramState& state);
 
 // The save question. Unless forced, asks whether to save (No: NoSaveMarker);
 // then checks the library fields (missing: FillErrorMarker) and asks for a
-// file in defaultFolder, ".tub" appended when the extension is another one,
-// and whether to replace a file of exactly that name. Returns the path, a
-// marker, or an empty text when the user gave up.
-QString AskSaveLibrary(const QString& defaultFolder, bool forced, const QString& libraryName);
+// file, offering libraryFile when there is one, else opening in defaultFolder;
+// ".tub" is appended when the extension is another one, and the user is asked
+// whether to replace a file of exactly that name. Returns the path, a marker,
+// or an empty text when the user gave up.
+QString AskSaveLibrary(const QString& defaultFolder, bool forced, const QString& libraryName,
+                       const QString& libraryFile = QString());
 
 // Where the editor's save question opens: the libraries' own folder.
 QString LibraryFolder(const ProgramState& state);

@@ -45,14 +45,16 @@ bool LibraryFieldsFilled()
 // could not be written or a size name cannot be stored.
 uint8_t SaveWorkingCopy(ProgramState& state, bool forced)
 {
-    const QString path = AskSaveLibrary(LibraryFolder(state), forced, state.editorLibraryName);
+    const QString path = AskSaveLibrary(LibraryFolder(state), forced, state.editorLibraryName, state.editorCopy.file);
     const uint8_t result = SaveLibrary(path, state.editorCopy);
     if (result == LibraryNotSaved && !path.isEmpty())
         ShowEditorMessage(CannotWriteLibraryMessage + path);
     else if (result == LibraryReservedSizeName)
         ShowEditorMessage(ReservedSizeNameMessage);
-    if (result == LibrarySaved)
+    if (result == LibrarySaved) {
         state.editorSavedName = state.editorCopy.name;
+        state.editorCopy.file = path;
+    }
     if (result == LibrarySaved || result == LibraryNoSave)
         state.editorModified = false;
     return result;
@@ -92,7 +94,8 @@ QString LibraryFolder(const ProgramState& state)
     return state.folders.data + QStringLiteral("Data/");
 }
 
-QString AskSaveLibrary(const QString& defaultFolder, bool forced, const QString& libraryName)
+QString AskSaveLibrary(const QString& defaultFolder, bool forced, const QString& libraryName,
+                       const QString& libraryFile)
 {
     if (!forced) {
         const QString question = libraryName.isEmpty()
@@ -108,7 +111,8 @@ QString AskSaveLibrary(const QString& defaultFolder, bool forced, const QString&
         ShowEditorMessage(MissingFieldsMessage);
         return FillErrorMarker;
     }
-    const QString chosen = AskSaveFileName(SaveTitle, SaveFilter, defaultFolder);
+    // A file path in place of the folder opens the dialog on that file.
+    const QString chosen = AskSaveFileName(SaveTitle, SaveFilter, libraryFile.isEmpty() ? defaultFolder : libraryFile);
     if (chosen.isEmpty())
         return QString();
     const QString path = WithLibraryExtension(chosen);
@@ -147,6 +151,8 @@ void OnEditorSaveAs(ProgramState& state)
 {
     if (SaveWorkingCopy(state, true) != LibrarySaved)
         return;
+    // The editor now holds the library just written: later questions name it.
+    state.editorLibraryName = state.editorCopy.name;
     ClearLibraryEditor();
     ReloadLibraries(state);
     FillLibraryEditor(state.editorCopy, state.waterLibraries);

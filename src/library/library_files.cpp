@@ -80,6 +80,7 @@ bool LoadLibraryFile(const QString& path, PipeLibraryList& waterLibraries,
     if (!OpenGroupKeyFile(file, path))
         return false;
     PipeLibrary library;
+    library.file = path;
     const int groups = GroupCount(file);
     for (int g = 0; g < groups; ++g) {
         SelectGroupAt(file, g);

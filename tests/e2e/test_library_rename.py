@@ -28,6 +28,7 @@ def answer(session, window, typed=""):
     session.xdotool("windowactivate", "--sync", str(window))
     time.sleep(0.3)
     if typed:
+        session.xdotool("key", "--clearmodifiers", "ctrl+a")
         session.xdotool("type", "--delay", "30", typed)
     session.xdotool("key", "--clearmodifiers", "Return")
 

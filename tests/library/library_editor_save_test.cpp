@@ -298,6 +298,27 @@ TEST_F(LibraryEditorTest, ANewLibrarySavedAsIsListedInTheEditorAndTheWaterTab)
     EXPECT_EQ(GetText(33), "DN15");
 }
 
+TEST_F(LibraryEditorTest, AfterSaveAsTheNewLibraryAndFileAreTheCurrentOnes)
+{
+    StartEditor();
+    Type(EditorNameField, "Cuivre 2");
+    chosenFiles = {DataPath("cuivre2")};
+    Menu(EditorMenuSaveAs);
+    EXPECT_EQ(state.editorLibraryName, "Cuivre 2");
+    EXPECT_EQ(GetText(EditorLibraryList), "Cuivre 2");
+
+    SelectRow(0);
+    Click(EditorDeleteButton);
+    answers = {AnswerYes, AnswerYes};
+    chosenFiles = {DataPath("cuivre2.tub")};
+    CloseBox();
+    ASSERT_FALSE(messages.empty());
+    EXPECT_EQ(messages[0].text, SaveLibraryQuestion + "Cuivre 2 ?");
+    EXPECT_EQ(saveDialogs.back()[2], DataPath("cuivre2.tub"));  // the dialog starts on the new file
+    EXPECT_EQ(Reload(DataPath("cuivre2.tub")).sizes.size(), 10u);
+    EXPECT_EQ(Reload(DataPath("Cuivre.tub")).sizes.size(), 11u);
+}
+
 TEST_F(LibraryEditorTest, SaveAsThatDoesNotSaveChangesNothing)
 {
     StartEditor();
