@@ -35,6 +35,23 @@ void ScanPattern(const QString& folder, const QString& pattern, PipeLibraryList&
     SortLibraries(libraries);
 }
 
+// The comment lines heading the file a save replaces: the delivered files name
+// their standard there.
+std::vector<GroupKeyLine> LeadingComments(const QString& path)
+{
+    std::vector<GroupKeyLine> comments;
+    GroupKeyFile old;
+    if (!QFileInfo(path).isFile() || !OpenGroupKeyFile(old, path))
+        return comments;
+    for (const GroupKeyLine& line : old.lines) {
+        if (line.kind == GroupKeyLineKind::Group)
+            break;
+        if (line.kind == GroupKeyLineKind::Comment)
+            comments.push_back(line);
+    }
+    return comments;
+}
+
 } // namespace
 
 void SortLibraries(PipeLibraryList& libraries)
@@ -126,6 +143,7 @@ uint8_t SaveLibrary(const QString& pathOrMarker, const PipeLibrary& library)
 
     GroupKeyFile file;
     CreateGroupKeyFile(file, pathOrMarker);
+    file.lines = LeadingComments(pathOrMarker);
     AppendGroup(file, GlobalGroup);
     WriteText(file, TubeNameKey, library.name);
     WriteText(file, AbbreviationKey, CutText(library.abbreviation, TextCapacity));
