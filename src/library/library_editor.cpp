@@ -143,6 +143,11 @@ void ShowEditedLibraryName(const ProgramState& state)
         SetText(EditorLibraryList, state.editorLibraryName);
 }
 
+float EditorNumber(const QString& text)
+{
+    return LeadingFloat(QString(text).replace(u',', u'.'));
+}
+
 void RefillLibraryEditor(const ProgramState& state)
 {
     const int picked = GetState(EditorLibraryList);

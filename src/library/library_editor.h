@@ -53,6 +53,10 @@ void OnEditorModifySize(ProgramState& state);   // "Modifier"
 void OnEditorDeleteSize(ProgramState& state);   // "Suppr."
 void OnEditorFieldChange(ProgramState& state, const Event& event);  // 408, 413, 414, 415
 
+// A number typed in an editor field (sizes, roughness): a decimal comma reads as
+// the point; the files keep the point.
+float EditorNumber(const QString& text);
+
 // Clears and refills the editor from the working copy; list 400 keeps its pick.
 void RefillLibraryEditor(const ProgramState& state);
 

@@ -38,7 +38,7 @@ bool LibraryFileExists(const QString& path)
 bool LibraryFieldsFilled()
 {
     return !GetText(EditorNameField).isEmpty() && !GetText(EditorAbbreviationField).isEmpty()
-        && !GetText(EditorSymbolField).isEmpty() && LeadingFloat(GetText(EditorRoughnessField)) > 0.0f;
+        && !GetText(EditorSymbolField).isEmpty() && EditorNumber(GetText(EditorRoughnessField)) > 0.0f;
 }
 
 // Asks and saves the working copy; tells the user what went wrong when the file

@@ -16,8 +16,8 @@ SizeEntry ReadSizeEntry()
 {
     SizeEntry entry;
     entry.name = GetText(EditorSizeNameField);
-    entry.outsideDiameter = LeadingFloat(GetText(EditorOutsideField));  // [mm]
-    entry.thickness = LeadingFloat(GetText(EditorThicknessField));      // [mm]
+    entry.outsideDiameter = EditorNumber(GetText(EditorOutsideField));  // [mm]
+    entry.thickness = EditorNumber(GetText(EditorThicknessField));      // [mm]
     return entry;
 }
 
@@ -97,7 +97,7 @@ void OnEditorFieldChange(ProgramState& state, const Event& event)
     case EditorNameField: library.name = text; break;
     case EditorAbbreviationField: library.abbreviation = CutText(text, TextCapacity); break;
     case EditorSymbolField: library.symbol = CutText(text, TextCapacity); break;
-    case EditorRoughnessField: library.roughness = LeadingFloat(text); break;  // [mm]
+    case EditorRoughnessField: library.roughness = EditorNumber(text); break;  // [mm]
     default: return;
     }
     state.editorModified = true;

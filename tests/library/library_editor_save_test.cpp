@@ -67,7 +67,7 @@ TEST_F(LibraryEditorTest, SaveNeedsTheLibraryFieldsFilledIn)
     const Case cases[] = {
         {EditorNameField, ""}, {EditorAbbreviationField, ""}, {EditorSymbolField, ""},
         {EditorRoughnessField, "0"}, {EditorRoughnessField, ""}, {EditorRoughnessField, "-0.1"},
-        {EditorRoughnessField, "abc"}, {EditorRoughnessField, ",5"},
+        {EditorRoughnessField, "abc"}, {EditorRoughnessField, "0,0"},
     };
     for (const Case& c : cases) {
         const QString before = GetText(c.field);

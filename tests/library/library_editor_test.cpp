@@ -8,6 +8,7 @@
 
 #include "library/editor_messages.h"
 #include "library_editor_fixture.h"
+#include "support/scratch_files.h"
 
 namespace {
 
@@ -238,7 +239,31 @@ TEST_F(LibraryEditorTest, LibraryFieldsGoIntoTheWorkingCopy)
     EXPECT_EQ(state.editorCopy.roughness, 0.002f);
     EXPECT_TRUE(state.editorModified);
     Type(EditorRoughnessField, "0,5");
-    EXPECT_EQ(state.editorCopy.roughness, 0.0f);
+    EXPECT_EQ(state.editorCopy.roughness, 0.5f);
+}
+
+TEST_F(LibraryEditorTest, ADecimalCommaReadsAsThePoint)
+{
+    StartEditor();
+    const char* const sizes[][4] = {
+        // name, outside, thickness, inside shown
+        {"DN15", "21,3", "2,6", "16.10"}, {"DN20", "26.9", "2,65", "21.60"}, {"DN40", "48,3", "3", "42.30"},
+    };
+    for (const auto& c : sizes) {
+        EnterSize(c[0], c[1], c[2], EditorAddButton);
+        EXPECT_TRUE(RowInsides().contains(c[3])) << c[1];
+    }
+    SelectRow(RowNames().indexOf("DN15"));
+    EnterSize("DN15", "21,3", "2,3", EditorModifyButton);
+    EXPECT_TRUE(RowInsides().contains("16.70"));
+    Type(EditorRoughnessField, "0,05");
+    EXPECT_EQ(state.editorCopy.roughness, 0.05f);
+    chosenFiles = {DataPath("virgule")};
+    Menu(EditorMenuSaveAs);
+    EXPECT_TRUE(Texts().isEmpty());
+    const QByteArray saved = ReadBytes(DataPath("virgule.tub"));
+    for (const char* line : {"Rugo = 0.050000", "DiamExt = 21.300000", "Epais = 2.650000"})
+        EXPECT_TRUE(saved.contains(line)) << line;
 }
 
 TEST_F(LibraryEditorTest, FocusSelectsTheWholeTextOfAField)
