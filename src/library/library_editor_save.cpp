@@ -37,7 +37,7 @@ bool LibraryFileExists(const QString& path)
 
 bool LibraryFieldsFilled()
 {
-    return !GetText(EditorNameField).isEmpty() && !GetText(EditorAbbreviationField).isEmpty()
+    return !WithoutBlanksAround(GetText(EditorNameField)).isEmpty() && !GetText(EditorAbbreviationField).isEmpty()
         && !GetText(EditorSymbolField).isEmpty() && EditorNumber(GetText(EditorRoughnessField)) > 0.0f;
 }
 
@@ -109,6 +109,11 @@ QString AskSaveLibrary(const QString& defaultFolder, bool forced, const QString&
     }
     if (!LibraryFieldsFilled()) {
         ShowEditorMessage(MissingFieldsMessage);
+        return FillErrorMarker;
+    }
+    if (const NameCheck check = CheckStoredName(WithoutBlanksAround(GetText(EditorNameField)));
+        check.fault != NameFault::None) {
+        ShowEditorMessage(RefusedNameMessage(LibraryNameSubject, check));
         return FillErrorMarker;
     }
     // A file path in place of the folder opens the dialog on that file.

@@ -129,6 +129,30 @@ bool IsReservedSizeName(const QString& name)
     return (close < 0 ? name : name.left(close)) == GlobalGroup;
 }
 
+NameCheck CheckStoredName(const QString& name)
+{
+    if (name.startsWith(u'['))
+        return {NameFault::Start, u'['};
+    for (const QChar c : name) {
+        if (c.category() == QChar::Other_Control)
+            return {NameFault::Control, c};
+        if (c == u']' || c == u'=')
+            return {NameFault::Character, c};
+    }
+    return {};
+}
+
+QString WithoutBlanksAround(const QString& name)
+{
+    qsizetype first = 0;
+    qsizetype end = name.size();
+    while (first < end && (name[first] == u' ' || name[first] == u'\t'))
+        ++first;
+    while (end > first && (name[end - 1] == u' ' || name[end - 1] == u'\t'))
+        --end;
+    return name.mid(first, end - first);
+}
+
 uint8_t SaveLibrary(const QString& pathOrMarker, const PipeLibrary& library)
 {
     if (pathOrMarker == FillErrorMarker)

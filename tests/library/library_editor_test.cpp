@@ -293,3 +293,41 @@ TEST_F(LibraryEditorTest, ClosingAnUnmodifiedLibraryAsksNothing)
 }
 
 } // namespace
+
+namespace {
+
+// A name the file would give back changed is refused, with the character named;
+// blanks around it go before anything is compared or stored.
+TEST_F(LibraryEditorTest, NamesAFileCannotGiveBackAreRefused)
+{
+    StartEditor();
+    const char* const cases[][2] = {
+        {"DN]15", "contenir le caractère \"]\""}, {"[15", "commencer par le caractère \"[\""},
+        {"15=2", "contenir le caractère \"=\""}, {"15\n2", "contenir le caractère de contrôle U+000A"},
+        {" 15\t2", "contenir le caractère de contrôle U+0009"}, {"15\x7f", "contenir le caractère de contrôle U+007F"},
+    };
+    const int rows = CountRows(EditorSizeList);
+    for (const auto& c : cases) {
+        const QString name = QString::fromUtf8(c[0]);
+        const QString why = QString::fromUtf8(c[1]);
+        messages.clear();
+        EnterSize(name, "70", "1", EditorAddButton);
+        SelectRow(0);
+        EnterSize(name, "70", "1", EditorModifyButton);
+        Type(EditorNameField, name);
+        Menu(EditorMenuSaveAs);
+        EXPECT_EQ(Texts(), QStringList({"La dénomination ne peut pas " + why + "...", "La dénomination ne peut pas " + why + "...",
+                                        "Le nom du tube ne peut pas " + why + "..."})) << c[0];
+        EXPECT_EQ(CountRows(EditorSizeList), rows) << c[0];
+        EXPECT_EQ(RowNames().first(), "10") << c[0];
+    }
+    EnterSize("  70x1 ", "70", "1", EditorAddButton);
+    EXPECT_EQ(RowNames().last(), "70x1");
+    Type(EditorNameField, "  Zinc \t");
+    EXPECT_EQ(state.editorCopy.name, "Zinc");
+    Type(EditorNameField, "  ");
+    Menu(EditorMenuSaveAs);
+    EXPECT_EQ(Texts().last(), MissingFieldsMessage);
+}
+
+} // namespace
