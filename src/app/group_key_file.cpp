@@ -1,9 +1,11 @@
 #include "app/group_key_file.h"
 
 #include <QFile>
+#include <charconv>
 #include <cmath>
 #include <fcntl.h>
 #include <limits>
+#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -42,6 +44,24 @@ QString OnOneLine(QString text)
     text.replace(u'\r', u' ');
     text.replace(u'\n', u' ');
     return text;
+}
+
+// Six decimals, taken from the shortest decimal that reads back as the same
+// float ("32.600000", where printing the float's exact value gives "32.599998");
+// a value that six decimals would change keeps the digits it needs.
+QString SixDecimalText(float value)
+{
+    char digits[64];  // the longest, FLT_MAX or the smallest subnormal, takes under 50
+    const std::to_chars_result written =
+        std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed);
+    std::string text(digits, written.ptr);
+    const size_t point = text.find('.');
+    const size_t decimals = point == std::string::npos ? 0 : text.size() - point - 1;
+    if (point == std::string::npos)
+        text += '.';
+    if (decimals < 6)
+        text.append(6 - decimals, '0');
+    return QString::fromLatin1(text);
 }
 
 GroupKeyLine ParseLine(const QString& text)
@@ -324,7 +344,7 @@ void WriteDecimal(GroupKeyFile& file, const QString& key, float value)
     else if (std::isinf(value))
         text = value > 0 ? QStringLiteral("+Infinity") : QStringLiteral("-Infinity");
     else
-        text = QString::number(double(value), 'f', 6);
+        text = SixDecimalText(value);
     WriteValue(file, key, text);
 }
 

@@ -56,6 +56,7 @@ struct ProgramState {
     bool editorModified = false;
     QString editorLibraryName;   // current library name of the editor
     PipeLibrary editorCopy;      // the editor's working copy
+    QString editorSavedName;     // name of the library the editor last saved, this opening
     MainFonts fonts;
     InternalDataRecord internalData;
     bool internalDataShowsAir = false;

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "app/identity.h"
+#include "library/library_files.h"
 #include "platform/dialogs.h"
 
 // Texts of the library editor's message boxes ("\r\n" breaks the line).
@@ -20,6 +21,22 @@ inline const QString DuplicateInsideMessage = QStringLiteral("Ce diamètre inté
 // A size named so would be read back as the library's own group.
 inline const QString ReservedSizeNameMessage =
     QStringLiteral("La dénomination \"Global\" est réservée, veuillez en choisir une autre...");
+// A name a file would give back changed: the subject, then why.
+inline const QString SizeNameSubject = QStringLiteral("La dénomination");
+inline const QString LibraryNameSubject = QStringLiteral("Le nom du tube");
+inline QString RefusedNameMessage(const QString& subject, const NameCheck& check)
+{
+    const QString character = QString(check.character);
+    switch (check.fault) {
+    case NameFault::Start:
+        return subject + QStringLiteral(" ne peut pas commencer par le caractère \"") + character + QStringLiteral("\"...");
+    case NameFault::Control:
+        return subject + QStringLiteral(" ne peut pas contenir le caractère de contrôle U+")
+            + QString::number(check.character.unicode(), 16).toUpper().rightJustified(4, u'0') + QStringLiteral("...");
+    default:
+        return subject + QStringLiteral(" ne peut pas contenir le caractère \"") + character + QStringLiteral("\"...");
+    }
+}
 // Followed by the file's path.
 inline const QString CannotWriteLibraryMessage = QStringLiteral("Le fichier n'a pas pu être enregistré :\r\n");
 

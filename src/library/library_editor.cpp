@@ -1,7 +1,9 @@
 #include "library/library_editor.h"
 
 #include "app/program_state.h"
+#include "app/text_numbers.h"
 #include "library/editor_controls.h"
+#include "library/library_files.h"
 #include "platform/controls.h"
 #include "platform/events.h"
 #include "platform/system.h"
@@ -15,6 +17,7 @@
 namespace {
 
 constexpr int RoughnessDecimals = 4;
+constexpr int StoredNameLength = 128;  // "MatTube" [characters]
 
 enum class Reacts { Change, Any };
 
@@ -82,6 +85,7 @@ void OpenLibraryEditor(ProgramState& state)
         name = listed;
     }
     state.editorLibraryName = name;
+    state.editorSavedName.clear();
     SetWindowEnabled(MainWindow, false);
     if (!BuildEditorWindow(state)) {
         SetWindowEnabled(MainWindow, true);
@@ -139,6 +143,11 @@ void ShowEditedLibraryName(const ProgramState& state)
         SetText(EditorLibraryList, state.editorLibraryName);
 }
 
+float EditorNumber(const QString& text)
+{
+    return LeadingFloat(QString(text).replace(u',', u'.'));
+}
+
 void RefillLibraryEditor(const ProgramState& state)
 {
     const int picked = GetState(EditorLibraryList);
@@ -150,13 +159,25 @@ void RefillLibraryEditor(const ProgramState& state)
 void ShowStoredWaterLibrary(ProgramState& state)
 {
     // The libraries may have been reloaded while the editor was open (a save, a
-    // switch in list 400): list 3 is rebuilt so that its indexes are theirs.
+    // switch in list 400): list 3 is rebuilt so that its indexes are theirs, and
+    // the library is found again by name, since an index held from before a
+    // reload may now name another one.
+    const PipeLibraryList& libraries = state.waterLibraries;
     ClearItems(WaterLibraryList);
-    for (const PipeLibrary& library : state.waterLibraries)
+    for (const PipeLibrary& library : libraries)
         AddItem(WaterLibraryList, library.name);
-    SetText(WaterLibraryList, state.settings.MatTube);
-    if (SelectListedWaterLibrary(state))
-        SetText(SymbolLabel, CurrentWaterLibrary(state)->symbol);
+    int index = state.editorSavedName.isEmpty() ? -1 : FindLibraryByName(libraries, state.editorSavedName);
+    if (index < 0)
+        index = FindLibraryByName(libraries, state.settings.MatTube);
+    if (index < 0 && !libraries.empty())
+        index = 0;  // the library the editor opens on when list 3 shows none
+    SetState(WaterLibraryList, index);
+    state.water.library = index;
+    state.water.size = 0;
+    if (index >= 0) {
+        state.settings.MatTube = CutText(libraries[index].name, StoredNameLength);
+        SetText(SymbolLabel, libraries[index].symbol);
+    }
     if (GetState(WaterModeList) == ModeImposedSize)
         PrepareImposedSize(state);
     WaterSizing(state);

@@ -32,10 +32,12 @@ void ShowEditedLibraryName(const ProgramState& state);
 
 // The save question. Unless forced, asks whether to save (No: NoSaveMarker);
 // then checks the library fields (missing: FillErrorMarker) and asks for a
-// file in defaultFolder, ".tub" appended when the extension is another one,
-// and whether to replace a file of exactly that name. Returns the path, a
-// marker, or an empty text when the user gave up.
-QString AskSaveLibrary(const QString& defaultFolder, bool forced, const QString& libraryName);
+// file, offering libraryFile when there is one, else opening in defaultFolder;
+// ".tub" is appended when the extension is another one, and the user is asked
+// whether to replace a file of exactly that name. Returns the path, a marker,
+// or an empty text when the user gave up.
+QString AskSaveLibrary(const QString& defaultFolder, bool forced, const QString& libraryName,
+                       const QString& libraryFile = QString());
 
 // Where the editor's save question opens: the libraries' own folder.
 QString LibraryFolder(const ProgramState& state);
@@ -51,10 +53,15 @@ void OnEditorModifySize(ProgramState& state);   // "Modifier"
 void OnEditorDeleteSize(ProgramState& state);   // "Suppr."
 void OnEditorFieldChange(ProgramState& state, const Event& event);  // 408, 413, 414, 415
 
+// A number typed in an editor field (sizes, roughness): a decimal comma reads as
+// the point; the files keep the point.
+float EditorNumber(const QString& text);
+
 // Clears and refills the editor from the working copy; list 400 keeps its pick.
 void RefillLibraryEditor(const ProgramState& state);
 
-// After the editor was left or asked to close: list 3 refilled and showing the
-// stored material, its library current, imposed sizes rebuilt in mode 1, and a
-// new water result.
+// After the editor was left or asked to close: list 3 refilled and showing, by
+// name, the library the editor last saved when it is a water library, else the
+// stored material, else the first library; that library current and stored as
+// "MatTube", imposed sizes rebuilt in mode 1, and a new water result.
 void ShowStoredWaterLibrary(ProgramState& state);

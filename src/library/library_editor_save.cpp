@@ -37,20 +37,24 @@ bool LibraryFileExists(const QString& path)
 
 bool LibraryFieldsFilled()
 {
-    return !GetText(EditorNameField).isEmpty() && !GetText(EditorAbbreviationField).isEmpty()
-        && !GetText(EditorSymbolField).isEmpty() && LeadingFloat(GetText(EditorRoughnessField)) > 0.0f;
+    return !WithoutBlanksAround(GetText(EditorNameField)).isEmpty() && !GetText(EditorAbbreviationField).isEmpty()
+        && !GetText(EditorSymbolField).isEmpty() && EditorNumber(GetText(EditorRoughnessField)) > 0.0f;
 }
 
 // Asks and saves the working copy; tells the user what went wrong when the file
 // could not be written or a size name cannot be stored.
 uint8_t SaveWorkingCopy(ProgramState& state, bool forced)
 {
-    const QString path = AskSaveLibrary(LibraryFolder(state), forced, state.editorLibraryName);
+    const QString path = AskSaveLibrary(LibraryFolder(state), forced, state.editorLibraryName, state.editorCopy.file);
     const uint8_t result = SaveLibrary(path, state.editorCopy);
     if (result == LibraryNotSaved && !path.isEmpty())
         ShowEditorMessage(CannotWriteLibraryMessage + path);
     else if (result == LibraryReservedSizeName)
         ShowEditorMessage(ReservedSizeNameMessage);
+    if (result == LibrarySaved) {
+        state.editorSavedName = state.editorCopy.name;
+        state.editorCopy.file = path;
+    }
     if (result == LibrarySaved || result == LibraryNoSave)
         state.editorModified = false;
     return result;
@@ -80,10 +84,7 @@ int FindChosenLibrary(const PipeLibraryList& libraries, int index, const QString
 {
     if (index >= 0 && index < static_cast<int>(libraries.size()) && libraries[index].name == name)
         return index;
-    for (size_t i = 0; i < libraries.size(); ++i)
-        if (libraries[i].name == name)
-            return static_cast<int>(i);
-    return -1;
+    return FindLibraryByName(libraries, name);
 }
 
 } // namespace
@@ -93,7 +94,8 @@ QString LibraryFolder(const ProgramState& state)
     return state.folders.data + QStringLiteral("Data/");
 }
 
-QString AskSaveLibrary(const QString& defaultFolder, bool forced, const QString& libraryName)
+QString AskSaveLibrary(const QString& defaultFolder, bool forced, const QString& libraryName,
+                       const QString& libraryFile)
 {
     if (!forced) {
         const QString question = libraryName.isEmpty()
@@ -109,7 +111,13 @@ QString AskSaveLibrary(const QString& defaultFolder, bool forced, const QString&
         ShowEditorMessage(MissingFieldsMessage);
         return FillErrorMarker;
     }
-    const QString chosen = AskSaveFileName(SaveTitle, SaveFilter, defaultFolder);
+    if (const NameCheck check = CheckStoredName(WithoutBlanksAround(GetText(EditorNameField)));
+        check.fault != NameFault::None) {
+        ShowEditorMessage(RefusedNameMessage(LibraryNameSubject, check));
+        return FillErrorMarker;
+    }
+    // A file path in place of the folder opens the dialog on that file.
+    const QString chosen = AskSaveFileName(SaveTitle, SaveFilter, libraryFile.isEmpty() ? defaultFolder : libraryFile);
     if (chosen.isEmpty())
         return QString();
     const QString path = WithLibraryExtension(chosen);
@@ -148,6 +156,8 @@ void OnEditorSaveAs(ProgramState& state)
 {
     if (SaveWorkingCopy(state, true) != LibrarySaved)
         return;
+    // The editor now holds the library just written: later questions name it.
+    state.editorLibraryName = state.editorCopy.name;
     ClearLibraryEditor();
     ReloadLibraries(state);
     FillLibraryEditor(state.editorCopy, state.waterLibraries);

@@ -16,9 +16,14 @@ SizeEntry ReadSizeEntry()
 {
     SizeEntry entry;
     entry.name = GetText(EditorSizeNameField);
-    entry.outsideDiameter = LeadingFloat(GetText(EditorOutsideField));  // [mm]
-    entry.thickness = LeadingFloat(GetText(EditorThicknessField));      // [mm]
+    entry.outsideDiameter = EditorNumber(GetText(EditorOutsideField));  // [mm]
+    entry.thickness = EditorNumber(GetText(EditorThicknessField));      // [mm]
     return entry;
+}
+
+void ShowRefusedSizeName(const SizeEntry& entry)
+{
+    ShowEditorMessage(RefusedNameMessage(SizeNameSubject, CheckStoredName(WithoutBlanksAround(entry.name))));
 }
 
 int SelectedSize(const ProgramState& state)
@@ -52,9 +57,11 @@ void OnEditorSizeList(ProgramState& state, const Event& event)
 
 void OnEditorAddSize(ProgramState& state)
 {
-    switch (AddPipeSize(state.editorCopy, ReadSizeEntry())) {
+    const SizeEntry entry = ReadSizeEntry();
+    switch (AddPipeSize(state.editorCopy, entry)) {
     case SizeEditResult::Incomplete: ShowEditorMessage(IncompleteSizeMessage); return;
     case SizeEditResult::ReservedName: ShowEditorMessage(ReservedSizeNameMessage); return;
+    case SizeEditResult::RefusedCharacter: ShowRefusedSizeName(entry); return;
     case SizeEditResult::InsideNotPositive: ShowEditorMessage(InsideNotPositiveMessage); return;
     case SizeEditResult::DuplicateInside: ShowEditorMessage(DuplicateInsideMessage); return;
     case SizeEditResult::Done: break;
@@ -68,8 +75,10 @@ void OnEditorModifySize(ProgramState& state)
     const int selected = SelectedSize(state);
     if (selected < 0)
         return;
-    switch (ModifyPipeSize(state.editorCopy, selected, ReadSizeEntry())) {
+    const SizeEntry entry = ReadSizeEntry();
+    switch (ModifyPipeSize(state.editorCopy, selected, entry)) {
     case SizeEditResult::ReservedName: ShowEditorMessage(ReservedSizeNameMessage); return;
+    case SizeEditResult::RefusedCharacter: ShowRefusedSizeName(entry); return;
     case SizeEditResult::Done: break;
     default: return;   // incomplete data: the click is ignored
     }
@@ -94,10 +103,10 @@ void OnEditorFieldChange(ProgramState& state, const Event& event)
     PipeLibrary& library = state.editorCopy;
     const QString text = GetText(event.control);
     switch (event.control) {
-    case EditorNameField: library.name = text; break;
+    case EditorNameField: library.name = WithoutBlanksAround(text); break;
     case EditorAbbreviationField: library.abbreviation = CutText(text, TextCapacity); break;
     case EditorSymbolField: library.symbol = CutText(text, TextCapacity); break;
-    case EditorRoughnessField: library.roughness = LeadingFloat(text); break;  // [mm]
+    case EditorRoughnessField: library.roughness = EditorNumber(text); break;  // [mm]
     default: return;
     }
     state.editorModified = true;

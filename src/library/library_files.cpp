@@ -35,6 +35,23 @@ void ScanPattern(const QString& folder, const QString& pattern, PipeLibraryList&
     SortLibraries(libraries);
 }
 
+// The comment lines heading the file a save replaces: the delivered files name
+// their standard there.
+std::vector<GroupKeyLine> LeadingComments(const QString& path)
+{
+    std::vector<GroupKeyLine> comments;
+    GroupKeyFile old;
+    if (!QFileInfo(path).isFile() || !OpenGroupKeyFile(old, path))
+        return comments;
+    for (const GroupKeyLine& line : old.lines) {
+        if (line.kind == GroupKeyLineKind::Group)
+            break;
+        if (line.kind == GroupKeyLineKind::Comment)
+            comments.push_back(line);
+    }
+    return comments;
+}
+
 } // namespace
 
 void SortLibraries(PipeLibraryList& libraries)
@@ -44,6 +61,14 @@ void SortLibraries(PipeLibraryList& libraries)
                          return std::lexicographical_compare(a.name.utf16(), a.name.utf16() + a.name.size(),
                                                              b.name.utf16(), b.name.utf16() + b.name.size());
                      });
+}
+
+int FindLibraryByName(const PipeLibraryList& libraries, const QString& name)
+{
+    for (size_t i = 0; i < libraries.size(); ++i)
+        if (libraries[i].name == name)
+            return static_cast<int>(i);
+    return -1;
 }
 
 void ScanLibraries(const QString& dataFolder, PipeLibraryList& waterLibraries,
@@ -72,6 +97,7 @@ bool LoadLibraryFile(const QString& path, PipeLibraryList& waterLibraries,
     if (!OpenGroupKeyFile(file, path))
         return false;
     PipeLibrary library;
+    library.file = path;
     const int groups = GroupCount(file);
     for (int g = 0; g < groups; ++g) {
         SelectGroupAt(file, g);
@@ -103,6 +129,30 @@ bool IsReservedSizeName(const QString& name)
     return (close < 0 ? name : name.left(close)) == GlobalGroup;
 }
 
+NameCheck CheckStoredName(const QString& name)
+{
+    if (name.startsWith(u'['))
+        return {NameFault::Start, u'['};
+    for (const QChar c : name) {
+        if (c.category() == QChar::Other_Control)
+            return {NameFault::Control, c};
+        if (c == u']' || c == u'=')
+            return {NameFault::Character, c};
+    }
+    return {};
+}
+
+QString WithoutBlanksAround(const QString& name)
+{
+    qsizetype first = 0;
+    qsizetype end = name.size();
+    while (first < end && (name[first] == u' ' || name[first] == u'\t'))
+        ++first;
+    while (end > first && (name[end - 1] == u' ' || name[end - 1] == u'\t'))
+        --end;
+    return name.mid(first, end - first);
+}
+
 uint8_t SaveLibrary(const QString& pathOrMarker, const PipeLibrary& library)
 {
     if (pathOrMarker == FillErrorMarker)
@@ -117,6 +167,7 @@ uint8_t SaveLibrary(const QString& pathOrMarker, const PipeLibrary& library)
 
     GroupKeyFile file;
     CreateGroupKeyFile(file, pathOrMarker);
+    file.lines = LeadingComments(pathOrMarker);
     AppendGroup(file, GlobalGroup);
     WriteText(file, TubeNameKey, library.name);
     WriteText(file, AbbreviationKey, CutText(library.abbreviation, TextCapacity));

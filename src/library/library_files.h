@@ -42,5 +42,24 @@ uint8_t SaveLibrary(const QString& pathOrMarker, const PipeLibrary& library);
 // read back); the editor refuses such names when a size is added or changed.
 bool IsReservedSizeName(const QString& name);
 
+// What keeps a name (of a library or a size) from coming back from a file as
+// it was written.
+enum class NameFault : uint8_t {
+    None,
+    Character,  // "]" ends a group name, "=" ends a key
+    Start,      // "[" opens a group line
+    Control,    // a line break or another control character
+};
+struct NameCheck {
+    NameFault fault = NameFault::None;
+    QChar character;  // the one at fault
+};
+NameCheck CheckStoredName(const QString& name);
+// Without the blanks (spaces, tabs) around it, as a file gives texts back.
+QString WithoutBlanksAround(const QString& name);
+
+// Position of the first library of that name (exact comparison); -1 when none.
+int FindLibraryByName(const PipeLibraryList& libraries, const QString& name);
+
 // Sorts by name comparing 16-bit character codes ("Cuivre" before "acier").
 void SortLibraries(PipeLibraryList& libraries);

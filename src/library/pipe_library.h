@@ -20,6 +20,7 @@ struct PipeLibrary {
     QString symbol;        // "Symbole", at most 16 characters
     float roughness = 0.0f;  // k : absolute roughness [mm]
     std::vector<PipeSize> sizes;
+    QString file;          // the file it was read from or last saved to; empty for a new one
 };
 
 using PipeLibraryList = std::vector<PipeLibrary>;

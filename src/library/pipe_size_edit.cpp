@@ -11,16 +11,19 @@ constexpr int SizeNameCapacity = 16;  // [characters]
 
 SizeEditResult CheckEntry(const SizeEntry& entry)
 {
-    if (entry.name.isEmpty() || !(entry.outsideDiameter > 0.0f) || !(entry.thickness > 0.0f))
+    const QString name = WithoutBlanksAround(entry.name);
+    if (name.isEmpty() || !(entry.outsideDiameter > 0.0f) || !(entry.thickness > 0.0f))
         return SizeEditResult::Incomplete;
-    if (IsReservedSizeName(CutText(entry.name, SizeNameCapacity)))
+    if (IsReservedSizeName(CutText(name, SizeNameCapacity)))
         return SizeEditResult::ReservedName;
+    if (CheckStoredName(name).fault != NameFault::None)
+        return SizeEditResult::RefusedCharacter;
     return SizeEditResult::Done;
 }
 
 void StoreEntry(PipeSize& size, const SizeEntry& entry)
 {
-    size.name = CutText(entry.name, SizeNameCapacity);
+    size.name = CutText(WithoutBlanksAround(entry.name), SizeNameCapacity);
     size.outsideDiameter = entry.outsideDiameter;
     size.thickness = entry.thickness;
     size.insideDiameter = InsideDiameter(entry.outsideDiameter, entry.thickness);

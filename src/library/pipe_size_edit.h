@@ -7,7 +7,8 @@
 // Adding and changing the standard sizes of a library, which the editor keeps
 // in ascending order of inside diameter.
 
-// A size as the user types it: designation, outside diameter and thickness.
+// A size as the user types it: designation (blanks around it are dropped),
+// outside diameter and thickness.
 struct SizeEntry {
     QString name;                  // designation, cut to 16 characters when stored
     float outsideDiameter = 0.0f;  // D_ext : outside diameter [mm]
@@ -18,6 +19,7 @@ enum class SizeEditResult {
     Done,
     Incomplete,         // no designation, or a diameter or thickness not above 0
     ReservedName,       // the designation would be read back as the library's header
+    RefusedCharacter,   // the designation would be read back changed (CheckStoredName)
     InsideNotPositive,  // outside - 2 x thickness <= 0 (adding only)
     DuplicateInside,    // a size already has this inside diameter (adding only)
 };

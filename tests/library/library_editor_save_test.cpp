@@ -67,7 +67,7 @@ TEST_F(LibraryEditorTest, SaveNeedsTheLibraryFieldsFilledIn)
     const Case cases[] = {
         {EditorNameField, ""}, {EditorAbbreviationField, ""}, {EditorSymbolField, ""},
         {EditorRoughnessField, "0"}, {EditorRoughnessField, ""}, {EditorRoughnessField, "-0.1"},
-        {EditorRoughnessField, "abc"}, {EditorRoughnessField, ",5"},
+        {EditorRoughnessField, "abc"}, {EditorRoughnessField, "0,0"},
     };
     for (const Case& c : cases) {
         const QString before = GetText(c.field);
@@ -288,14 +288,35 @@ TEST_F(LibraryEditorTest, ANewLibrarySavedAsIsListedInTheEditorAndTheWaterTab)
     EXPECT_EQ(GetText(EditorNameField), "Bronze");
     EXPECT_EQ(CountRows(EditorSizeList), 2);
 
-    // Nothing left to save: closing asks nothing, and list 3 offers the new library.
+    // Nothing left to save: closing asks nothing, and the water tab sizes on the new library.
     Click(EditorOkButton);
     EXPECT_TRUE(messages.empty());
     ASSERT_FALSE(IsWindowOpen(EditorWindow));
     EXPECT_EQ(Items(3), QStringList({"Acier", "Bronze", "Cuivre"}));
-    EXPECT_EQ(GetText(3), "Cuivre");
-    EXPECT_EQ(state.water.library, 2);
-    EXPECT_EQ(GetText(33), "15");
+    EXPECT_EQ(GetText(3), "Bronze");
+    EXPECT_EQ(state.water.library, 1);
+    EXPECT_EQ(GetText(33), "DN15");
+}
+
+TEST_F(LibraryEditorTest, AfterSaveAsTheNewLibraryAndFileAreTheCurrentOnes)
+{
+    StartEditor();
+    Type(EditorNameField, "Cuivre 2");
+    chosenFiles = {DataPath("cuivre2")};
+    Menu(EditorMenuSaveAs);
+    EXPECT_EQ(state.editorLibraryName, "Cuivre 2");
+    EXPECT_EQ(GetText(EditorLibraryList), "Cuivre 2");
+
+    SelectRow(0);
+    Click(EditorDeleteButton);
+    answers = {AnswerYes, AnswerYes};
+    chosenFiles = {DataPath("cuivre2.tub")};
+    CloseBox();
+    ASSERT_FALSE(messages.empty());
+    EXPECT_EQ(messages[0].text, SaveLibraryQuestion + "Cuivre 2 ?");
+    EXPECT_EQ(saveDialogs.back()[2], DataPath("cuivre2.tub"));  // the dialog starts on the new file
+    EXPECT_EQ(Reload(DataPath("cuivre2.tub")).sizes.size(), 10u);
+    EXPECT_EQ(Reload(DataPath("Cuivre.tub")).sizes.size(), 11u);
 }
 
 TEST_F(LibraryEditorTest, SaveAsThatDoesNotSaveChangesNothing)
@@ -359,5 +380,51 @@ TEST_F(LibraryEditorTest, ASizeNamedLikeTheHeaderIsNeverWritten)
     EXPECT_TRUE(state.editorModified);
     EXPECT_EQ(Reload(DataPath("Cuivre.tub")).sizes[0].name, "10");
 }
+
+} // namespace
+
+namespace {
+
+// After the editor closes, list 3 and "MatTube" name the library the water
+// results come from: the last one saved when it is listed, else the stored one,
+// else the first.
+struct ClosingCase {
+    const char* stored;   // "MatTube" at start
+    const char* renamed;  // Cuivre's new name, saved at close; none: nothing changed
+    const char* file;     // where it is saved, under the scratch folder
+    const char* listed;   // list 3 and "MatTube" afterwards
+    int library;          // the current water library afterwards
+    const char* size;     // field 33 for 100 L/h
+};
+
+class ClosingTheEditor : public LibraryEditorTest, public testing::WithParamInterface<ClosingCase> {};
+
+TEST_P(ClosingTheEditor, SelectsTheWaterLibraryByName)
+{
+    const ClosingCase& c = GetParam();
+    state.settings.MatTube = c.stored;
+    StartEditor();
+    if (c.renamed) {
+        Type(EditorNameField, c.renamed);
+        const QString path = scratch.path() + u'/' + c.file;
+        answers = QFileInfo::exists(path) ? std::deque<int>{AnswerYes, AnswerYes} : std::deque<int>{AnswerYes};
+        chosenFiles = {path};
+    }
+    CloseBox();
+    ASSERT_FALSE(IsWindowOpen(EditorWindow));
+    EXPECT_EQ(GetText(3), c.listed);
+    EXPECT_EQ(GetState(3), c.library);
+    EXPECT_EQ(state.settings.MatTube, c.listed);
+    EXPECT_EQ(state.water.library, c.library);
+    EXPECT_EQ(GetText(33), c.size);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ClosingTheEditor,
+    testing::Values(ClosingCase{"Cuivre", "Acajou", "Data/Cuivre.tub", "Acajou", 0, "15"},  // now first
+                    ClosingCase{"Cuivre", "Acajou", "Data/acajou.tub", "Acajou", 0, "15"},
+                    ClosingCase{"Cuivre", "Acajou", "ailleurs.tub", "Cuivre", 1, "15"},    // not listed
+                    ClosingCase{"Cuivre", nullptr, nullptr, "Cuivre", 1, "15"},
+                    ClosingCase{"Absent", nullptr, nullptr, "Acier", 0, "15/21"}));
 
 } // namespace

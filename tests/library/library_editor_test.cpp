@@ -8,6 +8,7 @@
 
 #include "library/editor_messages.h"
 #include "library_editor_fixture.h"
+#include "support/scratch_files.h"
 
 namespace {
 
@@ -238,7 +239,31 @@ TEST_F(LibraryEditorTest, LibraryFieldsGoIntoTheWorkingCopy)
     EXPECT_EQ(state.editorCopy.roughness, 0.002f);
     EXPECT_TRUE(state.editorModified);
     Type(EditorRoughnessField, "0,5");
-    EXPECT_EQ(state.editorCopy.roughness, 0.0f);
+    EXPECT_EQ(state.editorCopy.roughness, 0.5f);
+}
+
+TEST_F(LibraryEditorTest, ADecimalCommaReadsAsThePoint)
+{
+    StartEditor();
+    const char* const sizes[][4] = {
+        // name, outside, thickness, inside shown
+        {"DN15", "21,3", "2,6", "16.10"}, {"DN20", "26.9", "2,65", "21.60"}, {"DN40", "48,3", "3", "42.30"},
+    };
+    for (const auto& c : sizes) {
+        EnterSize(c[0], c[1], c[2], EditorAddButton);
+        EXPECT_TRUE(RowInsides().contains(c[3])) << c[1];
+    }
+    SelectRow(RowNames().indexOf("DN15"));
+    EnterSize("DN15", "21,3", "2,3", EditorModifyButton);
+    EXPECT_TRUE(RowInsides().contains("16.70"));
+    Type(EditorRoughnessField, "0,05");
+    EXPECT_EQ(state.editorCopy.roughness, 0.05f);
+    chosenFiles = {DataPath("virgule")};
+    Menu(EditorMenuSaveAs);
+    EXPECT_TRUE(Texts().isEmpty());
+    const QByteArray saved = ReadBytes(DataPath("virgule.tub"));
+    for (const char* line : {"Rugo = 0.050000", "DiamExt = 21.300000", "Epais = 2.650000"})
+        EXPECT_TRUE(saved.contains(line)) << line;
 }
 
 TEST_F(LibraryEditorTest, FocusSelectsTheWholeTextOfAField)
@@ -265,6 +290,44 @@ TEST_F(LibraryEditorTest, ClosingAnUnmodifiedLibraryAsksNothing)
     EXPECT_TRUE(messages.empty());
     EXPECT_FALSE(IsWindowOpen(EditorWindow));
     EXPECT_TRUE(IsWindowEnabled(MainWindow));
+}
+
+} // namespace
+
+namespace {
+
+// A name the file would give back changed is refused, with the character named;
+// blanks around it go before anything is compared or stored.
+TEST_F(LibraryEditorTest, NamesAFileCannotGiveBackAreRefused)
+{
+    StartEditor();
+    const char* const cases[][2] = {
+        {"DN]15", "contenir le caractère \"]\""}, {"[15", "commencer par le caractère \"[\""},
+        {"15=2", "contenir le caractère \"=\""}, {"15\n2", "contenir le caractère de contrôle U+000A"},
+        {" 15\t2", "contenir le caractère de contrôle U+0009"}, {"15\x7f", "contenir le caractère de contrôle U+007F"},
+    };
+    const int rows = CountRows(EditorSizeList);
+    for (const auto& c : cases) {
+        const QString name = QString::fromUtf8(c[0]);
+        const QString why = QString::fromUtf8(c[1]);
+        messages.clear();
+        EnterSize(name, "70", "1", EditorAddButton);
+        SelectRow(0);
+        EnterSize(name, "70", "1", EditorModifyButton);
+        Type(EditorNameField, name);
+        Menu(EditorMenuSaveAs);
+        EXPECT_EQ(Texts(), QStringList({"La dénomination ne peut pas " + why + "...", "La dénomination ne peut pas " + why + "...",
+                                        "Le nom du tube ne peut pas " + why + "..."})) << c[0];
+        EXPECT_EQ(CountRows(EditorSizeList), rows) << c[0];
+        EXPECT_EQ(RowNames().first(), "10") << c[0];
+    }
+    EnterSize("  70x1 ", "70", "1", EditorAddButton);
+    EXPECT_EQ(RowNames().last(), "70x1");
+    Type(EditorNameField, "  Zinc \t");
+    EXPECT_EQ(state.editorCopy.name, "Zinc");
+    Type(EditorNameField, "  ");
+    Menu(EditorMenuSaveAs);
+    EXPECT_EQ(Texts().last(), MissingFieldsMessage);
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <bit>
+#include <cmath>
 
 #include "library/library_files.h"
 #include "support/scratch_files.h"
@@ -288,6 +290,46 @@ TEST_F(LibraryFiles, SizeNamedGlobalIsRefusedAndTheOldFileKept)
         library.sizes[1].name = QString::fromUtf8(name);
         EXPECT_EQ(SaveLibrary(path, library), LibraryReservedSizeName) << name;
         EXPECT_EQ(ReadBytes(path), before) << name;
+    }
+}
+
+TEST_F(LibraryFiles, SavingOverAFileKeepsTheCommentsAtItsTop)
+{
+    AddFile("Cuivre.tub", "\xEF\xBB\xBF\r\n; Tube cuivre, norme EN 1057.\r\n  ; D\xC3\xA9signation : diam\xC3\xA8tre ext\xC3\xA9rieur.\r\n"
+                          "[Global]\r\nTubeName = Cuivre\r\n; about a size\r\n[10]\r\nActif = 1\r\n");
+    PipeLibrary library = NamedLibrary("Zinc");
+    library.sizes = {{1, QStringLiteral("12"), 12.0f, 10.0f, 1.0f}};
+    for (int save = 0; save < 2; ++save) {  // and they stay through a second save
+        ASSERT_EQ(SaveLibrary(InData(QStringLiteral("Cuivre.tub")), library), LibrarySaved);
+        EXPECT_EQ(ReadBytes(InData(QStringLiteral("Cuivre.tub"))),
+                  WrittenFileStart + "; Tube cuivre, norme EN 1057.\r\n; D\xC3\xA9signation : diam\xC3\xA8tre ext\xC3\xA9rieur.\r\n"
+                                     "[Global]\r\nTubeName = Zinc\r\nAbreviation = \r\nSymbole = \r\nRugo = 0.000000\r\n"
+                                     "[12]\r\nActif = 1\r\nDiamExt = 12.000000\r\nDiamInt = 10.000000\r\nEpais = 1.000000\r\n");
+    }
+}
+
+TEST_F(LibraryFiles, DecimalsAreWrittenFromTheirShortestFormAndReadBackBitIdentical)
+{
+    ASSERT_TRUE(QDir().mkpath(InData(QString())));
+    const std::pair<float, const char*> cases[] = {
+        {32.6f, "32.600000"}, {21.3f, "21.300000"}, {0.0015f, "0.001500"}, {0.3f, "0.300000"},
+        {123456.79f, "123456.790000"}, {std::nextafter(32.6f, 33.0f), "32.600002"}, {-0.0f, "-0.000000"},
+        // Six decimals would give another value back: as many as it takes.
+        {1.0617284f, "1.0617284"}, {1e-7f, "0.0000001"}, {1.4e-45f, "0.000000000000000000000000000000000000000000001"},
+        {3.4028235e38f, "340282346638528859811704183484516925440.000000"},
+    };
+    for (const auto& [value, text] : cases) {
+        PipeLibrary library = NamedLibrary("D");
+        library.roughness = value;
+        library.sizes = {{1, QStringLiteral("s"), value, value, value}};
+        const QString path = InData(QStringLiteral("d.tub"));
+        ASSERT_EQ(SaveLibrary(path, library), LibrarySaved);
+        EXPECT_TRUE(ReadBytes(path).contains(QByteArray("\r\nDiamExt = ") + text + "\r\n")) << text;
+        water.clear();
+        ASSERT_TRUE(LoadLibraryFile(path, water, drainage));
+        const PipeSize& size = water[0].sizes[0];
+        for (float back : {water[0].roughness, size.outsideDiameter, size.insideDiameter, size.thickness})
+            EXPECT_EQ(std::bit_cast<uint32_t>(back), std::bit_cast<uint32_t>(value)) << text;
     }
 }
 
