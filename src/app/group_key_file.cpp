@@ -1,6 +1,7 @@
 #include "app/group_key_file.h"
 
 #include <QFile>
+#include <algorithm>
 #include <cmath>
 #include <fcntl.h>
 #include <limits>
@@ -73,11 +74,8 @@ int GroupStart(const GroupKeyFile& file)
 
 int GroupEnd(const GroupKeyFile& file)
 {
-    int i = GroupStart(file);
-    const int n = int(file.lines.size());
-    while (i < n && file.lines[i].kind != GroupKeyLineKind::Group)
-        ++i;
-    return i;
+    const auto next = std::upper_bound(file.groupLines.begin(), file.groupLines.end(), file.group);
+    return next == file.groupLines.end() ? int(file.lines.size()) : *next;
 }
 
 const GroupKeyLine* FindEntry(const GroupKeyFile& file, const QString& key)
@@ -95,26 +93,30 @@ const GroupKeyLine* FindEntry(const GroupKeyFile& file, const QString& key)
 
 int GroupLineAt(const GroupKeyFile& file, int index)
 {
-    int count = 0;
-    for (int i = 0; i < int(file.lines.size()); ++i) {
-        if (file.lines[i].kind != GroupKeyLineKind::Group)
-            continue;
-        if (count == index)
-            return i;
-        ++count;
-    }
-    return -1;
+    return index >= 0 && index < int(file.groupLines.size()) ? file.groupLines[index] : -1;
+}
+
+void PushGroupLine(GroupKeyFile& file, const QString& group)
+{
+    file.lines.push_back({GroupKeyLineKind::Group, group, {}});
+    file.group = int(file.lines.size()) - 1;
+    file.groupLines.push_back(file.group);
+    file.groupPending = false;
+    file.pendingGroup.clear();
+}
+
+void InsertEntryLine(GroupKeyFile& file, int at, const GroupKeyLine& line)
+{
+    file.lines.insert(file.lines.begin() + at, line);
+    for (auto i = std::lower_bound(file.groupLines.begin(), file.groupLines.end(), at); i != file.groupLines.end(); ++i)
+        ++*i;
 }
 
 void WriteValue(GroupKeyFile& file, const QString& key, const QString& value)
 {
     file.changed = true;
-    if (file.groupPending) {
-        file.lines.push_back({GroupKeyLineKind::Group, file.pendingGroup, {}});
-        file.group = int(file.lines.size()) - 1;
-        file.groupPending = false;
-        file.pendingGroup.clear();
-    }
+    if (file.groupPending)
+        PushGroupLine(file, file.pendingGroup);
     const int start = GroupStart(file);
     const int end = GroupEnd(file);
     int insertAt = start;
@@ -130,8 +132,7 @@ void WriteValue(GroupKeyFile& file, const QString& key, const QString& value)
     }
     // After the group's last entry, so that comments heading the next group
     // stay with it.
-    file.lines.insert(file.lines.begin() + insertAt,
-                      {GroupKeyLineKind::Entry, OnOneLine(key), OnOneLine(value)});
+    InsertEntryLine(file, insertAt, {GroupKeyLineKind::Entry, OnOneLine(key), OnOneLine(value)});
 }
 
 } // namespace
@@ -159,6 +160,7 @@ void ParseGroupKeyBytes(GroupKeyFile& file, const QByteArray& bytes)
         ? QString::fromUtf8(bytes.mid(ByteOrderMark.size()))
         : QString::fromLatin1(bytes);
     file.lines.clear();
+    file.groupLines.clear();
     qsizetype start = 0;
     const qsizetype n = text.size();
     while (start <= n) {
@@ -166,8 +168,11 @@ void ParseGroupKeyBytes(GroupKeyFile& file, const QByteArray& bytes)
         while (end < n && text[end] != u'\r' && text[end] != u'\n')
             ++end;
         const QString line = WithoutLeadingBlanks(text.mid(start, end - start));
-        if (!line.isEmpty())
+        if (!line.isEmpty()) {
             file.lines.push_back(ParseLine(line));
+            if (file.lines.back().kind == GroupKeyLineKind::Group)
+                file.groupLines.push_back(int(file.lines.size()) - 1);
+        }
         if (end < n && text[end] == u'\r' && end + 1 < n && text[end + 1] == u'\n')
             ++end;
         start = end + 1;
@@ -238,9 +243,8 @@ bool CloseGroupKeyFile(GroupKeyFile& file)
 
 void SelectGroup(GroupKeyFile& file, const QString& group)
 {
-    for (int i = 0; i < int(file.lines.size()); ++i) {
-        const GroupKeyLine& line = file.lines[i];
-        if (line.kind == GroupKeyLineKind::Group && SameName(line.name, group)) {
+    for (const int i : file.groupLines) {
+        if (SameName(file.lines[i].name, group)) {
             file.group = i;
             file.groupPending = false;
             file.pendingGroup.clear();
@@ -253,19 +257,13 @@ void SelectGroup(GroupKeyFile& file, const QString& group)
 
 void AppendGroup(GroupKeyFile& file, const QString& group)
 {
-    file.lines.push_back({GroupKeyLineKind::Group, OnOneLine(group), {}});
-    file.group = int(file.lines.size()) - 1;
-    file.groupPending = false;
-    file.pendingGroup.clear();
+    PushGroupLine(file, OnOneLine(group));
     file.changed = true;
 }
 
 int GroupCount(const GroupKeyFile& file)
 {
-    int count = 0;
-    for (const GroupKeyLine& line : file.lines)
-        count += line.kind == GroupKeyLineKind::Group;
-    return count;
+    return int(file.groupLines.size());
 }
 
 QString GroupNameAt(const GroupKeyFile& file, int index)
