@@ -20,7 +20,8 @@ bool IsBlank(QChar c)
     return c == u' ' || c == u'\t';
 }
 
-QString WithoutLeadingBlanks(const QString& text)
+// Views, so that reading a line copies only the name and the value it keeps.
+QStringView WithoutLeadingBlanks(QStringView text)
 {
     qsizetype i = 0;
     while (i < text.size() && IsBlank(text[i]))
@@ -28,7 +29,7 @@ QString WithoutLeadingBlanks(const QString& text)
     return text.mid(i);
 }
 
-QString WithoutTrailingBlanks(const QString& text)
+QStringView WithoutTrailingBlanks(QStringView text)
 {
     qsizetype n = text.size();
     while (n > 0 && IsBlank(text[n - 1]))
@@ -45,22 +46,22 @@ QString OnOneLine(QString text)
     return text;
 }
 
-GroupKeyLine ParseLine(const QString& text)
+GroupKeyLine ParseLine(QStringView text)
 {
     GroupKeyLine line;
     if (text.startsWith(u';')) {
         line.kind = GroupKeyLineKind::Comment;
-        line.value = text.mid(text.size() > 1 && IsBlank(text[1]) ? 2 : 1);
+        line.value = text.mid(text.size() > 1 && IsBlank(text[1]) ? 2 : 1).toString();
     } else if (text.startsWith(u'[')) {
         line.kind = GroupKeyLineKind::Group;
         const qsizetype close = text.indexOf(u']');
-        line.name = close < 0 ? text.mid(1) : text.mid(1, close - 1);
+        line.name = (close < 0 ? text.mid(1) : text.mid(1, close - 1)).toString();
     } else {
         line.kind = GroupKeyLineKind::Entry;
         const qsizetype equals = text.indexOf(u'=');
-        line.name = WithoutTrailingBlanks(equals < 0 ? text : text.left(equals));
+        line.name = WithoutTrailingBlanks(equals < 0 ? text : text.left(equals)).toString();
         if (equals >= 0)
-            line.value = WithoutLeadingBlanks(text.mid(equals + 1));
+            line.value = WithoutLeadingBlanks(text.mid(equals + 1)).toString();
     }
     return line;
 }
@@ -157,7 +158,7 @@ bool SameName(const QString& a, const QString& b)
 void ParseGroupKeyBytes(GroupKeyFile& file, const QByteArray& bytes)
 {
     const QString text = bytes.startsWith(ByteOrderMark)
-        ? QString::fromUtf8(bytes.mid(ByteOrderMark.size()))
+        ? QString::fromUtf8(QByteArrayView(bytes).sliced(ByteOrderMark.size()))
         : QString::fromLatin1(bytes);
     file.lines.clear();
     file.groupLines.clear();
@@ -167,7 +168,7 @@ void ParseGroupKeyBytes(GroupKeyFile& file, const QByteArray& bytes)
         qsizetype end = start;
         while (end < n && text[end] != u'\r' && text[end] != u'\n')
             ++end;
-        const QString line = WithoutLeadingBlanks(text.mid(start, end - start));
+        const QStringView line = WithoutLeadingBlanks(QStringView(text).mid(start, end - start));
         if (!line.isEmpty()) {
             file.lines.push_back(ParseLine(line));
             if (file.lines.back().kind == GroupKeyLineKind::Group)
@@ -293,7 +294,7 @@ float ReadDecimal(const GroupKeyFile& file, const QString& key, float defaultVal
     const GroupKeyLine* line = FindEntry(file, key);
     if (!line)
         return defaultValue;
-    const QString value = WithoutTrailingBlanks(line->value);
+    const QString value = WithoutTrailingBlanks(line->value).toString();
     if (SameName(value, QStringLiteral("+Infinity")))
         return std::numeric_limits<float>::infinity();
     if (SameName(value, QStringLiteral("-Infinity")))
@@ -306,7 +307,7 @@ float ReadDecimal(const GroupKeyFile& file, const QString& key, float defaultVal
 QString ReadText(const GroupKeyFile& file, const QString& key, const QString& defaultValue)
 {
     const GroupKeyLine* line = FindEntry(file, key);
-    return line ? WithoutTrailingBlanks(line->value) : defaultValue;
+    return line ? WithoutTrailingBlanks(line->value).toString() : defaultValue;
 }
 
 void WriteInteger(GroupKeyFile& file, const QString& key, int64_t value)
