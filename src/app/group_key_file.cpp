@@ -1,6 +1,7 @@
 #include "app/group_key_file.h"
 
 #include <QFile>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <fcntl.h>
@@ -21,7 +22,8 @@ bool IsBlank(QChar c)
     return c == u' ' || c == u'\t';
 }
 
-QString WithoutLeadingBlanks(const QString& text)
+// Views, so that reading a line copies only the name and the value it keeps.
+QStringView WithoutLeadingBlanks(QStringView text)
 {
     qsizetype i = 0;
     while (i < text.size() && IsBlank(text[i]))
@@ -29,7 +31,7 @@ QString WithoutLeadingBlanks(const QString& text)
     return text.mid(i);
 }
 
-QString WithoutTrailingBlanks(const QString& text)
+QStringView WithoutTrailingBlanks(QStringView text)
 {
     qsizetype n = text.size();
     while (n > 0 && IsBlank(text[n - 1]))
@@ -64,22 +66,22 @@ QString SixDecimalText(float value)
     return QString::fromLatin1(text);
 }
 
-GroupKeyLine ParseLine(const QString& text)
+GroupKeyLine ParseLine(QStringView text)
 {
     GroupKeyLine line;
     if (text.startsWith(u';')) {
         line.kind = GroupKeyLineKind::Comment;
-        line.value = text.mid(text.size() > 1 && IsBlank(text[1]) ? 2 : 1);
+        line.value = text.mid(text.size() > 1 && IsBlank(text[1]) ? 2 : 1).toString();
     } else if (text.startsWith(u'[')) {
         line.kind = GroupKeyLineKind::Group;
         const qsizetype close = text.indexOf(u']');
-        line.name = close < 0 ? text.mid(1) : text.mid(1, close - 1);
+        line.name = (close < 0 ? text.mid(1) : text.mid(1, close - 1)).toString();
     } else {
         line.kind = GroupKeyLineKind::Entry;
         const qsizetype equals = text.indexOf(u'=');
-        line.name = WithoutTrailingBlanks(equals < 0 ? text : text.left(equals));
+        line.name = WithoutTrailingBlanks(equals < 0 ? text : text.left(equals)).toString();
         if (equals >= 0)
-            line.value = WithoutLeadingBlanks(text.mid(equals + 1));
+            line.value = WithoutLeadingBlanks(text.mid(equals + 1)).toString();
     }
     return line;
 }
@@ -93,11 +95,8 @@ int GroupStart(const GroupKeyFile& file)
 
 int GroupEnd(const GroupKeyFile& file)
 {
-    int i = GroupStart(file);
-    const int n = int(file.lines.size());
-    while (i < n && file.lines[i].kind != GroupKeyLineKind::Group)
-        ++i;
-    return i;
+    const auto next = std::upper_bound(file.groupLines.begin(), file.groupLines.end(), file.group);
+    return next == file.groupLines.end() ? int(file.lines.size()) : *next;
 }
 
 const GroupKeyLine* FindEntry(const GroupKeyFile& file, const QString& key)
@@ -115,26 +114,30 @@ const GroupKeyLine* FindEntry(const GroupKeyFile& file, const QString& key)
 
 int GroupLineAt(const GroupKeyFile& file, int index)
 {
-    int count = 0;
-    for (int i = 0; i < int(file.lines.size()); ++i) {
-        if (file.lines[i].kind != GroupKeyLineKind::Group)
-            continue;
-        if (count == index)
-            return i;
-        ++count;
-    }
-    return -1;
+    return index >= 0 && index < int(file.groupLines.size()) ? file.groupLines[index] : -1;
+}
+
+void PushGroupLine(GroupKeyFile& file, const QString& group)
+{
+    file.lines.push_back({GroupKeyLineKind::Group, group, {}});
+    file.group = int(file.lines.size()) - 1;
+    file.groupLines.push_back(file.group);
+    file.groupPending = false;
+    file.pendingGroup.clear();
+}
+
+void InsertEntryLine(GroupKeyFile& file, int at, const GroupKeyLine& line)
+{
+    file.lines.insert(file.lines.begin() + at, line);
+    for (auto i = std::lower_bound(file.groupLines.begin(), file.groupLines.end(), at); i != file.groupLines.end(); ++i)
+        ++*i;
 }
 
 void WriteValue(GroupKeyFile& file, const QString& key, const QString& value)
 {
     file.changed = true;
-    if (file.groupPending) {
-        file.lines.push_back({GroupKeyLineKind::Group, file.pendingGroup, {}});
-        file.group = int(file.lines.size()) - 1;
-        file.groupPending = false;
-        file.pendingGroup.clear();
-    }
+    if (file.groupPending)
+        PushGroupLine(file, file.pendingGroup);
     const int start = GroupStart(file);
     const int end = GroupEnd(file);
     int insertAt = start;
@@ -150,8 +153,7 @@ void WriteValue(GroupKeyFile& file, const QString& key, const QString& value)
     }
     // After the group's last entry, so that comments heading the next group
     // stay with it.
-    file.lines.insert(file.lines.begin() + insertAt,
-                      {GroupKeyLineKind::Entry, OnOneLine(key), OnOneLine(value)});
+    InsertEntryLine(file, insertAt, {GroupKeyLineKind::Entry, OnOneLine(key), OnOneLine(value)});
 }
 
 } // namespace
@@ -176,18 +178,22 @@ bool SameName(const QString& a, const QString& b)
 void ParseGroupKeyBytes(GroupKeyFile& file, const QByteArray& bytes)
 {
     const QString text = bytes.startsWith(ByteOrderMark)
-        ? QString::fromUtf8(bytes.mid(ByteOrderMark.size()))
+        ? QString::fromUtf8(QByteArrayView(bytes).sliced(ByteOrderMark.size()))
         : QString::fromLatin1(bytes);
     file.lines.clear();
+    file.groupLines.clear();
     qsizetype start = 0;
     const qsizetype n = text.size();
     while (start <= n) {
         qsizetype end = start;
         while (end < n && text[end] != u'\r' && text[end] != u'\n')
             ++end;
-        const QString line = WithoutLeadingBlanks(text.mid(start, end - start));
-        if (!line.isEmpty())
+        const QStringView line = WithoutLeadingBlanks(QStringView(text).mid(start, end - start));
+        if (!line.isEmpty()) {
             file.lines.push_back(ParseLine(line));
+            if (file.lines.back().kind == GroupKeyLineKind::Group)
+                file.groupLines.push_back(int(file.lines.size()) - 1);
+        }
         if (end < n && text[end] == u'\r' && end + 1 < n && text[end + 1] == u'\n')
             ++end;
         start = end + 1;
@@ -258,9 +264,8 @@ bool CloseGroupKeyFile(GroupKeyFile& file)
 
 void SelectGroup(GroupKeyFile& file, const QString& group)
 {
-    for (int i = 0; i < int(file.lines.size()); ++i) {
-        const GroupKeyLine& line = file.lines[i];
-        if (line.kind == GroupKeyLineKind::Group && SameName(line.name, group)) {
+    for (const int i : file.groupLines) {
+        if (SameName(file.lines[i].name, group)) {
             file.group = i;
             file.groupPending = false;
             file.pendingGroup.clear();
@@ -273,19 +278,13 @@ void SelectGroup(GroupKeyFile& file, const QString& group)
 
 void AppendGroup(GroupKeyFile& file, const QString& group)
 {
-    file.lines.push_back({GroupKeyLineKind::Group, OnOneLine(group), {}});
-    file.group = int(file.lines.size()) - 1;
-    file.groupPending = false;
-    file.pendingGroup.clear();
+    PushGroupLine(file, OnOneLine(group));
     file.changed = true;
 }
 
 int GroupCount(const GroupKeyFile& file)
 {
-    int count = 0;
-    for (const GroupKeyLine& line : file.lines)
-        count += line.kind == GroupKeyLineKind::Group;
-    return count;
+    return int(file.groupLines.size());
 }
 
 QString GroupNameAt(const GroupKeyFile& file, int index)
@@ -315,7 +314,7 @@ float ReadDecimal(const GroupKeyFile& file, const QString& key, float defaultVal
     const GroupKeyLine* line = FindEntry(file, key);
     if (!line)
         return defaultValue;
-    const QString value = WithoutTrailingBlanks(line->value);
+    const QString value = WithoutTrailingBlanks(line->value).toString();
     if (SameName(value, QStringLiteral("+Infinity")))
         return std::numeric_limits<float>::infinity();
     if (SameName(value, QStringLiteral("-Infinity")))
@@ -328,7 +327,7 @@ float ReadDecimal(const GroupKeyFile& file, const QString& key, float defaultVal
 QString ReadText(const GroupKeyFile& file, const QString& key, const QString& defaultValue)
 {
     const GroupKeyLine* line = FindEntry(file, key);
-    return line ? WithoutTrailingBlanks(line->value) : defaultValue;
+    return line ? WithoutTrailingBlanks(line->value).toString() : defaultValue;
 }
 
 void WriteInteger(GroupKeyFile& file, const QString& key, int64_t value)

@@ -26,7 +26,8 @@ struct GroupKeyLine {
 
 struct GroupKeyFile {
     QString path;
-    std::vector<GroupKeyLine> lines;  // blank lines are not kept
+    std::vector<GroupKeyLine> lines;  // blank lines are not kept; changed only by the procedures below...
+    std::vector<int> groupLines;      // ...which keep this list of its group lines, in order, in step
     int group = -1;          // line of the current group; -1: the lines before any group
     bool groupPending = false;  // the selected group does not exist yet...
     QString pendingGroup;       // ...and is added at the end by the first write

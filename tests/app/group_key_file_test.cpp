@@ -164,6 +164,24 @@ TEST(GroupKeyFile, DuplicateGroupsAreWalkedOneByOne)
     }
 }
 
+// Group lookups go through an index of the group lines; every kind of write
+// must leave it as a fresh reading of the same text would build it.
+TEST(GroupKeyFile, GroupIndexFollowsEveryWrite)
+{
+    GroupKeyFile file = Parsed("; head\r\n[A]\r\na = 1\r\n; about B\r\n[B]\r\n[C]\r\nc = 3\r\n");
+    const char* writes[][2] = {{"A", "x"}, {"B", "y"}, {"D", "z"}, {"C", "c"}, {"A", "w"}};
+    for (const auto& write : writes) {
+        SelectGroup(file, QString::fromLatin1(write[0]));
+        WriteText(file, QString::fromLatin1(write[1]), QStringLiteral("v"));
+        EXPECT_EQ(file.groupLines, Parsed(GroupKeyFileBytes(file)).groupLines) << write[0] << write[1];
+    }
+    AppendGroup(file, QStringLiteral("A"));
+    WriteText(file, QStringLiteral("a"), QStringLiteral("2"));
+    EXPECT_EQ(file.groupLines, Parsed(GroupKeyFileBytes(file)).groupLines);
+    SelectGroupAt(file, 1);
+    EXPECT_EQ(ReadText(file, QStringLiteral("y"), {}), QStringLiteral("v"));
+}
+
 class GroupKeyFileOnDisk : public testing::Test {
 protected:
     QTemporaryDir scratch;
