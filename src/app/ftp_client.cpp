@@ -2,10 +2,17 @@
 
 #include <QList>
 #include <algorithm>
-#include <curl/curl.h>
 #include <sys/socket.h>
 
+#include "app/update_libraries.h"
+
 namespace {
+
+// Only reached with a session's handle, which only the loaded library gives.
+const CurlFunctions& Curl()
+{
+    return *LoadCurl();
+}
 
 constexpr long ConnectTimeoutMs = 10000;   // a host that does not answer at all
 constexpr long ResponseTimeoutS = 10;     // a server that stops answering commands
@@ -41,9 +48,9 @@ bool Perform(FtpSession& session, const QByteArray& url)
     const auto left = duration_cast<milliseconds>(session.deadline - steady_clock::now()).count();
     if (left <= 0)
         return false;
-    curl_easy_setopt(session.curl, CURLOPT_URL, url.constData());
-    curl_easy_setopt(session.curl, CURLOPT_TIMEOUT_MS, long(left));
-    return curl_easy_perform(session.curl) == CURLE_OK;
+    Curl().easySetopt(session.curl, CURLOPT_URL, url.constData());
+    Curl().easySetopt(session.curl, CURLOPT_TIMEOUT_MS, long(left));
+    return Curl().easyPerform(session.curl) == CURLE_OK;
 }
 
 size_t DiscardData(char*, size_t size, size_t count, void*)
@@ -212,7 +219,7 @@ bool DosEntry(const QByteArray& line, const QList<Field>& fields, FtpEntry& entr
 
 bool FtpStartNetwork()
 {
-    static const bool started = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
+    static const bool started = LoadCurl() && Curl().globalInit(CURL_GLOBAL_DEFAULT) == CURLE_OK;
     return started;
 }
 
@@ -220,28 +227,28 @@ bool FtpLogIn(FtpSession& session, const QString& host, const QString& user,
               const QString& password, int timeLimitMs)
 {
     session.deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeLimitMs);
-    if (!IsPlainHost(host))
+    if (!IsPlainHost(host) || !LoadCurl())
         return false;
-    session.curl = curl_easy_init();
+    session.curl = Curl().easyInit();
     if (!session.curl)
         return false;
     CURL* curl = session.curl;
     // The download runs on a thread: no signals for timeouts.
-    curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "ftp");
-    curl_easy_setopt(curl, CURLOPT_PROXY, "");  // the server itself, whatever the environment says
-    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, ConnectTimeoutMs);
-    curl_easy_setopt(curl, CURLOPT_SERVER_RESPONSE_TIMEOUT, ResponseTimeoutS);
+    Curl().easySetopt(curl, CURLOPT_NOSIGNAL, 1L);
+    Curl().easySetopt(curl, CURLOPT_PROTOCOLS_STR, "ftp");
+    Curl().easySetopt(curl, CURLOPT_PROXY, "");  // the server itself, whatever the environment says
+    Curl().easySetopt(curl, CURLOPT_CONNECTTIMEOUT_MS, ConnectTimeoutMs);
+    Curl().easySetopt(curl, CURLOPT_SERVER_RESPONSE_TIMEOUT, ResponseTimeoutS);
     // Passive mode, with the data connection to the server's own address only.
-    curl_easy_setopt(curl, CURLOPT_FTPPORT, static_cast<char*>(nullptr));
-    curl_easy_setopt(curl, CURLOPT_FTP_SKIP_PASV_IP, 1L);
+    Curl().easySetopt(curl, CURLOPT_FTPPORT, static_cast<char*>(nullptr));
+    Curl().easySetopt(curl, CURLOPT_FTP_SKIP_PASV_IP, 1L);
     // One "CWD directory" as given, not one per path element.
-    curl_easy_setopt(curl, CURLOPT_FTP_FILEMETHOD, long(CURLFTPMETHOD_SINGLECWD));
-    curl_easy_setopt(curl, CURLOPT_TRANSFERTEXT, 0L);  // image type
-    curl_easy_setopt(curl, CURLOPT_USERNAME, user.toLatin1().constData());
-    curl_easy_setopt(curl, CURLOPT_PASSWORD, password.toLatin1().constData());
-    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, DiscardData);
-    curl_easy_setopt(curl, CURLOPT_NOBODY, 1L);
+    Curl().easySetopt(curl, CURLOPT_FTP_FILEMETHOD, long(CURLFTPMETHOD_SINGLECWD));
+    Curl().easySetopt(curl, CURLOPT_TRANSFERTEXT, 0L);  // image type
+    Curl().easySetopt(curl, CURLOPT_USERNAME, user.toLatin1().constData());
+    Curl().easySetopt(curl, CURLOPT_PASSWORD, password.toLatin1().constData());
+    Curl().easySetopt(curl, CURLOPT_WRITEFUNCTION, DiscardData);
+    Curl().easySetopt(curl, CURLOPT_NOBODY, 1L);
     session.serverUrl = "ftp://" + host.toLatin1() + '/';
     session.folderUrl = session.serverUrl;
     return Perform(session, session.serverUrl);
@@ -251,10 +258,12 @@ bool FtpChangeDirectory(FtpSession& session, const QString& directory)
 {
     if (directory.isEmpty())
         return true;
+    if (!session.curl)
+        return false;
     // The whole directory in one path element: slashes encoded, so that the
     // server receives it as written.
     const QByteArray folder = session.serverUrl + Encoded(directory) + '/';
-    curl_easy_setopt(session.curl, CURLOPT_NOBODY, 1L);
+    Curl().easySetopt(session.curl, CURLOPT_NOBODY, 1L);
     if (!Perform(session, folder))
         return false;
     session.folderUrl = folder;
@@ -270,15 +279,17 @@ bool FtpListingEntry(const QByteArray& listed, FtpEntry& entry)
 
 bool FtpFindFile(FtpSession& session, const QString& name, FtpEntry& found)
 {
+    if (!session.curl)
+        return false;
     ListingSearch search;
     search.name = name;
     CURL* curl = session.curl;
-    curl_easy_setopt(curl, CURLOPT_NOBODY, 0L);
-    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, ReadListing);
-    curl_easy_setopt(curl, CURLOPT_WRITEDATA, &search);
+    Curl().easySetopt(curl, CURLOPT_NOBODY, 0L);
+    Curl().easySetopt(curl, CURLOPT_WRITEFUNCTION, ReadListing);
+    Curl().easySetopt(curl, CURLOPT_WRITEDATA, &search);
     const bool listed = Perform(session, session.folderUrl);
-    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, DiscardData);
-    curl_easy_setopt(curl, CURLOPT_WRITEDATA, nullptr);
+    Curl().easySetopt(curl, CURLOPT_WRITEFUNCTION, DiscardData);
+    Curl().easySetopt(curl, CURLOPT_WRITEDATA, nullptr);
     // A last line without its line end.
     if (listed && !search.found)
         LineNamesTheFile(search);
@@ -298,19 +309,19 @@ bool FtpStartDownload(FtpSession& session, const QString& name, int64_t limit, F
         return false;
     download.data.reserve(qsizetype(limit));
     CURL* curl = session.curl;
-    curl_easy_setopt(curl, CURLOPT_NOBODY, 0L);
-    curl_easy_setopt(curl, CURLOPT_MAXFILESIZE_LARGE, curl_off_t(limit));
-    curl_easy_setopt(curl, CURLOPT_WRITEFUNCTION, ReceiveDownload);
-    curl_easy_setopt(curl, CURLOPT_WRITEDATA, &download);
-    curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
-    curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, DownloadProgress);
-    curl_easy_setopt(curl, CURLOPT_XFERINFODATA, &download);
+    Curl().easySetopt(curl, CURLOPT_NOBODY, 0L);
+    Curl().easySetopt(curl, CURLOPT_MAXFILESIZE_LARGE, curl_off_t(limit));
+    Curl().easySetopt(curl, CURLOPT_WRITEFUNCTION, ReceiveDownload);
+    Curl().easySetopt(curl, CURLOPT_WRITEDATA, &download);
+    Curl().easySetopt(curl, CURLOPT_NOPROGRESS, 0L);
+    Curl().easySetopt(curl, CURLOPT_XFERINFOFUNCTION, DownloadProgress);
+    Curl().easySetopt(curl, CURLOPT_XFERINFODATA, &download);
     const QByteArray url = session.folderUrl + Encoded(name);
     download.thread = std::thread([&session, &download, url] {
         const bool done = Perform(session, url);
-        curl_easy_setopt(session.curl, CURLOPT_WRITEFUNCTION, DiscardData);
-        curl_easy_setopt(session.curl, CURLOPT_WRITEDATA, nullptr);
-        curl_easy_setopt(session.curl, CURLOPT_NOPROGRESS, 1L);
+        Curl().easySetopt(session.curl, CURLOPT_WRITEFUNCTION, DiscardData);
+        Curl().easySetopt(session.curl, CURLOPT_WRITEDATA, nullptr);
+        Curl().easySetopt(session.curl, CURLOPT_NOPROGRESS, 1L);
         download.state = done ? FtpTransfer::Finished : FtpTransfer::Failed;
     });
     return true;
@@ -329,10 +340,10 @@ void FtpClose(FtpSession& session)
         // Hang up without the goodbye: its answer would be awaited for the full
         // response time, past the session's deadline.
         curl_socket_t control = CURL_SOCKET_BAD;
-        if (curl_easy_getinfo(session.curl, CURLINFO_ACTIVESOCKET, &control) == CURLE_OK
+        if (Curl().easyGetinfo(session.curl, CURLINFO_ACTIVESOCKET, &control) == CURLE_OK
             && control != CURL_SOCKET_BAD)
             shutdown(control, SHUT_RDWR);
-        curl_easy_cleanup(session.curl);
+        Curl().easyCleanup(session.curl);
     }
     session = FtpSession();
 }

@@ -3,7 +3,8 @@
 #include <QFile>
 #include <QList>
 #include <memory>
-#include <openssl/evp.h>
+
+#include "app/update_libraries.h"
 
 const unsigned char AccessFileKey[32] = {
     0xdf, 0x36, 0xd5, 0x18, 0x7a, 0xb2, 0x4a, 0xf5, 0x07, 0x57, 0xd0, 0x28, 0xf3, 0x1c, 0x9c, 0xf6,
@@ -38,17 +39,20 @@ QByteArray DecipherAccessFile(const QByteArray& enciphered)
     const int whole = int(enciphered.size() / BlockSize * BlockSize);
     if (whole == 0)
         return {};
-    std::unique_ptr<EVP_CIPHER_CTX, decltype(&EVP_CIPHER_CTX_free)> ctx(EVP_CIPHER_CTX_new(),
-                                                                        &EVP_CIPHER_CTX_free);
+    const CryptoFunctions* crypto = LoadCrypto();
+    if (!crypto)
+        return {};
+    std::unique_ptr<EVP_CIPHER_CTX, decltype(crypto->cipherFree)> ctx(crypto->cipherNew(), crypto->cipherFree);
     QByteArray plain(whole + BlockSize, '\0');
     int written = 0;
     int last = 0;
     auto* out = reinterpret_cast<unsigned char*>(plain.data());
-    if (!ctx || EVP_DecryptInit_ex(ctx.get(), EVP_aes_256_cbc(), nullptr, AccessFileKey, AccessFileIv) != 1
-        || EVP_CIPHER_CTX_set_padding(ctx.get(), 0) != 1
-        || EVP_DecryptUpdate(ctx.get(), out, &written,
-                             reinterpret_cast<const unsigned char*>(enciphered.constData()), whole) != 1
-        || EVP_DecryptFinal_ex(ctx.get(), out + written, &last) != 1)
+    if (!ctx
+        || crypto->decryptInit(ctx.get(), crypto->aes256Cbc(), nullptr, AccessFileKey, AccessFileIv) != 1
+        || crypto->setPadding(ctx.get(), 0) != 1
+        || crypto->decryptUpdate(ctx.get(), out, &written,
+                                 reinterpret_cast<const unsigned char*>(enciphered.constData()), whole) != 1
+        || crypto->decryptFinal(ctx.get(), out + written, &last) != 1)
         return {};
     plain.resize(written + last);
     RemovePkcs7Padding(plain);
