@@ -22,15 +22,10 @@ bool SameDecimal(float a, float b)  // six decimals are written
 }
 
 // Texts are cut when stored and trimmed when read: a cut that ends on a blank
-// loses that blank on the next start.
+// loses that blank at the next start.
 bool SameText(const QString& a, const QString& b)
 {
-    const auto trimmed = [](QString s) {
-        while (s.endsWith(u' ') || s.endsWith(u'\t'))
-            s.chop(1);
-        return s;
-    };
-    return trimmed(a) == b;
+    return WithoutTrailingBlanks(a) == WithoutTrailingBlanks(b);
 }
 
 void CheckSame(const Settings& a, const Settings& b)

@@ -42,6 +42,13 @@ inline QString DigitsField(const QString& line)
     return others == u"N/A" || others == u"Infini" ? line : digits;
 }
 
+inline QString WithoutTrailingBlanks(QString text)
+{
+    while (text.endsWith(u' ') || text.endsWith(u'\t'))
+        text.chop(1);
+    return text;
+}
+
 inline int PositiveModulo(int64_t value, int count)
 {
     const int64_t r = value % count;

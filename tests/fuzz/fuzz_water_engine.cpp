@@ -45,9 +45,10 @@ void CheckResult(const WaterResult& result, const WaterInputs& in, const PipeLib
         FuzzCheck(listed, "the size shown is one of the library", *f[OutSize]);
     }
     // 1 decimal in mode 0 and beyond the library, 2 otherwise.
-    if (const auto& d = f[OutTheoreticalDiameter])
-        CheckWaterText(*d, in.mode == ModeMaxPressureDrop || (in.mode == ModeMaxVelocity && IsNumberText(*d, 1)) ? 1 : 2,
-                        "theoretical diameter");
+    if (const auto& d = f[OutTheoreticalDiameter]) {
+        const bool oneDecimal = in.mode == ModeMaxPressureDrop || (in.mode == ModeMaxVelocity && IsNumberText(*d, 1));
+        CheckWaterText(*d, oneDecimal ? 1 : 2, "theoretical diameter");
+    }
     if (f[OutVelocity])
         CheckWaterText(*f[OutVelocity], 2, "velocity");
     if (f[OutPressureDrop])
