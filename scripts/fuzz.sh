@@ -47,8 +47,13 @@ else
 fi
 nice -n 19 cmake --build "$build" -j "$(nproc)" --target "${targets[@]/#/fuzz_}"
 
-# The loaders write their files under the temporary folder: keep that in memory.
-[ -d /dev/shm ] && export TMPDIR=/dev/shm
+# The loaders write their files under the temporary folder: keep that in
+# memory, in a folder of this run (a finding ends the target before it cleans up).
+shm=/tmp
+[ -d /dev/shm ] && shm=/dev/shm
+TMPDIR=$(mktemp -d "$shm/vorquil-fuzz.XXXXXX")
+export TMPDIR
+trap 'rm -rf "$TMPDIR"' EXIT
 export ASAN_OPTIONS=${ASAN_OPTIONS:-abort_on_error=1:symbolize=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 
