@@ -8,9 +8,11 @@
 
 #include "platform/platform_state.h"
 
-static Qt::WindowFlags QtWindowFlags(unsigned flags)
+// An owned window is a dialog to the window system: only tool windows and
+// dialogs are made transient for their owner, which keeps them above it.
+static Qt::WindowFlags QtWindowFlags(unsigned flags, bool owned)
 {
-    Qt::WindowFlags qt = (flags & WindowToolWindow) ? Qt::Tool : Qt::Window;
+    Qt::WindowFlags qt = (flags & WindowToolWindow) ? Qt::Tool : owned ? Qt::Dialog : Qt::Window;
     qt |= Qt::CustomizeWindowHint;
     if (flags & WindowCaption)
         qt |= Qt::WindowTitleHint;
@@ -56,7 +58,8 @@ bool OpenWindow(WindowDescriptor& descriptor, int clientWidth, int clientHeight)
         ActivateWindow(descriptor.number);
         return true;
     }
-    auto* frame = new QWidget(nullptr, QtWindowFlags(descriptor.flags));
+    const PlatformWindow* owner = FindPlatformWindow(descriptor.owner);
+    auto* frame = new QWidget(nullptr, QtWindowFlags(descriptor.flags, owner != nullptr));
     frame->setWindowTitle(descriptor.title.left(255));
     PlatformWindow& window = Platform().windows[descriptor.number];
     window.number = descriptor.number;
@@ -74,7 +77,7 @@ bool OpenWindow(WindowDescriptor& descriptor, int clientWidth, int clientHeight)
     WatchWindow(frame, descriptor.number);
     // An owned window stays above its owner; it is not a Qt child, so that
     // disabling the owner leaves it usable.
-    if (const PlatformWindow* owner = FindPlatformWindow(descriptor.owner)) {
+    if (owner) {
         frame->winId();
         owner->frame->winId();
         frame->windowHandle()->setTransientParent(owner->frame->windowHandle());
