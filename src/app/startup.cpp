@@ -11,6 +11,7 @@
 #include "app/web_links.h"
 #include "library/delivered_libraries.h"
 #include "library/library_files.h"
+#include "platform/application.h"
 #include "platform/system.h"
 #include "platform/windows.h"
 #include "sizing/air_sizing.h"
@@ -68,6 +69,14 @@ void EndProgram(ProgramState& state)
 {
     if (NeedsPrivateFontFile(CurrentOsVersion()))
         RemoveFontFile(state.folders.data);
-    RunDueUpdateCheck(state.settings, state.folders);
+    // Written before the network is asked: a logout during the check, which may
+    // wait on a silent server, then loses nothing.
     SaveSettings(state.settings, state.monitorCount, state.folders.data);
+    LetSignalsEndProcess();
+    if (EndAskedBySignal())
+        return;   // the session is ending: no network; the check is due again next run
+    const Settings before = state.settings;
+    RunDueUpdateCheck(state.settings, state.folders);
+    if (state.settings.Update != before.Update || state.settings.LastUpdate != before.LastUpdate)
+        SaveSettings(state.settings, state.monitorCount, state.folders.data);
 }
