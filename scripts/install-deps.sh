@@ -11,6 +11,7 @@ packages=(
   fonts-crosextra-carlito fontconfig
   xvfb xauth xdotool xclip python3 python3-xlib python3-pyftpdlib
   desktop-file-utils appstream dpkg-dev file gzip
+  openbox
 )
 
 missing=()

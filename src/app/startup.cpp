@@ -15,6 +15,7 @@
 #include "app/web_links.h"
 #include "library/delivered_libraries.h"
 #include "library/library_files.h"
+#include "platform/application.h"
 #include "platform/system.h"
 #include "platform/windows.h"
 #include "sizing/air_sizing.h"
@@ -48,6 +49,14 @@ QDateTime ProcessStartTime()
     if (ticks < 0 || bootSeconds <= 0 || ticksPerSecond <= 0)
         return QDateTime::currentDateTime();
     return QDateTime::fromMSecsSinceEpoch(bootSeconds * 1000 + ticks * 1000 / ticksPerSecond);
+}
+
+// The window is gone at the end: standard error is the one place left to say it.
+void SaveSettingsAtEnd(const ProgramState& state)
+{
+    if (!SaveSettings(state.settings, state.monitorCount, state.folders.data))
+        std::fprintf(stderr, "Vorquil III : les paramètres n'ont pas pu être enregistrés dans %s\n",
+                     qUtf8Printable(SettingsPath(state.folders.data)));
 }
 
 } // namespace
@@ -97,9 +106,14 @@ void EndProgram(ProgramState& state)
 {
     if (NeedsPrivateFontFile(CurrentOsVersion()))
         RemoveFontFile(state.folders.data);
+    // Written before the network is asked: a logout during the check, which may
+    // wait on a silent server, then loses nothing.
+    SaveSettingsAtEnd(state);
+    LetSignalsEndProcess();
+    if (EndAskedBySignal())
+        return;   // the session is ending: no network; the check is due again next run
+    const Settings before = state.settings;
     RunDueUpdateCheck(state.settings, state.folders);
-    // The window is gone: standard error is the one place left to say it.
-    if (!SaveSettings(state.settings, state.monitorCount, state.folders.data))
-        std::fprintf(stderr, "Vorquil III : les paramètres n'ont pas pu être enregistrés dans %s\n",
-                     qUtf8Printable(SettingsPath(state.folders.data)));
+    if (state.settings.Update != before.Update || state.settings.LastUpdate != before.LastUpdate)
+        SaveSettingsAtEnd(state);
 }

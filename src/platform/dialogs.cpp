@@ -4,8 +4,23 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QWindow>
 
 #include "platform/platform_state.h"
+#include "platform/windows.h"
+
+// A dialog opened while none of the program's windows is active (the question
+// at start-up) is still kept above the main window, without being its Qt child,
+// which a disabled main window would disable.
+static void KeepAboveMainWindow(QDialog& dialog)
+{
+    const PlatformWindow* main = FindPlatformWindow(MainWindow);
+    if (dialog.parentWidget() || !main)
+        return;
+    dialog.winId();
+    main->frame->winId();
+    dialog.windowHandle()->setTransientParent(main->frame->windowHandle());
+}
 
 int ShowMessage(const QString& title, const QString& text, MessageButtons buttons)
 {
@@ -20,6 +35,7 @@ int ShowMessage(const QString& title, const QString& text, MessageButtons button
         QObject::connect(&box, &QMessageBox::buttonClicked, &box, [&box] { box.setProperty("vqAnswered", true); });
     }
     box.setWindowModality(Qt::ApplicationModal);
+    KeepAboveMainWindow(box);
     switch (box.exec()) {
     case QMessageBox::Ok:
         return AnswerOk;
@@ -55,6 +71,7 @@ QString AskSaveFileName(const QString& title, const QString& filter, const QStri
     // The same dialog on every desktop; the program asks its own overwrite question.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    KeepAboveMainWindow(dialog);
     if (dialog.exec() != QDialog::Accepted)
         return QString();
     const QStringList chosen = dialog.selectedFiles();

@@ -2,15 +2,20 @@
 
 #include <QApplication>
 #include <QMenuBar>
+#include <QRegion>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
+#include <cstdint>
 
 #include "platform/platform_state.h"
 
-static Qt::WindowFlags QtWindowFlags(unsigned flags)
+// An owned window is a dialog to the window system: only tool windows and
+// dialogs are made transient for their owner, which keeps them above it.
+static Qt::WindowFlags QtWindowFlags(unsigned flags, bool owned)
 {
-    Qt::WindowFlags qt = (flags & WindowToolWindow) ? Qt::Tool : Qt::Window;
+    Qt::WindowFlags qt = (flags & WindowToolWindow) ? Qt::Tool : owned ? Qt::Dialog : Qt::Window;
     qt |= Qt::CustomizeWindowHint;
     if (flags & WindowCaption)
         qt |= Qt::WindowTitleHint;
@@ -38,6 +43,43 @@ static QPoint CentredPosition(QSize size, int owner)
     return QPoint(std::max(0, position.x()), std::max(0, position.y()));
 }
 
+QPoint PositionOnScreen(const QRect& window, const std::vector<QRect>& screens)
+{
+    QRegion desktop;
+    for (const QRect& screen : screens)
+        desktop += screen;
+    if (screens.empty() || QRegion(window).subtracted(desktop).isEmpty())
+        return window.topLeft();
+    QPoint best = window.topLeft();
+    int64_t bestDistance = -1;   // squared [px²]
+    for (const QRect& screen : screens) {
+        const QPoint on(std::max(screen.left(), std::min(window.left(), screen.right() + 1 - window.width())),
+                        std::max(screen.top(), std::min(window.top(), screen.bottom() + 1 - window.height())));
+        const QPoint move = on - window.topLeft();
+        const int64_t distance = int64_t(move.x()) * move.x() + int64_t(move.y()) * move.y();
+        if (bestDistance < 0 || distance < bestDistance) {
+            best = on;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
+static std::vector<QRect> ScreenRectangles()
+{
+    std::vector<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens())
+        screens.push_back(screen->geometry());
+    return screens;
+}
+
+// Kept far from the limits of int, so that the window's rectangle can be worked out.
+static QPoint StoredPosition(const WindowDescriptor& descriptor)
+{
+    constexpr int Far = 1 << 20;   // [px]
+    return QPoint(std::clamp(descriptor.x, -Far, Far), std::clamp(descriptor.y, -Far, Far));
+}
+
 void LayoutWindow(PlatformWindow& window)
 {
     const int menuHeight = window.menuBar ? window.menuBar->sizeHint().height() : 0;
@@ -56,7 +98,8 @@ bool OpenWindow(WindowDescriptor& descriptor, int clientWidth, int clientHeight)
         ActivateWindow(descriptor.number);
         return true;
     }
-    auto* frame = new QWidget(nullptr, QtWindowFlags(descriptor.flags));
+    const PlatformWindow* owner = FindPlatformWindow(descriptor.owner);
+    auto* frame = new QWidget(nullptr, QtWindowFlags(descriptor.flags, owner != nullptr));
     frame->setWindowTitle(descriptor.title.left(255));
     PlatformWindow& window = Platform().windows[descriptor.number];
     window.number = descriptor.number;
@@ -67,14 +110,14 @@ bool OpenWindow(WindowDescriptor& descriptor, int clientWidth, int clientHeight)
     LayoutWindow(window);
     const QPoint position = (descriptor.flags & WindowCentred)
         ? CentredPosition(frame->size(), descriptor.owner)
-        : QPoint(descriptor.x, descriptor.y);
+        : PositionOnScreen(QRect(StoredPosition(descriptor), frame->size()), ScreenRectangles());
     frame->setGeometry(QRect(position, frame->size()));
     window.knownPosition = position;
     window.programPlaced = true;
     WatchWindow(frame, descriptor.number);
     // An owned window stays above its owner; it is not a Qt child, so that
     // disabling the owner leaves it usable.
-    if (const PlatformWindow* owner = FindPlatformWindow(descriptor.owner)) {
+    if (owner) {
         frame->winId();
         owner->frame->winId();
         frame->windowHandle()->setTransientParent(owner->frame->windowHandle());

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QPoint>
+#include <QRect>
 #include <QString>
+#include <vector>
 
 class QWidget;
 
@@ -33,7 +36,12 @@ struct WindowDescriptor {
     int owner = -1;                  // owning window number, or -1
 };
 
-// Opens the window at the descriptor's position (or centred, by its flags) with the
+// Where a window stored at this place opens: where it is when it lies wholly on
+// the screens, otherwise moved the least distance to lie wholly on one screen
+// (its top left corner on it when the window is larger).
+QPoint PositionOnScreen(const QRect& window, const std::vector<QRect>& screens);
+
+// Opens the window at the descriptor's position (moved onto the screens) (or centred, by its flags) with the
 // given client size; fixed size, not resizable. Sets descriptor.handle. False when
 // it cannot be opened. Opening an open window only raises it. The user's close box
 // only posts a close event: the window stays until the program calls CloseWindow.

@@ -1,9 +1,11 @@
 #include <QLineEdit>
 #include <QTest>
+#include <csignal>
 #include <gtest/gtest.h>
 
 #include "app/event_loop.h"
 #include "app/program_state.h"
+#include "platform/application.h"
 #include "platform/controls.h"
 #include "platform/events.h"
 #include "platform/windows.h"
@@ -45,6 +47,22 @@ TEST_F(EventLoopTest, CloseRequestClosesTheMainWindowAndEndsTheLoop)
     EXPECT_FALSE(Handle(EventKind::Close, MainWindow));
     EXPECT_FALSE(IsWindowOpen(MainWindow));
     EXPECT_EQ(state.windows[MainWindow].handle, nullptr);
+}
+
+// A logout, Ctrl+C or a closed terminal: even a disabled main window (editor open) closes.
+TEST_F(EventLoopTest, EndSignalsAreCloseRequestsOfTheMainWindow)
+{
+    for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        struct sigaction atStart = {};
+        if (sigaction(signal, nullptr, &atStart) == 0 && atStart.sa_handler == SIG_IGN)
+            continue;   // ignored from the start (nohup, a background job): the program leaves it so
+        ASSERT_TRUE(OpenWindow(state.windows[MainWindow], 555, 181));
+        SetWindowEnabled(MainWindow, false);
+        std::raise(signal);
+        EXPECT_FALSE(EventLoopStep(state)) << signal;
+        EXPECT_FALSE(IsWindowOpen(MainWindow)) << signal;
+    }
+    EXPECT_TRUE(EndAskedBySignal());
 }
 
 TEST_F(EventLoopTest, StepTakesQueuedEventsInOrder)

@@ -282,3 +282,54 @@ def close_and_time(session, window):
             session.proc.kill()
         time.sleep(0.02)
     return time.monotonic() - closed, peak
+
+
+# A real window manager, for what only one shows: frames, stacking, transients.
+
+class WindowManager:
+    """openbox on the session's display while the block runs. Tests without it
+    see no frames and no stacking rules."""
+
+    def __init__(self, session):
+        self.session = session
+        self.proc = None
+
+    def __enter__(self):
+        env = self.session.env()
+        for name in ("HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME"):
+            env[name] = self.session.root
+        self.proc = subprocess.Popen(["openbox"], env=env, stdout=subprocess.DEVNULL,
+                                     stderr=subprocess.DEVNULL)
+        wait_for(lambda: root_property(self.session, "_NET_SUPPORTING_WM_CHECK") is not None,
+                 "openbox did not start", self.session)
+        return self
+
+    def __exit__(self, *exc):
+        self.proc.terminate()
+        self.proc.wait()
+
+
+def root_property(session, name):
+    """The values of a property of the root window, or None."""
+    d = xdisplay.Display(session.display)
+    try:
+        found = d.screen().root.get_full_property(d.intern_atom(name), X.AnyPropertyType)
+        return list(found.value) if found else None
+    finally:
+        d.close()
+
+
+def transient_for(session, window):
+    """The window named by WM_TRANSIENT_FOR, or None."""
+    d = xdisplay.Display(session.display)
+    try:
+        owner = d.create_resource_object("window", window).get_wm_transient_for()
+        return owner.id if owner else None
+    finally:
+        d.close()
+
+
+def stacked_above(session, upper, lower):
+    """True when the window manager stacks upper above lower."""
+    order = root_property(session, "_NET_CLIENT_LIST_STACKING") or []  # bottom to top
+    return upper in order and lower in order and order.index(upper) > order.index(lower)

@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWindow>
+#include <csignal>
 #include <functional>
 
 #include "platform_fixture.h"
@@ -115,6 +116,17 @@ TEST_F(DialogTest, QuestionIsNotAnsweredByEscapeOrTheCloseBox)
     EXPECT_EQ(ShowMessage(QStringLiteral("Vorquil III"), QStringLiteral("Désirez-vous sauvegarder ?"), MessageYesNo),
               AnswerYes);
     EXPECT_TRUE(stillShown);
+}
+
+// Nobody is left to answer once the session ends: the question goes unanswered
+// (neither Yes nor No) and the main window is asked to close.
+TEST_F(DialogTest, EndSignalDismissesAnOpenQuestion)
+{
+    ModalAnswer answer;
+    answer.When([](QWidget*) { std::raise(SIGTERM); });
+    EXPECT_EQ(ShowMessage(QStringLiteral("Vorquil III"), QStringLiteral("Désirez-vous sauvegarder ?"), MessageYesNo),
+              AnswerNone);
+    EXPECT_EQ(Events(), std::vector<Event>{WindowEvent(EventKind::Close, MainWindow)});
 }
 
 TEST_F(DialogTest, SaveDialogFiltersStartsInTheFolderAndNeverAsksToOverwrite)

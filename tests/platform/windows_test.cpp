@@ -1,5 +1,6 @@
 #include <QLabel>
 #include <QMenuBar>
+#include <QScreen>
 #include <QWindow>
 
 #include "platform/controls.h"
@@ -73,6 +74,45 @@ TEST_F(WindowTest, CentredOverTheActiveWindowWithEdgesClampedToZero)
         EXPECT_EQ(centred.handle->size(), c.size);
         CloseWindow(centred);
     }
+}
+
+TEST(WindowPlacement, OffScreenPositionsMoveTheLeastOntoTheNearestScreen)
+{
+    const std::vector<QRect> one = {{0, 0, 1280, 1024}};
+    const std::vector<QRect> two = {{0, 0, 1280, 1024}, {1280, 0, 1920, 1080}};
+    struct Case {
+        std::vector<QRect> screens;
+        QRect window;
+        QPoint expected;
+    };
+    const Case cases[] = {
+        {one, {100, 100, 457, 432}, {100, 100}},      // on the screen: kept
+        {one, {0, 0, 457, 432}, {0, 0}},
+        {one, {823, 592, 457, 432}, {823, 592}},      // touching the far corner
+        {one, {5000, 100, 457, 432}, {823, 100}},     // wholly off to the right
+        {one, {-300, -50, 457, 432}, {0, 0}},
+        {one, {100, 900, 457, 432}, {100, 592}},      // partly below
+        {one, {50, 50, 1500, 1100}, {0, 0}},          // larger than the screen: its top left corner shows
+        {two, {1100, 100, 457, 432}, {1100, 100}},    // across both screens, wholly on them: kept
+        {two, {4000, 500, 457, 432}, {2743, 500}},    // beyond the second screen
+        {two, {100, 1000, 457, 432}, {100, 592}},     // below the first, far from the second
+        {two, {1250, 1000, 457, 432}, {1280, 648}},   // below both: the second is nearer
+        {{}, {5000, 5000, 457, 432}, {5000, 5000}},   // no screen known: kept
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(PositionOnScreen(c.window, c.screens), c.expected) << c.window.x() << "," << c.window.y();
+}
+
+TEST_F(WindowTest, StoredPositionOffEveryScreenOpensOnTheScreen)
+{
+    WindowDescriptor far;
+    far.number = 2;
+    far.x = 2147483000;
+    far.y = -5000;
+    ASSERT_TRUE(OpenWindow(far, 200, 100));
+    const QRect screen = far.handle->screen()->geometry();
+    EXPECT_TRUE(screen.contains(far.handle->geometry())) << far.handle->geometry().x();
+    CloseWindow(far);
 }
 
 TEST_F(WindowTest, CloseBoxAsksTheProgramWhichClosesTheWindowItself)
