@@ -16,7 +16,7 @@ struct Folders {
 };
 
 struct WebAddresses {
-    QString site, download, helpWater, helpAir, helpOptions, helpEditor, contact;
+    QString site, download, helpWater, helpAir, helpDrainage, helpOptions, helpEditor, contact;
 };
 
 struct DuctMaterial {

@@ -5,6 +5,11 @@
 
 namespace {
 const QString SiteRoot = QStringLiteral("https://vorquil.example/");
+
+// The help page of each tab of the main window, in tab order.
+QString WebAddresses::* const TabHelp[] = {
+    &WebAddresses::helpWater, &WebAddresses::helpAir, &WebAddresses::helpDrainage, &WebAddresses::helpOptions,
+};
 }
 
 void SetWebAddresses(WebAddresses& web)
@@ -13,6 +18,7 @@ void SetWebAddresses(WebAddresses& web)
     web.download = QStringLiteral("https://vorquil.example/vorquil/download.php");
     web.helpWater = SiteRoot + QStringLiteral("help-eau.html");
     web.helpAir = SiteRoot + QStringLiteral("help-air.html");
+    web.helpDrainage = SiteRoot + QStringLiteral("help-evac.html");
     web.helpOptions = SiteRoot + QStringLiteral("help-options.html");
     web.helpEditor = SiteRoot + QStringLiteral("help-editor.html");
     web.contact = QStringLiteral("mailto:contact@vorquil.example");
@@ -20,10 +26,6 @@ void SetWebAddresses(WebAddresses& web)
 
 void OpenTabHelp(const WebAddresses& web, int currentTab)
 {
-    switch (currentTab) {
-    case 0: OpenUrl(web.helpWater); break;
-    case 1: OpenUrl(web.helpAir); break;
-    case 2: OpenUrl(web.helpOptions); break;
-    default: break;
-    }
+    if (currentTab >= 0 && currentTab < int(std::size(TabHelp)))
+        OpenUrl(web.*TabHelp[currentTab]);
 }

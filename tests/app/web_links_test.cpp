@@ -18,8 +18,8 @@ TEST(WebLinks, HelpKeyOpensThePageOfTheCurrentTab)
     const Case cases[] = {
         {0, {web.site + QStringLiteral("help-eau.html")}},
         {1, {web.site + QStringLiteral("help-air.html")}},
-        {2, {web.site + QStringLiteral("help-options.html")}},  // the drainage tab
-        {3, {}},
+        {2, {web.site + QStringLiteral("help-evac.html")}},
+        {3, {web.site + QStringLiteral("help-options.html")}},
         {-1, {}},
     };
     for (const Case& c : cases) {
