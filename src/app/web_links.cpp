@@ -1,5 +1,10 @@
 #include "app/web_links.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+
 #include "app/program_state.h"
 #include "platform/system.h"
 
@@ -12,6 +17,15 @@ QString WebAddresses::* const TabHelp[] = {
 };
 }
 
+QString HelpFolderFor(const QString& executableFolder)
+{
+    for (const QString& folder : {executableFolder + QStringLiteral("/../share/vorquil/help"),
+                                  QStringLiteral(VQ_SOURCE_HELP_DIR)})
+        if (QFileInfo(folder).isDir())
+            return QDir::cleanPath(folder) + u'/';
+    return {};
+}
+
 void SetWebAddresses(WebAddresses& web)
 {
     web.site = SiteRoot;
@@ -22,10 +36,21 @@ void SetWebAddresses(WebAddresses& web)
     web.helpOptions = SiteRoot + QStringLiteral("help-options.html");
     web.helpEditor = SiteRoot + QStringLiteral("help-editor.html");
     web.contact = QStringLiteral("mailto:contact@vorquil.example");
+    if (QCoreApplication::instance())
+        web.helpFolder = HelpFolderFor(QCoreApplication::applicationDirPath());
+}
+
+void OpenHelpPage(const WebAddresses& web, const QString& webAddress)
+{
+    const QString local = web.helpFolder + QUrl(webAddress).fileName();
+    if (!web.helpFolder.isEmpty() && QFileInfo(local).isFile())
+        OpenDocument(local);
+    else
+        OpenUrl(webAddress);
 }
 
 void OpenTabHelp(const WebAddresses& web, int currentTab)
 {
     if (currentTab >= 0 && currentTab < int(std::size(TabHelp)))
-        OpenUrl(web.*TabHelp[currentTab]);
+        OpenHelpPage(web, web.*TabHelp[currentTab]);
 }

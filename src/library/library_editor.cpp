@@ -1,6 +1,7 @@
 #include "library/library_editor.h"
 
 #include "app/program_state.h"
+#include "app/web_links.h"
 #include "library/editor_controls.h"
 #include "platform/controls.h"
 #include "platform/events.h"
@@ -170,7 +171,7 @@ void HandleLibraryEditorEvent(ProgramState& state, const Event& event)
         case EditorMenuNew: OnEditorNew(state); break;
         case EditorMenuSaveAs: OnEditorSaveAs(state); break;
         case EditorMenuHelp:
-        case EditorMenuHelpKey: OpenUrl(state.web.helpEditor); break;
+        case EditorMenuHelpKey: OpenHelpPage(state.web, state.web.helpEditor); break;
         default: break;
         }
         break;
