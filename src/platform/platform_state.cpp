@@ -12,6 +12,8 @@
 #include <QWindow>
 #include <cstdlib>
 
+#include "platform/colour_contrast.h"
+
 PlatformState& Platform()
 {
     static PlatformState state;
@@ -85,9 +87,13 @@ void ApplyControlPalette(PlatformControl& control)
             palette.setColor(QPalette::Window, ColourOf(control.background));
         w->setAutoFillBackground(control.background >= 0);
     }
+    // A fixed background gets a text that reads on it whatever the desktop
+    // palette; links stay blue unless the window is too dark for it.
     int text = control.textColour;
-    if (text < 0 && control.kind == ControlKind::Hyperlink)
-        text = 0x0000FF;
+    if (text < 0 && control.background >= 0)
+        text = ContrastingTextColour(control.background);
+    else if (text < 0 && control.kind == ControlKind::Hyperlink)
+        text = BetterContrast(int(palette.color(QPalette::Window).rgb() & 0xFFFFFF), 0x0000FF, 0x8AB4F8);
     if (text >= 0)
         for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
             palette.setColor(role, ColourOf(text));
