@@ -10,6 +10,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   fonts-crosextra-carlito fontconfig
   xvfb xauth xdotool xclip python3 python3-xlib python3-pyftpdlib
+  at-spi2-core dbus-daemon python3-dbus
 )
 
 missing=()
