@@ -259,6 +259,16 @@ bool PlatformWatcher::eventFilter(QObject* object, QEvent* event)
         return ClaimShortcut(event);
     case QEvent::KeyPress:
         return static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && InQuestion(object);
+    case QEvent::ApplicationPaletteChange:
+        // A new desktop palette reaches each of our windows, which hands it on
+        // to its controls; after that, the colours derived from it (read-only
+        // backgrounds, link and field texts) again.
+        if (object->property("vqWindow").isValid())
+            QMetaObject::invokeMethod(this, [] {
+                for (auto& [number, control] : Platform().controls)
+                    ApplyControlPalette(control);
+            }, Qt::QueuedConnection);
+        return false;
     case QEvent::Close:
         if (IsUnansweredQuestion(object)) {
             event->ignore();

@@ -70,6 +70,14 @@ TEST_F(DarkPaletteTest, ColouredFieldsKeepAReadableTextAndTheOthersFollowThePale
     ClickControl(313);
     const QPalette link = ControlWidget(427)->palette();
     EXPECT_GE(ContrastRatio(Rgb(link.color(QPalette::Window)), Rgb(link.color(QPalette::WindowText))), 4.5);
+
+    // A live switch back to the light palette: the read-only results follow it.
+    QApplication::setPalette(before);
+    DeliverQueuedEvents();
+    for (int field : {int(FlowField), int(VelocityField)}) {
+        const QPalette p = ControlWidget(field)->palette();
+        EXPECT_GE(ContrastRatio(Rgb(p.color(QPalette::Base)), Rgb(p.color(QPalette::Text))), 4.5) << field;
+    }
 }
 
 } // namespace
