@@ -262,7 +262,7 @@ bool PlatformWatcher::eventFilter(QObject* object, QEvent* event)
     case QEvent::ApplicationPaletteChange:
         // A new desktop palette reaches each of our windows, which hands it on
         // to its controls; after that, the colours derived from it (read-only
-        // backgrounds, link and field texts) again.
+        // backgrounds, link and field texts) are worked out again.
         if (object->property("vqWindow").isValid())
             QMetaObject::invokeMethod(this, [] {
                 for (auto& [number, control] : Platform().controls)
