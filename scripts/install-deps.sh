@@ -12,6 +12,7 @@ packages=(
   xvfb xauth xdotool xclip python3 python3-xlib python3-pyftpdlib
   desktop-file-utils appstream dpkg-dev file gzip
   openbox
+  at-spi2-core dbus-daemon python3-dbus
 )
 
 missing=()

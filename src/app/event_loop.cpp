@@ -184,7 +184,7 @@ void HandleAboutEvent(ProgramState& state, const Event& event)
     switch (event.control) {
     case SiteLink: OpenUrl(state.web.site); break;
     case ContactLink: OpenUrl(state.web.contact); break;
-    case HistoryLink: OpenDocument(state.folders.work + QStringLiteral("History.txt")); break;
+    case HistoryLink: OpenVersionHistory(state); break;
     default: break;
     }
 }

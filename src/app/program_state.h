@@ -15,7 +15,8 @@ struct Folders {
 };
 
 struct WebAddresses {
-    QString site, download, helpWater, helpAir, helpOptions, helpEditor, contact;
+    QString site, download, helpWater, helpAir, helpDrainage, helpOptions, helpEditor, contact;
+    QString helpFolder;  // the help pages and History.txt installed with the program, ending with "/"
 };
 
 struct DuctMaterial {

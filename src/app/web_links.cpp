@@ -1,10 +1,29 @@
 #include "app/web_links.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+
 #include "app/program_state.h"
 #include "platform/system.h"
 
 namespace {
 const QString SiteRoot = QStringLiteral("https://vorquil.example/");
+
+// The help page of each tab of the main window, in tab order.
+QString WebAddresses::* const TabHelp[] = {
+    &WebAddresses::helpWater, &WebAddresses::helpAir, &WebAddresses::helpDrainage, &WebAddresses::helpOptions,
+};
+}
+
+QString HelpFolderFor(const QString& executableFolder)
+{
+    for (const QString& folder : {executableFolder + QStringLiteral("/../share/vorquil/help"),
+                                  QStringLiteral(VQ_SOURCE_HELP_DIR)})
+        if (QFileInfo(folder).isDir())
+            return QDir::cleanPath(folder) + u'/';
+    return {};
 }
 
 void SetWebAddresses(WebAddresses& web)
@@ -13,17 +32,25 @@ void SetWebAddresses(WebAddresses& web)
     web.download = QStringLiteral("https://vorquil.example/vorquil/download.php");
     web.helpWater = SiteRoot + QStringLiteral("help-eau.html");
     web.helpAir = SiteRoot + QStringLiteral("help-air.html");
+    web.helpDrainage = SiteRoot + QStringLiteral("help-evac.html");
     web.helpOptions = SiteRoot + QStringLiteral("help-options.html");
     web.helpEditor = SiteRoot + QStringLiteral("help-editor.html");
     web.contact = QStringLiteral("mailto:contact@vorquil.example");
+    if (QCoreApplication::instance())
+        web.helpFolder = HelpFolderFor(QCoreApplication::applicationDirPath());
+}
+
+void OpenHelpPage(const WebAddresses& web, const QString& webAddress)
+{
+    const QString local = web.helpFolder + QUrl(webAddress).fileName();
+    if (!web.helpFolder.isEmpty() && QFileInfo(local).isFile())
+        OpenDocument(local);
+    else
+        OpenUrl(webAddress);
 }
 
 void OpenTabHelp(const WebAddresses& web, int currentTab)
 {
-    switch (currentTab) {
-    case 0: OpenUrl(web.helpWater); break;
-    case 1: OpenUrl(web.helpAir); break;
-    case 2: OpenUrl(web.helpOptions); break;
-    default: break;
-    }
+    if (currentTab >= 0 && currentTab < int(std::size(TabHelp)))
+        OpenHelpPage(web, web.*TabHelp[currentTab]);
 }

@@ -2,6 +2,7 @@
 
 #include "app/program_state.h"
 #include "app/text_numbers.h"
+#include "app/web_links.h"
 #include "library/editor_controls.h"
 #include "library/library_files.h"
 #include "platform/controls.h"
@@ -191,7 +192,7 @@ void HandleLibraryEditorEvent(ProgramState& state, const Event& event)
         case EditorMenuNew: OnEditorNew(state); break;
         case EditorMenuSaveAs: OnEditorSaveAs(state); break;
         case EditorMenuHelp:
-        case EditorMenuHelpKey: OpenUrl(state.web.helpEditor); break;
+        case EditorMenuHelpKey: OpenHelpPage(state.web, state.web.helpEditor); break;
         default: break;
         }
         break;

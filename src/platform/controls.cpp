@@ -634,6 +634,12 @@ void SetTooltip(int control, const QString& text)
         c->widget->setToolTip(text);
 }
 
+void SetAccessibleName(int control, const QString& name)
+{
+    if (PlatformControl* c = FindPlatformControl(control))
+        c->widget->setAccessibleName(name);
+}
+
 void SetFont(int control, int font)
 {
     PlatformControl* c = FindPlatformControl(control);

@@ -75,6 +75,7 @@ bool IsEnabled(int control);
 void SetVisible(int control, bool visible);
 bool IsVisible(int control);   // shown on its own (true on a hidden tab page too)
 void SetTooltip(int control, const QString& text);
+void SetAccessibleName(int control, const QString& name);  // what screen readers announce
 void SetFont(int control, int font);        // a font from CreateFont; -1 the system font
 void SetBackground(int control, int rgb);   // 0xRRGGBB; -1 the system background
 void SetTextColour(int control, int rgb);   // 0xRRGGBB; -1 the system colour

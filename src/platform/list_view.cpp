@@ -3,6 +3,7 @@
 #include <QSignalBlocker>
 #include <QTreeWidget>
 
+#include "platform/colour_contrast.h"
 #include "platform/controls.h"
 #include "platform/platform_state.h"
 
@@ -31,12 +32,21 @@ static Qt::Alignment AlignmentOf(ColumnAlign align)
     }
 }
 
+static QColor ColourOf(int rgb)
+{
+    return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+}
+
+// A coloured cell gets a text that reads on it whatever the desktop palette.
 static void PaintCell(QTreeWidgetItem* item, int column, int rgb)
 {
-    if (rgb < 0)
+    if (rgb < 0) {
         item->setData(column, Qt::BackgroundRole, QVariant());
-    else
-        item->setBackground(column, QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF));
+        item->setData(column, Qt::ForegroundRole, QVariant());
+    } else {
+        item->setBackground(column, ColourOf(rgb));
+        item->setForeground(column, ColourOf(ContrastingTextColour(rgb)));
+    }
 }
 
 QWidget* CreateListViewWidget(int control, QWidget* parent)

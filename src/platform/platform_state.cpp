@@ -12,6 +12,8 @@
 #include <QWindow>
 #include <cstdlib>
 
+#include "platform/colour_contrast.h"
+
 PlatformState& Platform()
 {
     static PlatformState state;
@@ -85,9 +87,13 @@ void ApplyControlPalette(PlatformControl& control)
             palette.setColor(QPalette::Window, ColourOf(control.background));
         w->setAutoFillBackground(control.background >= 0);
     }
+    // A fixed background gets a text that reads on it whatever the desktop
+    // palette; links stay blue unless the window is too dark for it.
     int text = control.textColour;
-    if (text < 0 && control.kind == ControlKind::Hyperlink)
-        text = 0x0000FF;
+    if (text < 0 && control.background >= 0)
+        text = ContrastingTextColour(control.background);
+    else if (text < 0 && control.kind == ControlKind::Hyperlink)
+        text = BetterContrast(int(palette.color(QPalette::Window).rgb() & 0xFFFFFF), 0x0000FF, 0x8AB4F8);
     if (text >= 0)
         for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
             palette.setColor(role, ColourOf(text));
@@ -253,6 +259,16 @@ bool PlatformWatcher::eventFilter(QObject* object, QEvent* event)
         return ClaimShortcut(event);
     case QEvent::KeyPress:
         return static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && InQuestion(object);
+    case QEvent::ApplicationPaletteChange:
+        // A new desktop palette reaches each of our windows, which hands it on
+        // to its controls; after that, the colours derived from it (read-only
+        // backgrounds, link and field texts) are worked out again.
+        if (object->property("vqWindow").isValid())
+            QMetaObject::invokeMethod(this, [] {
+                for (auto& [number, control] : Platform().controls)
+                    ApplyControlPalette(control);
+            }, Qt::QueuedConnection);
+        return false;
     case QEvent::Close:
         if (IsUnansweredQuestion(object)) {
             event->ignore();

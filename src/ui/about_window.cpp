@@ -1,9 +1,12 @@
 #include "ui/about_window.h"
 
+#include <QFileInfo>
+
 #include "app/identity.h"
 #include "app/program_state.h"
 #include "platform/controls.h"
 #include "platform/graphics.h"
+#include "platform/system.h"
 #include "platform/windows.h"
 #include "ui/embedded_images.h"
 #include "ui/images.h"
@@ -68,6 +71,17 @@ void OpenAbout(ProgramState& state)
         CreateControl(AboutWindow, c.number, c.kind, text, c.where, c.style);
         SetFont(c.number, state.fonts.*c.font);
     }
+}
+
+void OpenVersionHistory(const ProgramState& state)
+{
+    const QString name = QStringLiteral("History.txt");
+    const QString installed = state.web.helpFolder + name;
+    if (!QFileInfo(state.folders.work + name).isFile() && !state.web.helpFolder.isEmpty()
+        && QFileInfo(installed).isFile())
+        OpenDocument(installed);
+    else
+        OpenDocument(state.folders.work + name);
 }
 
 void OnAboutButton(ProgramState& state, const Event&)

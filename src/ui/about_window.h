@@ -15,5 +15,9 @@ QString AboutVersionText();
 // comes to the front. Nothing opens when the logo cannot be decoded.
 void OpenAbout(ProgramState& state);
 
+// Link 429 "Historique des versions": the working folder's History.txt, else the
+// one installed with the program, opened with the default application.
+void OpenVersionHistory(const ProgramState& state);
+
 // Button 313 "A Propos...".
 void OnAboutButton(ProgramState& state, const Event& event);

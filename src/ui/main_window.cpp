@@ -4,6 +4,7 @@
 #include "platform/controls.h"
 #include "platform/graphics.h"
 #include "platform/windows.h"
+#include "ui/accessible_names.h"
 #include "ui/main_controls.h"
 #include "ui/roughness_label.h"
 #include "ui/window_descriptors.h"
@@ -98,6 +99,7 @@ bool BuildMainWindow(ProgramState& state, int layout)
 
     AddShortcut(MainWindow, QStringLiteral("F1"), MenuHelp);
     AddShortcut(MainWindow, QStringLiteral("Shift+F12"), MenuInternalData);
+    ApplyAccessibleNames();
     return true;
 }
 

@@ -1,32 +1,57 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QTemporaryDir>
+
 #include "app/program_state.h"
 #include "app/url_capture.h"
 #include "app/web_links.h"
 
 namespace {
 
-TEST(WebLinks, HelpKeyOpensThePageOfTheCurrentTab)
+const QString SourceHelp = QStringLiteral(VQ_SOURCE_DIR "/help/");
+
+// F1 opens the page installed with the program, as a local file; the web
+// address only where the local page is missing.
+TEST(WebLinks, HelpKeyOpensTheLocalPageOfTheCurrentTabElseTheWebPage)
 {
     WebAddresses web;
     SetWebAddresses(web);
+    ASSERT_EQ(web.helpFolder, SourceHelp);  // a run from the build tree
+    QTemporaryDir empty;
     UrlCapture urls;
-    struct Case {
+    const struct {
         int tab;
-        QStringList opened;
-    };
-    const Case cases[] = {
-        {0, {web.site + QStringLiteral("help-eau.html")}},
-        {1, {web.site + QStringLiteral("help-air.html")}},
-        {2, {web.site + QStringLiteral("help-options.html")}},  // the drainage tab
-        {3, {}},
-        {-1, {}},
-    };
-    for (const Case& c : cases) {
+        const char* page;
+    } cases[] = {{0, "help-eau.html"}, {1, "help-air.html"}, {2, "help-evac.html"}, {3, "help-options.html"},
+                 {-1, nullptr}, {4, nullptr}};
+    for (const QString& folder : {SourceHelp, empty.path() + u'/'}) {
+        web.helpFolder = folder;
+        const auto expected = [&](const char* page) {
+            if (!page)
+                return QStringList();
+            if (folder == SourceHelp)
+                return QStringList(QUrl::fromLocalFile(folder + QLatin1String(page)).toString());
+            return QStringList(web.site + QLatin1String(page));
+        };
+        for (const auto& c : cases) {
+            urls.opened.clear();
+            OpenTabHelp(web, c.tab);
+            EXPECT_EQ(urls.opened, expected(c.page)) << c.tab << " in " << folder.toStdString();
+        }
         urls.opened.clear();
-        OpenTabHelp(web, c.tab);
-        EXPECT_EQ(urls.opened, c.opened) << c.tab;
+        OpenHelpPage(web, web.helpEditor);  // the editor's F1
+        EXPECT_EQ(urls.opened, expected("help-editor.html"));
     }
+}
+
+TEST(WebLinks, HelpFolderBesideTheInstalledProgramElseInTheSources)
+{
+    QTemporaryDir prefix;
+    ASSERT_TRUE(QDir(prefix.path()).mkpath(QStringLiteral("bin")));
+    EXPECT_EQ(HelpFolderFor(prefix.path() + QStringLiteral("/bin")), SourceHelp);
+    ASSERT_TRUE(QDir(prefix.path()).mkpath(QStringLiteral("share/vorquil/help")));
+    EXPECT_EQ(HelpFolderFor(prefix.path() + QStringLiteral("/bin")), prefix.path() + QStringLiteral("/share/vorquil/help/"));
 }
 
 TEST(WebLinks, AddressesOfTheSite)

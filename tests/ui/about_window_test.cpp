@@ -1,4 +1,7 @@
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
+#include <QTemporaryDir>
 
 #include "app/identity.h"
 #include "app/web_links.h"
@@ -85,10 +88,38 @@ TEST_F(AboutWindowTest, LinksOpenTheSiteTheContactAndTheHistory)
     EXPECT_EQ(opened[0], QUrl(QStringLiteral("https://vorquil.example/")));
     EXPECT_EQ(opened[1].scheme(), QStringLiteral("mailto"));
     EXPECT_TRUE(opened[1].path().endsWith(QStringLiteral("@vorquil.example")));
-    EXPECT_EQ(opened[2], QUrl::fromLocalFile(QStringLiteral("/tmp/vorquil-work/History.txt")));
+    // No history in that working folder: the one installed with the program.
+    EXPECT_EQ(opened[2], QUrl::fromLocalFile(state.web.helpFolder + QStringLiteral("History.txt")));
     // Plain labels are no links.
     ClickControl(424);
     EXPECT_EQ(opened.size(), 3u);
+}
+
+TEST_F(AboutWindowTest, HistoryOfTheWorkingFolderElseTheInstalledOne)
+{
+    QTemporaryDir work;
+    state.folders.work = work.path() + u'/';
+    StartActive();
+    SetWebAddresses(state.web);
+    ASSERT_TRUE(QFileInfo(state.web.helpFolder + QStringLiteral("History.txt")).isFile());
+    ShowTab(3);
+    ClickControl(313);
+    const struct {
+        bool inWorkFolder;
+        QString opened;
+    } cases[] = {
+        {false, state.web.helpFolder + QStringLiteral("History.txt")},
+        {true, state.folders.work + QStringLiteral("History.txt")},
+    };
+    for (const auto& c : cases) {
+        if (c.inWorkFolder) {
+            ASSERT_TRUE(QFile::copy(state.web.helpFolder + QStringLiteral("History.txt"), c.opened));
+        }
+        opened.clear();
+        ClickControl(429);
+        ASSERT_EQ(opened.size(), 1u) << c.inWorkFolder;
+        EXPECT_EQ(opened[0], QUrl::fromLocalFile(c.opened)) << c.inWorkFolder;
+    }
 }
 
 TEST_F(AboutWindowTest, SecondClickBringsTheOpenWindowForwardAndTheCloseBoxClosesIt)
