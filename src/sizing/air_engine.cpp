@@ -130,12 +130,12 @@ bool Finite(const DuctState& s)
 }
 
 // Velocity and pressure drop into 136 and 139, and the summary for the
-// clipboard when both are numbers.
-void ShowDuct(Run& run, const DuctState& s, const QString& size)
+// clipboard when the flow, the size and both results are numbers.
+void ShowDuct(Run& run, const DuctState& s, const QString& size, bool sizeFinite = true)
 {
     Write(run, AirOutVelocity, ResultText(s.velocity, 2));
     Write(run, AirOutPressureDrop, ResultText(s.pressureDrop, 2));
-    if (!run.in.copyOn || !Finite(s))
+    if (!run.in.copyOn || !Finite(s) || !std::isfinite(run.flow) || !sizeFinite)
         return;
     run.out.copy = true;
     run.out.copyTexts = {WholeNumberText(run.flow), size, DecimalText(s.pressureDrop, 2),
@@ -193,19 +193,22 @@ void SizeImposedDuct(Run& run)
 {
     DuctState s;
     QString size;
+    bool sizeFinite;
     if (run.in.rectangular) {
         const float a = LeadingFloat(run.in.sideA);  // [mm]
         const float b = LeadingFloat(run.in.sideB);  // [mm]
         if (a >= SmallestSide && b >= SmallestSide)
             s = RectangularDuct(run, a, b);
         size = DecimalText(a, 0) + QStringLiteral("x") + DecimalText(b, 0);
+        sizeFinite = std::isfinite(a) && std::isfinite(b);
     } else {
         const float d = LeadingFloat(run.in.imposedDiameter);  // [mm]
         if (d > 0.0f)
             s = CircularDuct(run, d);
         size = QString::fromUtf8("Ø") + DecimalText(d, 0);
+        sizeFinite = std::isfinite(d);
     }
-    ShowDuct(run, s, size);
+    ShowDuct(run, s, size, sizeFinite);
 }
 
 } // namespace

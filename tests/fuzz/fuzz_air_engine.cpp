@@ -39,12 +39,8 @@ void CheckResult(const AirResult& result, const AirInputs& in)
             CheckResultText(*f[figure], 2, "velocity or pressure drop");
     FuzzCheck(!result.copy || in.copyOn, "copied only when asked");
     if (result.copy) {
-        // Reported fault: an imposed duct with a side below 50 mm and a flow or
-        // a side of 39 digits or more copies "inf" for the flow or the side.
-        if (IsNotNumberText(result.copyTexts.flow) || IsNotNumberText(result.copyTexts.size))
-            PendingCheck(false, "copied flow and size are numbers", result.copyTexts.flow + u' ' + result.copyTexts.size);
-        else
-            CheckResultText(result.copyTexts.flow, 0, "copied flow");
+        FuzzCheck(!IsNotNumberText(result.copyTexts.size), "copied size is a number", result.copyTexts.size);
+        CheckResultText(result.copyTexts.flow, 0, "copied flow");
         CheckResultText(result.copyTexts.pressureDrop, 2, "copied pressure drop");
         CheckResultText(result.copyTexts.velocity, 2, "copied velocity");
     }

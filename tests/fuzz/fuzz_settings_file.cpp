@@ -74,7 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     Settings loaded;
     FuzzCheck(Load(path, loaded), "a readable file loads");
-    FuzzCheck(loaded.TetaAller.size() <= 2 && loaded.TetaRetour.size() <= 2 && loaded.AntigelP100.size() <= 2
+    FuzzCheck(loaded.TetaAller.size() <= 3 && loaded.TetaRetour.size() <= 3 && loaded.AntigelP100.size() <= 2
                   && loaded.SurpP100.size() <= 2 && loaded.MatGaine.size() <= 16 && loaded.MatTube.size() <= 128
                   && loaded.EvacType.size() <= 128 && loaded.TextToCopyEau.size() <= 128
                   && loaded.TextToCopyAir.size() <= 128,

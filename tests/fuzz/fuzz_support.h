@@ -63,20 +63,6 @@ inline void FuzzCheck(bool ok, const char* what, const QString& detail = {})
     std::abort();
 }
 
-// Checks of faults known and being mended elsewhere: off unless VQ_FUZZ_PENDING
-// is set, so that the replay stays green and a long run can still look for them.
-inline bool PendingChecksOn()
-{
-    static const bool on = std::getenv("VQ_FUZZ_PENDING") != nullptr;
-    return on;
-}
-
-inline void PendingCheck(bool ok, const char* what, const QString& detail = {})
-{
-    if (PendingChecksOn())
-        FuzzCheck(ok, what, detail);
-}
-
 inline bool IsNotNumberText(const QString& text)
 {
     return text.contains(u"inf") || text.contains(u"nan");
