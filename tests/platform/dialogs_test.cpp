@@ -107,8 +107,7 @@ TEST_F(DialogTest, QuestionIsNotAnsweredByEscapeOrTheCloseBox)
         ASSERT_NE(box, nullptr);
         QTest::keyClick(box->focusWidget() ? box->focusWidget() : box, Qt::Key_Escape);
         QTest::keyClick(box, Qt::Key_Escape);
-        box->windowHandle()->close();
-        qDebug() << "after close" << box->isVisible() << box->windowHandle()->isVisible();   // through the window system, as the close box does
+        box->windowHandle()->close();   // through the window system, as the close box does
         QApplication::processEvents();
         stillShown = box->isVisible();
         box->button(QMessageBox::Yes)->click();
