@@ -33,7 +33,8 @@ TIMEOUT = 30.0  # s, for one start
 def start_xvfb():
     read_end, write_end = os.pipe()
     xvfb = subprocess.Popen(
-        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+        # -noreset: a reset as one run ends would cut the next run's connection.
+        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset"],
         pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     os.close(write_end)
     number = b""

@@ -39,8 +39,13 @@ class Session:
 
     def start_display(self):
         read_end, write_end = os.pipe()
+        # -noreset: by default the server resets when its last client leaves, and
+        # cuts the connection the program is opening at that moment; each xdotool
+        # call is such a client, so under load the program died with
+        # "could not connect to display".
         self.xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+             "-noreset"],
             pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_end)
         number = b""
@@ -82,7 +87,8 @@ class Session:
                 self.wait_focus(window, deadline)
                 return window
             if self.proc and self.proc.poll() is not None:
-                raise AssertionError("program ended before its window opened:\n" + self.output())
+                raise AssertionError("program ended before its window opened, exit code %d:\n%s"
+                                     % (self.proc.returncode, self.output()))
             time.sleep(0.1)
         raise AssertionError("no window titled %r" % title)
 
