@@ -92,12 +92,13 @@ StartResult StartProgram(ProgramState& state)
     DrawFillImages();
     DecodeCarriedImages();
 
-    if (!BuildMainWindow(state, state.settings.AffMode))
+    // Shown once filled: the first frame is the finished window, drawn once.
+    if (!BuildMainWindow(state, state.settings.AffMode, false))
         return StartResult::NoMainWindow;
-    ApplyMainFonts(state);
     ApplySettings(state);
     WaterSizing(state);
     SizeAirDuct(state);
+    ShowWindow(MainWindow);
     MakeUpdateOffer(state.settings, state.web);
     return StartResult::Running;
 }

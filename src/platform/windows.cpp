@@ -89,7 +89,7 @@ void LayoutWindow(PlatformWindow& window)
     window.frame->setFixedSize(window.clientWidth, window.clientHeight + menuHeight);
 }
 
-bool OpenWindow(WindowDescriptor& descriptor, int clientWidth, int clientHeight)
+bool OpenWindow(WindowDescriptor& descriptor, int clientWidth, int clientHeight, bool shown)
 {
     if (!Platform().application || descriptor.number < 0 || clientWidth <= 0 || clientHeight <= 0)
         return false;
@@ -122,11 +122,19 @@ bool OpenWindow(WindowDescriptor& descriptor, int clientWidth, int clientHeight)
         owner->frame->winId();
         frame->windowHandle()->setTransientParent(owner->frame->windowHandle());
     }
-    frame->show();
-    frame->raise();
-    frame->activateWindow();
     descriptor.handle = frame;
+    if (shown)
+        ShowWindow(descriptor.number);
     return true;
+}
+
+void ShowWindow(int window)
+{
+    if (PlatformWindow* w = FindPlatformWindow(window)) {
+        w->frame->show();
+        w->frame->raise();
+        w->frame->activateWindow();
+    }
 }
 
 void CloseWindow(WindowDescriptor& descriptor)

@@ -45,7 +45,10 @@ QPoint PositionOnScreen(const QRect& window, const std::vector<QRect>& screens);
 // given client size; fixed size, not resizable. Sets descriptor.handle. False when
 // it cannot be opened. Opening an open window only raises it. The user's close box
 // only posts a close event: the window stays until the program calls CloseWindow.
-bool OpenWindow(WindowDescriptor& descriptor, int clientWidth, int clientHeight);
+// A window opened not shown is filled first and shown by ShowWindow: one expose, of the whole window.
+bool OpenWindow(WindowDescriptor& descriptor, int clientWidth, int clientHeight, bool shown = true);
+// Shows the window, raised and active.
+void ShowWindow(int window);
 // Destroys the window and its controls; clears descriptor.handle.
 void CloseWindow(WindowDescriptor& descriptor);
 bool IsWindowOpen(int window);

@@ -78,10 +78,10 @@ void CreateMainFonts(ProgramState& state)
     state.fonts.f3 = CreateFont(face, 25, FontBold | FontItalic);
 }
 
-bool BuildMainWindow(ProgramState& state, int layout)
+bool BuildMainWindow(ProgramState& state, int layout, bool shown)
 {
     WindowDescriptor& window = state.windows[MainWindow];
-    if (!OpenWindow(window, MainClientWidth(window, layout), MainClientHeight(window, layout)))
+    if (!OpenWindow(window, MainClientWidth(window, layout), MainClientHeight(window, layout), false))
         return false;
 
     int tab = TabPanelItself;
@@ -100,6 +100,10 @@ bool BuildMainWindow(ProgramState& state, int layout)
     AddShortcut(MainWindow, QStringLiteral("F1"), MenuHelp);
     AddShortcut(MainWindow, QStringLiteral("Shift+F12"), MenuInternalData);
     ApplyAccessibleNames();
+    // Once every control is there: a label's text is fitted around the controls over it.
+    ApplyMainFonts(state);
+    if (shown)
+        ShowWindow(MainWindow);
     return true;
 }
 

@@ -8,8 +8,9 @@ struct ProgramState;
 void CreateMainFonts(ProgramState& state);
 
 // Opens the main window from state.windows[MainWindow] in the given layout and
-// creates all its controls; false when the window cannot be opened.
-bool BuildMainWindow(ProgramState& state, int layout);
+// creates all its controls in their fonts (state.fonts); false when the window
+// cannot be opened. Not shown, it waits for ShowWindow(MainWindow).
+bool BuildMainWindow(ProgramState& state, int layout, bool shown = true);
 
 // Gives every control of the main window its font.
 void ApplyMainFonts(const ProgramState& state);
