@@ -27,24 +27,10 @@ import time
 from Xlib import X, display as xdisplay
 from Xlib.ext import damage
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
+from harness import start_xvfb  # noqa: E402
+
 TIMEOUT = 30.0  # s, for one start
-
-
-def start_xvfb():
-    read_end, write_end = os.pipe()
-    xvfb = subprocess.Popen(
-        # -noreset: a reset as one run ends would cut the next run's connection.
-        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset"],
-        pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    os.close(write_end)
-    number = b""
-    with os.fdopen(read_end, "rb") as pipe:
-        while not number.endswith(b"\n"):
-            chunk = pipe.read(1)
-            if not chunk:
-                raise RuntimeError("Xvfb did not start")
-            number += chunk
-    return xvfb, ":" + number.decode().strip()
 
 
 def library_text(name, sizes):

@@ -14,6 +14,28 @@ import time
 from Xlib import X, display as xdisplay, protocol
 
 
+def start_xvfb():
+    """A private Xvfb on a free display; returns its process and display name."""
+    read_end, write_end = os.pipe()
+    # -noreset: by default the server resets when its last client leaves, and
+    # cuts the connection the program is opening at that moment; each xdotool
+    # call is such a client, so under load the program died with
+    # "could not connect to display".
+    xvfb = subprocess.Popen(
+        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+         "-noreset"],
+        pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    os.close(write_end)
+    number = b""
+    with os.fdopen(read_end, "rb") as pipe:
+        while not number.endswith(b"\n"):
+            chunk = pipe.read(1)
+            if not chunk:
+                raise RuntimeError("Xvfb did not start")
+            number += chunk
+    return xvfb, ":" + number.decode().strip()
+
+
 class Session:
     def __init__(self, program, scratch, name):
         self.program = program
@@ -38,24 +60,7 @@ class Session:
         self.stop()
 
     def start_display(self):
-        read_end, write_end = os.pipe()
-        # -noreset: by default the server resets when its last client leaves, and
-        # cuts the connection the program is opening at that moment; each xdotool
-        # call is such a client, so under load the program died with
-        # "could not connect to display".
-        self.xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
-             "-noreset"],
-            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(write_end)
-        number = b""
-        with os.fdopen(read_end, "rb") as pipe:
-            while not number.endswith(b"\n"):
-                chunk = pipe.read(1)
-                if not chunk:
-                    raise RuntimeError("Xvfb did not start")
-                number += chunk
-        self.display = ":" + number.decode().strip()
+        self.xvfb, self.display = start_xvfb()
 
     def env(self):
         env = dict(os.environ)
