@@ -78,6 +78,13 @@ void CreateMainFonts(ProgramState& state)
     state.fonts.f3 = CreateFont(face, 25, FontBold | FontItalic);
 }
 
+// Gives every control of the main window its font.
+static void ApplyMainFonts(const ProgramState& state)
+{
+    for (size_t i = 0; i < MainControlCount; ++i)
+        SetFont(MainControls[i].number, FontNumber(state.fonts, MainControls[i].font));
+}
+
 bool BuildMainWindow(ProgramState& state, int layout, bool shown)
 {
     WindowDescriptor& window = state.windows[MainWindow];
@@ -105,12 +112,6 @@ bool BuildMainWindow(ProgramState& state, int layout, bool shown)
     if (shown)
         ShowWindow(MainWindow);
     return true;
-}
-
-void ApplyMainFonts(const ProgramState& state)
-{
-    for (size_t i = 0; i < MainControlCount; ++i)
-        SetFont(MainControls[i].number, FontNumber(state.fonts, MainControls[i].font));
 }
 
 void SwitchLayout(ProgramState& state, int layout)

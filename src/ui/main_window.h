@@ -12,9 +12,6 @@ void CreateMainFonts(ProgramState& state);
 // cannot be opened. Not shown, it waits for ShowWindow(MainWindow).
 bool BuildMainWindow(ProgramState& state, int layout, bool shown = true);
 
-// Gives every control of the main window its font.
-void ApplyMainFonts(const ProgramState& state);
-
 // Rearranges the open main window into the given layout without rebuilding it.
 void SwitchLayout(ProgramState& state, int layout);
 

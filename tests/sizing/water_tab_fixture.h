@@ -65,7 +65,6 @@ protected:
         ASSERT_TRUE(DecodeCarriedImages());
         CreateMainFonts(state);
         ASSERT_TRUE(BuildMainWindow(state, state.settings.AffMode));
-        ApplyMainFonts(state);
         ApplySettings(state);
         WaterSizing(state);
         ClearWindowEvents();

@@ -23,7 +23,6 @@ protected:
         ASSERT_TRUE(DecodeCarriedImages());
         CreateMainFonts(state);
         ASSERT_TRUE(BuildMainWindow(state, layout));
-        ApplyMainFonts(state);
         Settle();
     }
 
