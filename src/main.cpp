@@ -3,7 +3,7 @@
 
 #include "app/command_line.h"
 #include "app/event_loop.h"
-#include "app/program_state.h"
+#include "tabs/program_state.h"
 #include "app/startup.h"
 #include "platform/application.h"
 

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "app/identity.h"
+#include "base/identity.h"
 
 CommandLineAction ReadCommandLine(int argc, const char* const* argv)
 {

@@ -1,23 +1,24 @@
 #include "app/event_loop.h"
 
-#include "app/program_state.h"
+#include "tabs/program_state.h"
+#include "ui/editor_controls.h"
 #include "app/web_links.h"
-#include "library/library_editor.h"
+#include "tabs/library_editor.h"
 #include "platform/controls.h"
 #include "platform/events.h"
 #include "platform/system.h"
-#include "sizing/air_controls.h"
-#include "sizing/air_tab.h"
-#include "sizing/drainage_controls.h"
-#include "sizing/drainage_tab.h"
-#include "sizing/water_controls.h"
-#include "sizing/water_tab.h"
+#include "ui/air_controls.h"
+#include "tabs/air_tab.h"
+#include "ui/drainage_controls.h"
+#include "tabs/drainage_tab.h"
+#include "ui/water_controls.h"
+#include "tabs/water_tab.h"
 #include "ui/about_window.h"
-#include "ui/internal_data_window.h"
+#include "tabs/internal_data_display.h"
 #include "ui/main_controls.h"
 #include "ui/options_controls.h"
-#include "ui/options_tab.h"
-#include "ui/sum_entry.h"
+#include "tabs/options_tab.h"
+#include "tabs/sum_entry.h"
 
 namespace {
 
@@ -88,7 +89,7 @@ const ControlRoute MainRoutes[] = {
     {AirTemplateField, AirTemplateField, Reacts::Change, OnCopyTemplateChange},
     {TemplateHelpButton, TemplateHelpButton, Reacts::Any, OnTemplateHelpButton},
     {VerticalOption, HorizontalOption, Reacts::Any, OnLayoutOption},
-    {AboutButton, AboutButton, Reacts::Any, OnAboutButton},
+    {AboutButton, AboutButton, Reacts::Any, [](ProgramState& s, const Event&) { OpenAbout(s.window); }},
 };
 
 bool SavePositionsTicked()
@@ -143,8 +144,8 @@ bool HandleMainEvent(ProgramState& state, const Event& event)
         int x = 0, y = 0;
         GetWindowPosition(MainWindow, x, y);
         if (SavePositionsTicked() && x > 0 && y > 0) {
-            state.settings.xPosMain = x;
-            state.settings.yPosMain = y;
+            state.domain.settings.xPosMain = x;
+            state.domain.settings.yPosMain = y;
         }
         break;
     }
@@ -152,7 +153,7 @@ bool HandleMainEvent(ProgramState& state, const Event& event)
         RouteMainControl(state, event);
         break;
     case EventKind::Close:
-        CloseWindow(state.windows[MainWindow]);
+        CloseWindow(state.window.windows[MainWindow]);
         return false;
     default:
         break;
@@ -165,18 +166,21 @@ void HandleEditorEvent(ProgramState& state, const Event& event)
     if (event.kind == EventKind::Control && event.subtype == SubtypeFocusGained)
         SelectAllText(event.control);
     if (event.kind == EventKind::Moved && SavePositionsTicked()) {
-        WindowDescriptor& editor = state.windows[EditorWindow];
+        WindowDescriptor& editor = state.window.windows[EditorWindow];
         GetWindowPosition(EditorWindow, editor.x, editor.y);
-        state.settings.xPosEdit = editor.x;
-        state.settings.yPosEdit = editor.y;
+        state.domain.settings.xPosEdit = editor.x;
+        state.domain.settings.yPosEdit = editor.y;
     }
-    HandleLibraryEditorEvent(state, event);
+    if (event.kind == EventKind::Menu && (event.item == EditorMenuHelp || event.item == EditorMenuHelpKey))
+        OpenHelpPage(state.web, state.web.helpEditor);
+    else
+        HandleLibraryEditorEvent(state, event);
 }
 
 void HandleAboutEvent(ProgramState& state, const Event& event)
 {
     if (event.kind == EventKind::Close) {
-        CloseWindow(state.windows[AboutWindow]);
+        CloseWindow(state.window.windows[AboutWindow]);
         return;
     }
     if (event.kind != EventKind::Control)
@@ -184,7 +188,7 @@ void HandleAboutEvent(ProgramState& state, const Event& event)
     switch (event.control) {
     case SiteLink: OpenUrl(state.web.site); break;
     case ContactLink: OpenUrl(state.web.contact); break;
-    case HistoryLink: OpenVersionHistory(state); break;
+    case HistoryLink: OpenVersionHistory(state.folders, state.web); break;
     default: break;
     }
 }
@@ -204,7 +208,7 @@ bool HandleEvent(ProgramState& state, const Event& event)
     case HelpWindow:
     case ConsoleWindow:
         if (event.kind == EventKind::Close)
-            CloseWindow(state.windows[event.window]);
+            CloseWindow(state.window.windows[event.window]);
         break;
     case AboutWindow:
         HandleAboutEvent(state, event);

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "app/program_state.h"
+#include "base/locations.h"
 #include "platform/system.h"
 
 // The per-user data folder (it holds "Data/" and "Fonts/"), from the operating

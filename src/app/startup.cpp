@@ -7,21 +7,21 @@
 
 #include "app/folders.h"
 #include "app/font_file.h"
-#include "app/program_state.h"
-#include "app/safe_save.h"
-#include "app/settings_file.h"
+#include "tabs/program_state.h"
+#include "base/safe_save.h"
+#include "engines/settings_file.h"
 #include "app/update_check.h"
 #include "app/update_offer.h"
 #include "app/web_links.h"
-#include "library/delivered_libraries.h"
-#include "library/library_files.h"
+#include "engines/delivered_libraries.h"
+#include "engines/library_files.h"
 #include "platform/application.h"
 #include "platform/system.h"
 #include "platform/windows.h"
-#include "sizing/air_sizing.h"
-#include "sizing/apply_settings.h"
-#include "sizing/duct_tables.h"
-#include "sizing/water_sizing.h"
+#include "tabs/air_sizing.h"
+#include "tabs/apply_settings.h"
+#include "engines/duct_tables.h"
+#include "tabs/water_sizing.h"
 #include "ui/images.h"
 #include "ui/main_window.h"
 #include "ui/window_descriptors.h"
@@ -54,7 +54,7 @@ QDateTime ProcessStartTime()
 // The window is gone at the end: standard error is the one place left to say it.
 void SaveSettingsAtEnd(const ProgramState& state)
 {
-    if (!SaveSettings(state.settings, state.monitorCount, state.folders.data))
+    if (!SaveSettings(state.domain.settings, state.window.monitorCount, state.folders.data))
         std::fprintf(stderr, "Vorquil III : les paramètres n'ont pas pu être enregistrés dans %s\n",
                      qUtf8Printable(SettingsPath(state.folders.data)));
 }
@@ -65,14 +65,14 @@ StartResult StartProgram(ProgramState& state)
 {
     state.entryMode = EntryMode::FlowEntered;
     state.sumInProgress = false;
-    state.editorModified = false;
+    state.editor.modified = false;
 
     state.folders = ResolveFolders();
     SetWebAddresses(state.web);
-    state.waterLibraries.clear();
-    state.drainageLibraries.clear();
-    state.monitorCount = MonitorCount();
-    FillWindowDescriptors(state.windows);
+    state.domain.waterLibraries.clear();
+    state.domain.drainageLibraries.clear();
+    state.window.monitorCount = MonitorCount();
+    FillWindowDescriptors(state.window.windows);
 
     // What an installer does on other systems: the first start on an account
     // receives the libraries and the default configuration delivered with the program.
@@ -80,26 +80,33 @@ StartResult StartProgram(ProgramState& state)
     RemoveSaveLeftovers(state.folders.data + QStringLiteral("Data/"), ProcessStartTime());
 
     // Reads nothing, leaving the settings zero and empty, when the file cannot be opened.
-    LoadSettings(SettingsPath(state.folders.data), state.waterLibraries, state.drainageLibraries,
-                 state.settings, state.windows[MainWindow], state.windows[EditorWindow], state.monitorCount);
-    ScanLibraries(state.folders.data, state.waterLibraries, state.drainageLibraries);
+    const Settings& settings = state.domain.settings;
+    if (LoadSettings(SettingsPath(state.folders.data), state.domain.waterLibraries, state.domain.drainageLibraries,
+                     state.domain.settings, state.window.monitorCount)) {
+        WindowDescriptor* windows = state.window.windows;
+        windows[MainWindow].x = settings.xPosMain;
+        windows[MainWindow].y = settings.yPosMain;
+        windows[EditorWindow].x = settings.xPosEdit;
+        windows[EditorWindow].y = settings.yPosEdit;
+    }
+    ScanLibraries(state.folders.data, state.domain.waterLibraries, state.domain.drainageLibraries);
 
     if (NeedsPrivateFontFile(CurrentOsVersion()) && !InstallFontFile(state.folders.data))
         return StartResult::Abort;
-    CreateMainFonts(state);
-    FillDuctTables(state.ductMaterials, state.standardDuctDiameters);
+    CreateMainFonts(state.window);
+    FillDuctTables(state.domain.ductMaterials, state.domain.standardDuctDiameters);
 
     DrawFillImages();
     DecodeCarriedImages();
 
     // Shown once filled: the first frame is the finished window, drawn once.
-    if (!BuildMainWindow(state, state.settings.AffMode, false))
+    if (!BuildMainWindow(state.window, state.domain.settings.AffMode, false))
         return StartResult::NoMainWindow;
     ApplySettings(state);
     WaterSizing(state);
     SizeAirDuct(state);
     ShowWindow(MainWindow);
-    MakeUpdateOffer(state.settings, state.web);
+    MakeUpdateOffer(state.domain.settings, state.web);
     return StartResult::Running;
 }
 
@@ -113,8 +120,8 @@ void EndProgram(ProgramState& state)
     LetSignalsEndProcess();
     if (EndAskedBySignal())
         return;   // the session is ending: no network; the check is due again next run
-    const Settings before = state.settings;
-    RunDueUpdateCheck(state.settings, state.folders);
-    if (state.settings.Update != before.Update || state.settings.LastUpdate != before.LastUpdate)
+    const Settings before = state.domain.settings;
+    RunDueUpdateCheck(state.domain.settings, state.folders);
+    if (state.domain.settings.Update != before.Update || state.domain.settings.LastUpdate != before.LastUpdate)
         SaveSettingsAtEnd(state);
 }

@@ -6,7 +6,7 @@
 #include <thread>
 
 #include "app/ftp_client.h"
-#include "app/identity.h"
+#include "base/identity.h"
 #include "platform/system.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include <cstdint>
 
 #include "app/ftp_client.h"
-#include "app/program_state.h"
-#include "app/settings.h"
+#include "base/locations.h"
+#include "engines/settings.h"
 #include "app/update_access.h"
 
 // A version text as a number: spaces around it removed, every "." removed,

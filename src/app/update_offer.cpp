@@ -1,7 +1,7 @@
 #include "app/update_offer.h"
 
-#include "app/identity.h"
-#include "app/program_state.h"
+#include "base/identity.h"
+#include "tabs/program_state.h"
 #include "platform/dialogs.h"
 #include "platform/system.h"
 

@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <QUrl>
 
-#include "app/program_state.h"
+#include "base/locations.h"
 #include "platform/system.h"
 
 namespace {
@@ -53,4 +53,15 @@ void OpenTabHelp(const WebAddresses& web, int currentTab)
 {
     if (currentTab >= 0 && currentTab < int(std::size(TabHelp)))
         OpenHelpPage(web, web.*TabHelp[currentTab]);
+}
+
+void OpenVersionHistory(const Folders& folders, const WebAddresses& web)
+{
+    const QString name = QStringLiteral("History.txt");
+    const QString installed = web.helpFolder + name;
+    if (!QFileInfo(folders.work + name).isFile() && !web.helpFolder.isEmpty()
+        && QFileInfo(installed).isFile())
+        OpenDocument(installed);
+    else
+        OpenDocument(folders.work + name);
 }

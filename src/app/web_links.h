@@ -2,6 +2,7 @@
 
 #include <QString>
 
+struct Folders;
 struct WebAddresses;
 
 // The folder of the help pages, ending with "/": <executable folder>/../share/vorquil/help/
@@ -20,3 +21,7 @@ void OpenHelpPage(const WebAddresses& web, const QString& webAddress);
 // drainage, options), from the help folder when it holds the page, else from
 // the web site.
 void OpenTabHelp(const WebAddresses& web, int currentTab);
+
+// Link 429 "Historique des versions": the working folder's History.txt, else the
+// one installed with the program, opened with the default application.
+void OpenVersionHistory(const Folders& folders, const WebAddresses& web);

@@ -1,12 +1,9 @@
 #include "ui/about_window.h"
 
-#include <QFileInfo>
-
-#include "app/identity.h"
-#include "app/program_state.h"
+#include "base/identity.h"
+#include "ui/window_state.h"
 #include "platform/controls.h"
 #include "platform/graphics.h"
-#include "platform/system.h"
 #include "platform/windows.h"
 #include "ui/embedded_images.h"
 #include "ui/images.h"
@@ -55,9 +52,9 @@ QString AboutVersionText()
     return QStringLiteral("Version : 3.1.") + QStringLiteral("%1").arg(ProgramRelease, 2, 10, QLatin1Char('0'));
 }
 
-void OpenAbout(ProgramState& state)
+void OpenAbout(WindowState& windows)
 {
-    WindowDescriptor& about = state.windows[AboutWindow];
+    WindowDescriptor& about = windows.windows[AboutWindow];
     if (IsWindowOpen(AboutWindow)) {
         OpenWindow(about, about.width, about.height);   // to the front
         return;
@@ -69,22 +66,6 @@ void OpenAbout(ProgramState& state)
     for (const AboutControl& c : AboutControls) {
         const QString text = c.number == VersionLabel ? AboutVersionText() : QString::fromUtf8(c.text);
         CreateControl(AboutWindow, c.number, c.kind, text, c.where, c.style);
-        SetFont(c.number, state.fonts.*c.font);
+        SetFont(c.number, windows.fonts.*c.font);
     }
-}
-
-void OpenVersionHistory(const ProgramState& state)
-{
-    const QString name = QStringLiteral("History.txt");
-    const QString installed = state.web.helpFolder + name;
-    if (!QFileInfo(state.folders.work + name).isFile() && !state.web.helpFolder.isEmpty()
-        && QFileInfo(installed).isFile())
-        OpenDocument(installed);
-    else
-        OpenDocument(state.folders.work + name);
-}
-
-void OnAboutButton(ProgramState& state, const Event&)
-{
-    OpenAbout(state);
 }

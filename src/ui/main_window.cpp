@@ -1,6 +1,6 @@
 #include "ui/main_window.h"
 
-#include "app/program_state.h"
+#include "ui/window_state.h"
 #include "platform/controls.h"
 #include "platform/graphics.h"
 #include "platform/windows.h"
@@ -69,25 +69,25 @@ bool CreateMainControl(const MainControl& c, int layout)
 
 } // namespace
 
-void CreateMainFonts(ProgramState& state)
+void CreateMainFonts(WindowState& windows)
 {
     const QString face = QStringLiteral("Calibri");
-    state.fonts.f0 = CreateFont(face, 8, FontRegular);
-    state.fonts.f1 = CreateFont(face, 8, FontItalic);
-    state.fonts.f2 = CreateFont(face, 9, FontRegular);
-    state.fonts.f3 = CreateFont(face, 25, FontBold | FontItalic);
+    windows.fonts.f0 = CreateFont(face, 8, FontRegular);
+    windows.fonts.f1 = CreateFont(face, 8, FontItalic);
+    windows.fonts.f2 = CreateFont(face, 9, FontRegular);
+    windows.fonts.f3 = CreateFont(face, 25, FontBold | FontItalic);
 }
 
 // Gives every control of the main window its font.
-static void ApplyMainFonts(const ProgramState& state)
+static void ApplyMainFonts(const WindowState& windows)
 {
     for (size_t i = 0; i < MainControlCount; ++i)
-        SetFont(MainControls[i].number, FontNumber(state.fonts, MainControls[i].font));
+        SetFont(MainControls[i].number, FontNumber(windows.fonts, MainControls[i].font));
 }
 
-bool BuildMainWindow(ProgramState& state, int layout, bool shown)
+bool BuildMainWindow(WindowState& windows, int layout, bool shown)
 {
-    WindowDescriptor& window = state.windows[MainWindow];
+    WindowDescriptor& window = windows.windows[MainWindow];
     if (!OpenWindow(window, MainClientWidth(window, layout), MainClientHeight(window, layout), false))
         return false;
 
@@ -108,17 +108,17 @@ bool BuildMainWindow(ProgramState& state, int layout, bool shown)
     AddShortcut(MainWindow, QStringLiteral("Shift+F12"), MenuInternalData);
     ApplyAccessibleNames();
     // Once every control is there: a label's text is fitted around the controls over it.
-    ApplyMainFonts(state);
+    ApplyMainFonts(windows);
     if (shown)
         ShowWindow(MainWindow);
     return true;
 }
 
-void SwitchLayout(ProgramState& state, int layout)
+void SwitchLayout(WindowState& windows, int layout)
 {
     SetText(ControlRoughnessLabel, RoughnessText(RoughnessShown(GetText(ControlRoughnessLabel)), layout));
 
-    const WindowDescriptor& window = state.windows[MainWindow];
+    const WindowDescriptor& window = windows.windows[MainWindow];
     SetWindowClientSize(MainWindow, MainClientWidth(window, layout), MainClientHeight(window, layout));
 
     for (size_t i = 0; i < MainControlCount; ++i)

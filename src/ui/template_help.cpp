@@ -1,6 +1,6 @@
 #include "ui/template_help.h"
 
-#include "app/program_state.h"
+#include "ui/window_state.h"
 #include "platform/controls.h"
 #include "platform/windows.h"
 
@@ -29,9 +29,9 @@ QString TemplateHelpText()
     return lines.join(QLatin1Char('\n'));
 }
 
-void ShowTemplateHelp(ProgramState& state)
+void ShowTemplateHelp(WindowState& windows)
 {
-    WindowDescriptor& help = state.windows[HelpWindow];
+    WindowDescriptor& help = windows.windows[HelpWindow];
     const bool wasOpen = IsWindowOpen(HelpWindow);
     if (!OpenWindow(help, help.width, help.height) || wasOpen)
         return;

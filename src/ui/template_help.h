@@ -2,11 +2,11 @@
 
 #include <QString>
 
-struct ProgramState;
+struct WindowState;
 
 // The "Aide" window listing the template variables, owned by the main window
 // and centred over it. Asked again while it is open, it comes to the front.
-void ShowTemplateHelp(ProgramState& state);
+void ShowTemplateHelp(WindowState& windows);
 
 // The text of its one label, 421.
 QString TemplateHelpText();

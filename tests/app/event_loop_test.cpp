@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/event_loop.h"
-#include "app/program_state.h"
+#include "tabs/program_state.h"
 #include "platform/application.h"
 #include "platform/controls.h"
 #include "platform/events.h"
@@ -17,17 +17,17 @@ class EventLoopTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        FillWindowDescriptors(state.windows);
-        state.windows[MainWindow].x = 50;
-        state.windows[MainWindow].y = 60;
-        ASSERT_TRUE(OpenWindow(state.windows[MainWindow], 555, 181));
+        FillWindowDescriptors(state.window.windows);
+        state.window.windows[MainWindow].x = 50;
+        state.window.windows[MainWindow].y = 60;
+        ASSERT_TRUE(OpenWindow(state.window.windows[MainWindow], 555, 181));
         ASSERT_TRUE(CreateControl(MainWindow, 202, ControlKind::Check, "Sauver positions fenêtres",
                                   {10, 10, 150, 20}));
         ClearWindowEvents();
     }
     void TearDown() override
     {
-        for (WindowDescriptor& w : state.windows)
+        for (WindowDescriptor& w : state.window.windows)
             if (IsWindowOpen(w.number))
                 CloseWindow(w);
         ClearWindowEvents();
@@ -46,7 +46,7 @@ TEST_F(EventLoopTest, CloseRequestClosesTheMainWindowAndEndsTheLoop)
     EXPECT_TRUE(Handle(EventKind::Other, MainWindow));
     EXPECT_FALSE(Handle(EventKind::Close, MainWindow));
     EXPECT_FALSE(IsWindowOpen(MainWindow));
-    EXPECT_EQ(state.windows[MainWindow].handle, nullptr);
+    EXPECT_EQ(state.window.windows[MainWindow].handle, nullptr);
 }
 
 // A logout, Ctrl+C or a closed terminal: even a disabled main window (editor open) closes.
@@ -56,7 +56,7 @@ TEST_F(EventLoopTest, EndSignalsAreCloseRequestsOfTheMainWindow)
         struct sigaction atStart = {};
         if (sigaction(signal, nullptr, &atStart) == 0 && atStart.sa_handler == SIG_IGN)
             continue;   // ignored from the start (nohup, a background job): the program leaves it so
-        ASSERT_TRUE(OpenWindow(state.windows[MainWindow], 555, 181));
+        ASSERT_TRUE(OpenWindow(state.window.windows[MainWindow], 555, 181));
         SetWindowEnabled(MainWindow, false);
         std::raise(signal);
         EXPECT_FALSE(EventLoopStep(state)) << signal;
@@ -84,7 +84,7 @@ TEST_F(EventLoopTest, EventsOfClosedWindowsAreIgnored)
 TEST_F(EventLoopTest, SmallWindowsCloseOnRequestAlone)
 {
     for (int window : {int(HelpWindow), int(AboutWindow), int(ConsoleWindow)}) {
-        WindowDescriptor& d = state.windows[window];
+        WindowDescriptor& d = state.window.windows[window];
         ASSERT_TRUE(OpenWindow(d, d.width, d.height)) << window;
         EXPECT_TRUE(Handle(EventKind::Moved, window));
         EXPECT_TRUE(IsWindowOpen(window));
@@ -109,32 +109,32 @@ TEST_F(EventLoopTest, MainWindowPositionIsStoredOnlyWhenTickedAndPositive)
         {false, 200, 150, false},
     };
     for (const Case& c : cases) {
-        state.settings.xPosMain = 7;
-        state.settings.yPosMain = 8;
+        state.domain.settings.xPosMain = 7;
+        state.domain.settings.yPosMain = 8;
         SetState(202, c.ticked ? 1 : 0);
         SetWindowPosition(MainWindow, c.x, c.y);
         Handle(EventKind::Moved, MainWindow);
-        EXPECT_EQ(state.settings.xPosMain, c.stored ? c.x : 7) << c.x << "," << c.y;
-        EXPECT_EQ(state.settings.yPosMain, c.stored ? c.y : 8) << c.x << "," << c.y;
+        EXPECT_EQ(state.domain.settings.xPosMain, c.stored ? c.x : 7) << c.x << "," << c.y;
+        EXPECT_EQ(state.domain.settings.yPosMain, c.stored ? c.y : 8) << c.x << "," << c.y;
     }
 }
 
 TEST_F(EventLoopTest, EditorPositionIsStoredWhenTickedWhateverItsSign)
 {
-    WindowDescriptor& editor = state.windows[EditorWindow];
+    WindowDescriptor& editor = state.window.windows[EditorWindow];
     ASSERT_TRUE(OpenWindow(editor, editor.width, editor.height));
     SetState(202, 1);
     SetWindowPosition(EditorWindow, -30, 40);
     Handle(EventKind::Moved, EditorWindow);
-    EXPECT_EQ(state.settings.xPosEdit, -30);
-    EXPECT_EQ(state.settings.yPosEdit, 40);
+    EXPECT_EQ(state.domain.settings.xPosEdit, -30);
+    EXPECT_EQ(state.domain.settings.yPosEdit, 40);
     EXPECT_EQ(editor.x, -30);
     EXPECT_EQ(editor.y, 40);
 
     SetState(202, 0);
     SetWindowPosition(EditorWindow, 300, 300);
     Handle(EventKind::Moved, EditorWindow);
-    EXPECT_EQ(state.settings.xPosEdit, -30);
+    EXPECT_EQ(state.domain.settings.xPosEdit, -30);
 }
 
 TEST_F(EventLoopTest, FocusGainedSelectsTheWholeText)

@@ -6,8 +6,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "app/program_state.h"
-#include "app/settings_file.h"
+#include "tabs/program_state.h"
+#include "engines/settings_file.h"
 #include "app/startup.h"
 #include "support/scratch_files.h"
 
@@ -28,7 +28,7 @@ protected:
     }
     void TearDown() override
     {
-        for (WindowDescriptor& window : state.windows)
+        for (WindowDescriptor& window : state.window.windows)
             if (IsWindowOpen(window.number))
                 CloseWindow(window);
         qunsetenv("XDG_DATA_HOME");
@@ -63,9 +63,9 @@ TEST_F(Startup, SkipsWhatIsNotARegularFileAndRemovesLeftoversOfOurSaves)
     alarm(0);
 
     EXPECT_EQ(started, StartResult::Running);
-    ASSERT_EQ(state.waterLibraries.size(), 1u);
-    EXPECT_EQ(state.waterLibraries[0].name, QStringLiteral("Acier"));
-    EXPECT_TRUE(state.drainageLibraries.empty());
+    ASSERT_EQ(state.domain.waterLibraries.size(), 1u);
+    EXPECT_EQ(state.domain.waterLibraries[0].name, QStringLiteral("Acier"));
+    EXPECT_TRUE(state.domain.drainageLibraries.empty());
     for (const char* name : leftovers)
         EXPECT_FALSE(QFile::exists(data + QString::fromUtf8(name))) << name;
     for (const char* name : kept)

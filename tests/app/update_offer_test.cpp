@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/program_state.h"
+#include "tabs/program_state.h"
 #include "app/update_offer.h"
 #include "app/url_capture.h"
 #include "app/web_links.h"

@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "app/identity.h"
+#include "base/identity.h"
 #include "app/update_check.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#include "app/program_state.h"
+#include "tabs/program_state.h"
 #include "app/url_capture.h"
 #include "app/web_links.h"
 

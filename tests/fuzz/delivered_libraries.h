@@ -2,7 +2,7 @@
 
 #include <QDir>
 
-#include "library/library_files.h"
+#include "engines/library_files.h"
 
 // The libraries delivered with the program, loaded once from the source tree:
 // the engines are fuzzed on the pipes a user really has.

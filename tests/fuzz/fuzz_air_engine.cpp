@@ -11,13 +11,13 @@
 #include <algorithm>
 #include <limits>
 
-#include "app/program_state.h"
-#include "app/text_numbers.h"
+#include "tabs/program_state.h"
+#include "base/number_text.h"
 #include "fuzz_support.h"
 #include "physics/internal_data.h"
-#include "sizing/air_engine.h"
-#include "sizing/duct_tables.h"
-#include "sizing/number_text.h"
+#include "engines/air_engine.h"
+#include "engines/duct_tables.h"
+#include "base/number_text.h"
 
 namespace {
 

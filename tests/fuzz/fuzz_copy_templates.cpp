@@ -2,7 +2,7 @@
 // template without "%" is copied as it is, and two templates joined by a
 // character that no variable contains fill as the two filled apart.
 #include "fuzz_support.h"
-#include "ui/copy_templates.h"
+#include "engines/copy_templates.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

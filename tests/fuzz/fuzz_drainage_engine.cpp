@@ -8,10 +8,10 @@
 #include <QStringList>
 #include <algorithm>
 
-#include "app/text_numbers.h"
+#include "base/number_text.h"
 #include "delivered_libraries.h"
 #include "fuzz_support.h"
-#include "sizing/drainage_engine.h"
+#include "engines/drainage_engine.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

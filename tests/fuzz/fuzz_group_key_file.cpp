@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QStringList>
 
-#include "app/group_key_file.h"
+#include "base/group_key_file.h"
 #include "fuzz_support.h"
 
 namespace {

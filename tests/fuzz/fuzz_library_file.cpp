@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "fuzz_support.h"
-#include "library/library_files.h"
+#include "engines/library_files.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 #include <cmath>
 
-#include "app/settings_file.h"
+#include "engines/settings_file.h"
 #include "fuzz_support.h"
 
 namespace {
@@ -55,8 +55,7 @@ void CheckSame(const Settings& a, const Settings& b)
 bool Load(const QString& path, Settings& settings)
 {
     PipeLibraryList water, drainage;
-    WindowDescriptor main, editor;
-    return LoadSettings(path, water, drainage, settings, main, editor, MonitorCount);
+    return LoadSettings(path, water, drainage, settings, MonitorCount);
 }
 
 } // namespace

@@ -5,7 +5,7 @@
 #include <limits>
 
 #include "fuzz_support.h"
-#include "ui/sum_entry.h"
+#include "tabs/sum_entry.h"
 
 namespace {
 

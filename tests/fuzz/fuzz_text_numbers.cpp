@@ -8,9 +8,9 @@
 #include <locale.h>
 #include <string>
 
-#include "app/text_numbers.h"
+#include "base/number_text.h"
 #include "fuzz_support.h"
-#include "sizing/number_text.h"
+#include "base/number_text.h"
 
 namespace {
 

@@ -12,12 +12,12 @@
 #include <QStringList>
 #include <algorithm>
 
-#include "app/text_numbers.h"
+#include "base/number_text.h"
 #include "delivered_libraries.h"
 #include "fuzz_support.h"
 #include "physics/internal_data.h"
-#include "sizing/number_text.h"
-#include "sizing/water_engine.h"
+#include "base/number_text.h"
+#include "engines/water_engine.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <QLabel>
 #include <QTemporaryDir>
 
-#include "app/identity.h"
+#include "base/identity.h"
 #include "app/web_links.h"
-#include "info_fixture.h"
+#include "tabs/info_fixture.h"
 #include "ui/about_window.h"
 
 namespace {

@@ -1,11 +1,11 @@
 #include <QPalette>
 #include <QTreeWidget>
 
-#include "info_fixture.h"
+#include "tabs/info_fixture.h"
 #include "platform/colour_contrast.h"
-#include "sizing/air_controls.h"
-#include "sizing/drainage_controls.h"
-#include "sizing/water_controls.h"
+#include "ui/air_controls.h"
+#include "ui/drainage_controls.h"
+#include "ui/water_controls.h"
 #include "ui/field_colours.h"
 
 namespace {

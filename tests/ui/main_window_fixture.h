@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
-#include "app/program_state.h"
+#include "tabs/program_state.h"
 #include "platform/windows.h"
 #include "ui/images.h"
 #include "ui/main_window.h"
@@ -18,15 +18,15 @@ protected:
 
     void Build(int layout)
     {
-        FillWindowDescriptors(state.windows);
+        FillWindowDescriptors(state.window.windows);
         DrawFillImages();
         ASSERT_TRUE(DecodeCarriedImages());
-        CreateMainFonts(state);
-        ASSERT_TRUE(BuildMainWindow(state, layout));
+        CreateMainFonts(state.window);
+        ASSERT_TRUE(BuildMainWindow(state.window, layout));
         Settle();
     }
 
-    void TearDown() override { CloseWindow(state.windows[MainWindow]); }
+    void TearDown() override { CloseWindow(state.window.windows[MainWindow]); }
 
 public:
     static void Settle()

@@ -139,7 +139,7 @@ TEST_F(MainWindowTest, SwitchPlacesControlsForTheTargetLayout)
 {
     Build(H);
     for (int layout : {V, H}) {
-        SwitchLayout(state, layout);
+        SwitchLayout(state.window, layout);
         Settle();
         EXPECT_EQ(ClientSize(), LayoutClientSize(layout));
         for (const Placement& p : SwitchedPlacements) {
@@ -159,9 +159,9 @@ TEST_F(MainWindowTest, SwitchingThereAndBackRestoresTheHorizontalTable)
             before.push_back({child, child->geometry()});
     ASSERT_GT(before.size(), 100u);
 
-    SwitchLayout(state, V);
+    SwitchLayout(state.window, V);
     Settle();
-    SwitchLayout(state, H);
+    SwitchLayout(state.window, H);
     Settle();
 
     EXPECT_EQ(Tabs()->geometry(), QRect(3, 3, 551, 175));
@@ -188,7 +188,7 @@ TEST_F(MainWindowTest, SwitchChangesCaptionsColumnsAndRoughnessLabelOnly)
     EXPECT_EQ(list->headerItem()->text(1), QStringLiteral("Débit (l/s)"));
     EXPECT_EQ(list->columnWidth(1), 60);
 
-    SwitchLayout(state, V);
+    SwitchLayout(state.window, V);
     Settle();
     EXPECT_EQ(Tabs()->tabText(2), QStringLiteral("Evac."));
     EXPECT_EQ(GetText(151), QStringLiteral("Rugo.: 0.16"));
@@ -203,7 +203,7 @@ TEST_F(MainWindowTest, SwitchChangesCaptionsColumnsAndRoughnessLabelOnly)
     EXPECT_EQ(GetText(35), QStringLiteral("Ø Théo."));
     EXPECT_EQ(GetText(149), QStringLiteral("Nature du tube :"));
 
-    SwitchLayout(state, H);
+    SwitchLayout(state.window, H);
     EXPECT_EQ(GetText(151), QStringLiteral("Rugosité : 0.16"));
     EXPECT_EQ(list->headerItem()->text(4), QStringLiteral("Ø Ext."));
     EXPECT_EQ(list->columnWidth(4), 45);
@@ -232,7 +232,7 @@ TEST_F(MainWindowTest, ResultLabelsKeepTheAlignmentOfTheBuiltLayout)
         ASSERT_NE(diam, nullptr);
         const bool centred = diam->alignment() & Qt::AlignHCenter;
         EXPECT_EQ(centred, layout == V);
-        SwitchLayout(state, layout == H ? V : H);
+        SwitchLayout(state.window, layout == H ? V : H);
         EXPECT_EQ(bool(diam->alignment() & Qt::AlignHCenter), centred);
         TearDown();
     }
@@ -258,7 +258,7 @@ TEST_F(MainWindowTest, TrackBarsGetTheirRangesAndWaterTicksFollowLayoutAndMode)
     } cases[] = {{0, V, 2}, {1, V, 1}, {2, V, 2}, {0, H, 1}, {2, H, 1}};
     for (const auto& c : cases) {
         SetState(5, c.mode);
-        SwitchLayout(state, c.layout);
+        SwitchLayout(state.window, c.layout);
         EXPECT_EQ(water->tickInterval(), c.interval) << "mode " << c.mode << " layout " << c.layout;
     }
 }
@@ -405,7 +405,7 @@ TEST_F(MainWindowTest, LabelTextsFitWhereTheyShow)
     for (const auto& c : cases) {
         Build(c.built);
         if (c.switched)
-            SwitchLayout(state, 1 - c.built);
+            SwitchLayout(state.window, 1 - c.built);
         if (c.text)
             SetText(c.control, QString::fromUtf8(c.text));
         Settle();

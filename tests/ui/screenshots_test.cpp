@@ -59,7 +59,7 @@ TEST_F(MainWindowTest, ScreenshotsOfEveryTab)
         for (int tab = 0; tab < 4; ++tab)
             Save(QStringLiteral("%1/%2-%3.png").arg(folder, built, tabs[tab]), tab);
         // The result labels after a live switch, where the switch places them itself.
-        SwitchLayout(state, 1 - layout);
+        SwitchLayout(state.window, 1 - layout);
         const QString switched = layout == 1 ? "switched-vertical" : "switched-horizontal";
         for (int tab = 0; tab < 3; ++tab)
             Save(QStringLiteral("%1/%2-%3.png").arg(folder, switched, tabs[tab]), tab);

@@ -1,0 +1,245 @@
+#include "engines/air_engine.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "base/number_text.h"
+#include "physics/air_properties.h"
+#include "physics/internal_data.h"
+#include "engines/duct_flow.h"
+#include "engines/duct_tables.h"
+#include "base/number_text.h"
+
+const int AirOutputControls[AirOutputCount] = {118, 123, 129, 134, 136, 139};
+
+namespace {
+
+constexpr float SmallestSide = 50.0f;  // [mm] the first candidate, and the smallest side A or B
+
+// The candidates of a search: first + step * n for n = 0..last, whole
+// millimetres that single precision holds exactly (below 2^24).
+struct Steps {
+    int first;  // [mm]
+    int step;   // [mm]
+    int last;   // n of the largest candidate
+    int scanned;  // n of the largest candidate tried one by one
+    float Candidate(int n) const { return static_cast<float>(first + step * n); }
+};
+constexpr int LargestExact = 16777215;  // [mm] 2^24 - 1
+constexpr int ScanUpTo = 3000;          // [mm]
+constexpr Steps MakeSteps(int first, int step)
+{
+    return {first, step, (LargestExact - first) / step, (ScanUpTo - first) / step};
+}
+constexpr Steps DiameterSteps = MakeSteps(50, 5);   // circular: D [mm]
+constexpr Steps SideSteps = MakeSteps(50, 50);      // rectangular: side B [mm]
+
+// n of the first accepted candidate, -1 when none is. Up to 3000 mm every
+// candidate is tried in turn: the sizes of a building lie there, and a wall
+// roughness of a few times the duct size (a value typed for "Autre") makes the
+// friction factor, and the pressure drop, rise again with the size. Beyond,
+// for any roughness below some 11 m, the pressure drop and the velocity only
+// fall as the duct grows, so the first accepted candidate is bracketed by
+// doubling strides and bisected: a few dozen evaluations instead of millions,
+// the same candidate found. A value that is not a number is never accepted,
+// so such a search ends at the last candidate.
+template <class Accepted>
+int FirstAccepted(const Steps& steps, Accepted accepted)
+{
+    for (int n = 0; n <= steps.scanned; ++n)
+        if (accepted(n))
+            return n;
+    int beyond = steps.scanned;  // a candidate known to be rejected
+    for (int stride = 1; beyond < steps.last; stride *= 2) {
+        const int probe = std::min(beyond + stride, steps.last);
+        if (accepted(probe)) {
+            int within = probe;
+            while (within - beyond > 1) {
+                const int middle = beyond + (within - beyond) / 2;
+                if (accepted(middle))
+                    within = middle;
+                else
+                    beyond = middle;
+            }
+            return within;
+        }
+        beyond = probe;
+    }
+    return -1;
+}
+
+// One run: the inputs, the air state and what has been written so far.
+struct Run {
+    const AirInputs& in;
+    InternalDataRecord& data;
+    AirResult out;
+    float flow = 0.0f;       // Q [m3/h]
+    float roughness = 0.0f;  // k [mm]
+    float viscosity = 0.0f;  // nu [m2/s]
+    float density = 0.0f;    // rho [kg/m3]
+};
+
+// The velocity and pressure drop of one duct.
+struct DuctState {
+    float velocity = 0.0f;      // v [m/s]
+    float pressureDrop = 0.0f;  // R [Pa/m]
+};
+
+DuctState CircularDuct(Run& run, float diameter)
+{
+    DuctState s;
+    s.velocity = CircularDuctVelocity(run.flow, diameter);
+    s.pressureDrop = AirPressureDrop(diameter, diameter, s.velocity, run.roughness, run.viscosity,
+                                     run.density, run.data);
+    return s;
+}
+
+DuctState RectangularDuct(Run& run, float sideA, float sideB)
+{
+    const float de = EquivalentDiameter(sideA, sideB);  // [mm]
+    const float dh = HydraulicDiameter(sideA, sideB);   // [mm]
+    DuctState s;
+    s.velocity = RectangularDuctVelocity(run.flow, sideA, sideB);
+    s.pressureDrop = AirPressureDrop(de, dh, s.velocity, run.roughness, run.viscosity, run.density,
+                                     run.data);
+    return s;
+}
+
+// Mode 0 limits the pressure drop [Pa/m], mode 2 the velocity [m/s]; equality
+// is accepted.
+bool WithinLimit(const Run& run, const DuctState& s, float limit)
+{
+    const float value = run.in.mode == AirModeMaxVelocity ? s.velocity : s.pressureDrop;
+    return value <= limit;
+}
+
+void Write(Run& run, AirOutput field, const QString& text)
+{
+    run.out.fields[field] = text;
+}
+
+void MarkNotAvailable(Run& run, std::initializer_list<AirOutput> fields)
+{
+    for (AirOutput field : fields)
+        Write(run, field, QStringLiteral("N/A"));
+}
+
+bool Finite(const DuctState& s)
+{
+    return std::isfinite(s.velocity) && std::isfinite(s.pressureDrop);
+}
+
+// Velocity and pressure drop into 136 and 139, and the summary for the
+// clipboard when the flow, the size and both results are numbers.
+void ShowDuct(Run& run, const DuctState& s, const QString& size, bool sizeFinite = true)
+{
+    Write(run, AirOutVelocity, ResultText(s.velocity, 2));
+    Write(run, AirOutPressureDrop, ResultText(s.pressureDrop, 2));
+    if (!run.in.copyOn || !Finite(s) || !std::isfinite(run.flow) || !sizeFinite)
+        return;
+    run.out.copy = true;
+    run.out.copyTexts = {WholeNumberText(run.flow), size, DecimalText(s.pressureDrop, 2),
+                         DecimalText(s.velocity, 2)};
+}
+
+void SizeCircularDuct(Run& run, const std::vector<int>& standardDiameters, float limit)
+{
+    const int found = FirstAccepted(DiameterSteps, [&](int n) {
+        return WithinLimit(run, CircularDuct(run, DiameterSteps.Candidate(n)), limit);
+    });
+    if (found < 0) {
+        MarkNotAvailable(run, {AirOutTheoretical, AirOutDuctDiameter, AirOutVelocity, AirOutPressureDrop});
+        return;
+    }
+    const float d = DiameterSteps.Candidate(found);  // theoretical diameter [mm]
+    Write(run, AirOutTheoretical, WholeNumberText(d));
+    const auto standard = std::find_if(standardDiameters.begin(), standardDiameters.end(),
+                                       [d](int ds) { return static_cast<float>(ds) >= d; });
+    if (standard == standardDiameters.end()) {
+        CircularDuct(run, d);  // the last duct tried is the theoretical one
+        MarkNotAvailable(run, {AirOutVelocity, AirOutDuctDiameter, AirOutPressureDrop});
+        return;
+    }
+    const float ds = static_cast<float>(*standard);  // [mm]
+    const QString size = WholeNumberText(ds);
+    Write(run, AirOutDuctDiameter, size);
+    ShowDuct(run, CircularDuct(run, ds), QString::fromUtf8("Ø") + size);
+}
+
+void SizeRectangularDuct(Run& run, float limit)
+{
+    const float a = LeadingFloat(run.in.sideA);  // [mm]
+    const auto none = {AirOutSideB, AirOutResultSideB, AirOutVelocity, AirOutPressureDrop};
+    if (!(a >= SmallestSide)) {
+        MarkNotAvailable(run, none);
+        return;
+    }
+    const int found = FirstAccepted(SideSteps, [&](int n) {
+        return WithinLimit(run, RectangularDuct(run, a, SideSteps.Candidate(n)), limit);
+    });
+    if (found < 0) {
+        MarkNotAvailable(run, none);
+        return;
+    }
+    const float b = SideSteps.Candidate(found);  // [mm]
+    const QString sideB = DecimalText(b, 0);
+    Write(run, AirOutSideB, sideB);
+    Write(run, AirOutResultSideB, sideB);
+    ShowDuct(run, RectangularDuct(run, a, b), DecimalText(a, 0) + QStringLiteral("x") + sideB);
+}
+
+// The size the user gives; a size that cannot be a duct shows zeros.
+void SizeImposedDuct(Run& run)
+{
+    DuctState s;
+    QString size;
+    bool sizeFinite;
+    if (run.in.rectangular) {
+        const float a = LeadingFloat(run.in.sideA);  // [mm]
+        const float b = LeadingFloat(run.in.sideB);  // [mm]
+        if (a >= SmallestSide && b >= SmallestSide)
+            s = RectangularDuct(run, a, b);
+        size = DecimalText(a, 0) + QStringLiteral("x") + DecimalText(b, 0);
+        sizeFinite = std::isfinite(a) && std::isfinite(b);
+    } else {
+        const float d = LeadingFloat(run.in.imposedDiameter);  // [mm]
+        if (d > 0.0f)
+            s = CircularDuct(run, d);
+        size = QString::fromUtf8("Ø") + DecimalText(d, 0);
+        sizeFinite = std::isfinite(d);
+    }
+    ShowDuct(run, s, size, sizeFinite);
+}
+
+} // namespace
+
+AirResult RunAirSizing(const AirInputs& inputs, const std::vector<int>& standardDiameters,
+                       InternalDataRecord& data)
+{
+    Run run{inputs, data, {}};
+    const float t = LeadingFloat(inputs.temperature);    // T [degC]
+    const float phi = LeadingFloat(inputs.humidity);     // [%]
+    const float h = LeadingFloat(inputs.altitude);       // [m]
+    run.flow = LeadingFloat(inputs.flow);
+    const float p = AtmosphericPressure(h);              // [Pa]
+    run.density = MoistAirDensity(t, p, phi);
+    run.viscosity = AirKinematicViscosity(t, run.density);
+    data.density = run.density;
+    data.kinematicViscosity = run.viscosity;
+    data.atmosphericPressure = p;
+    run.roughness = inputs.material == QLatin1String(OwnRoughnessMaterial) ? inputs.ownRoughness
+                                                                          : inputs.ductRoughness;
+    if (!(run.flow > 0.0f))
+        return {};
+
+    if (inputs.mode != AirModeMaxPressureDrop && inputs.mode != AirModeMaxVelocity) {
+        SizeImposedDuct(run);
+        return run.out;
+    }
+    const float limit = LeadingFloat(inputs.limit);  // L : [Pa/m] or [m/s]
+    if (inputs.rectangular)
+        SizeRectangularDuct(run, limit);
+    else
+        SizeCircularDuct(run, standardDiameters, limit);
+    return run.out;
+}

@@ -1,0 +1,192 @@
+#include "tabs/air_tab.h"
+
+#include "tabs/program_state.h"
+#include "base/number_text.h"
+#include "platform/controls.h"
+#include "platform/events.h"
+#include "ui/air_controls.h"
+#include "engines/air_engine.h"
+#include "tabs/air_sizing.h"
+#include "engines/duct_tables.h"
+#include "base/number_text.h"
+#include "engines/internal_data_text.h"
+#include "tabs/internal_data_display.h"
+
+namespace {
+
+constexpr int StoredMaterialLength = 16;  // "MatGaine" [characters]
+
+// Track bar 124 of a search mode: the limit is its position / 10.
+struct LimitScale {
+    int maximum;     // position
+    int tick;        // positions between ticks
+    int position;    // default
+    const char* caption;
+};
+constexpr LimitScale PressureDropScale = {100, 3, 8, "PdC Maxi."};   // 0.10 to 10.00 Pa/m
+constexpr LimitScale VelocityScale = {200, 4, 40, "Vit. Maxi."};     // 0.10 to 20.00 m/s
+
+bool IsSearchMode(int mode)
+{
+    return mode == AirModeMaxPressureDrop || mode == AirModeMaxVelocity;
+}
+
+QString LimitText(int position)
+{
+    return DecimalText(static_cast<float>(position) / 10.0f, 2);  // [Pa/m] or [m/s]
+}
+
+void SetShown(std::initializer_list<int> controls, bool shown)
+{
+    for (int control : controls)
+        SetVisible(control, shown);
+}
+
+void ShowLimit(int mode)
+{
+    const bool searching = IsSearchMode(mode);
+    const LimitScale& scale = mode == AirModeMaxVelocity ? VelocityScale : PressureDropScale;
+    SetTrackBar(AirLimitBar, 1, scale.maximum);
+    SetTickFrequency(AirLimitBar, scale.tick);
+    for (int control : {AirLimitBar, AirLimitLabel, AirLimitField})
+        SetEnabled(control, searching);
+    if (!searching) {
+        SetText(AirLimitLabel, QString::fromUtf8("Ø Imposé"));
+        SetText(AirLimitField, QStringLiteral("N/A"));
+        SetBackground(AirLimitField, DefaultColour);
+        return;
+    }
+    SetState(AirLimitBar, scale.position);
+    SetText(AirLimitLabel, QString::fromUtf8(scale.caption));
+    SetText(AirLimitField, LimitText(scale.position));
+    SetBackground(AirLimitField, AirConditionColour);
+}
+
+// A roughness typed by the user; a French decimal comma reads as the point.
+float TypedRoughness(QString text)  // k [mm]
+{
+    return LeadingFloat(text.replace(u',', u'.'));
+}
+
+void SizeAndShowInternalData(ProgramState& state)
+{
+    SizeAirDuct(state);
+    ShowInternalData(state, InternalDataAir);
+}
+
+} // namespace
+
+void RefreshAirModeControls()
+{
+    const bool rectangular = GetState(RectangularOption) == 1;
+    const int mode = GetState(AirModeList);
+    const bool searching = IsSearchMode(mode);
+
+    SetShown({119, 120, 121, 122, 123, 130, 131, 132, 133, 134}, rectangular);
+    SetShown({DuctDiameterLabel, DuctDiameterField}, !rectangular);
+    if (rectangular) {
+        SetShown({ImposedDiameterLabel, ImposedDiameterCombo, TheoreticalDuctLabel, TheoreticalDuctField},
+                 false);
+        SetBackground(SideAField, AirInputColour);
+        // Side B is the result of a search, the user's input for an imposed size.
+        SetReadOnly(SideBField, searching);
+        SetBackground(SideBField, searching ? DefaultColour : AirInputColour);
+    } else {
+        SetShown({ImposedDiameterLabel, ImposedDiameterCombo}, !searching);
+        SetShown({TheoreticalDuctLabel, TheoreticalDuctField}, searching);
+    }
+    ShowLimit(mode);
+    if (!searching) {
+        // A search may have left its own size among the results.
+        SetText(DuctDiameterField, GetText(ImposedDiameterCombo));
+        SetText(ResultSideAField, GetText(SideAField));
+        SetText(ResultSideBField, GetText(SideBField));
+    }
+}
+
+int FindDuctMaterial(const ProgramState& state, const QString& name)
+{
+    const int count = static_cast<int>(state.domain.ductMaterials.size());
+    for (int i = 0; i < count; ++i)
+        if (state.domain.ductMaterials[i].name == name)
+            return i;
+    return count - 1;
+}
+
+void ShowDuctMaterial(const ProgramState& state, int index)
+{
+    if (index < 0 || index >= static_cast<int>(state.domain.ductMaterials.size()))
+        return;
+    const DuctMaterial& material = state.domain.ductMaterials[index];
+    SetState(DuctMaterialList, index);
+    SetText(DuctMaterialButton, material.name);
+    const bool own = material.name == QLatin1String(OwnRoughnessMaterial);
+    SetReadOnly(DuctRoughnessField, !own);
+    const float roughness = own ? state.domain.settings.AutreRugo : material.roughness;  // k [mm]
+    SetText(DuctRoughnessField, DecimalText(roughness, 3));
+}
+
+void OnAirShapeChoice(ProgramState& state, const Event& event)
+{
+    state.domain.settings.CircRect = event.control == RectangularOption ? 1 : 0;
+    RefreshAirModeControls();
+    SizeAirDuct(state);
+}
+
+void OnAirModeChange(ProgramState& state, const Event&)
+{
+    state.domain.settings.AirCalcMode = static_cast<int8_t>(GetState(AirModeList));
+    RefreshAirModeControls();
+    SizeAirDuct(state);
+}
+
+void OnAirFlowChange(ProgramState& state, const Event&)
+{
+    // A sum being typed is sized once its total is written into the field.
+    if (state.sumInProgress)
+        return;
+    SizeAndShowInternalData(state);
+}
+
+void OnAirConditionChange(ProgramState& state, const Event&)
+{
+    SizeAndShowInternalData(state);
+}
+
+void OnDuctSizeChange(ProgramState& state, const Event& event)
+{
+    // Each input has its twin among the results.
+    const int mirror = event.control == ImposedDiameterCombo ? DuctDiameterField
+                     : event.control == SideAField           ? ResultSideAField
+                                                             : ResultSideBField;
+    SetText(mirror, GetText(event.control));
+    SizeAirDuct(state);
+}
+
+void OnAirLimitMove(ProgramState& state, const Event&)
+{
+    if (!IsSearchMode(GetState(AirModeList)))
+        return;
+    SetText(AirLimitField, LimitText(GetState(AirLimitBar)));
+    SizeAirDuct(state);
+}
+
+void OnDuctMaterialChange(ProgramState& state, const Event&)
+{
+    const int index = GetState(DuctMaterialList);
+    if (index < 0 || index >= static_cast<int>(state.domain.ductMaterials.size()))
+        return;
+    const DuctMaterial& material = state.domain.ductMaterials[index];
+    state.domain.settings.MatGaine = CutText(material.name, StoredMaterialLength);
+    if (material.name != QLatin1String(OwnRoughnessMaterial))
+        state.domain.settings.RugoGaine = material.roughness;
+    ShowDuctMaterial(state, index);
+    SizeAirDuct(state);
+}
+
+void OnDuctRoughnessEvent(ProgramState& state, const Event& event)
+{
+    if (event.subtype == SubtypeChange)
+        state.domain.settings.AutreRugo = TypedRoughness(GetText(DuctRoughnessField));
+    SizeAirDuct(state);
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+#include "engines/copy_templates.h"
+
+// Fill the template that field 306 (water) or 308 (air) holds now and replace
+// the clipboard's text with it.
+void CopyWaterResult(const WaterCopyTexts& texts);
+void CopyAirResult(const AirCopyTexts& texts);

@@ -1,0 +1,78 @@
+#include "tabs/drainage_tab.h"
+
+#include "tabs/program_state.h"
+#include "base/number_text.h"
+#include "platform/controls.h"
+#include "platform/events.h"
+#include "ui/drainage_controls.h"
+#include "engines/drainage_engine.h"
+#include "tabs/drainage_table.h"
+#include "ui/images.h"
+#include "ui/roughness_label.h"
+
+namespace {
+
+constexpr int StoredNameLength = 128;  // "EvacType" [characters]
+
+} // namespace
+
+void ShowFillRatio(int fillType)
+{
+    const bool half = fillType == FillHalf;
+    SetState(half ? HalfFillOption : SevenTenthsFillOption, 1);
+    SetImage(FillImageControl, half ? ImageFillHalf : ImageFillSevenTenths);
+}
+
+int ShowSlope(int position)
+{
+    SetState(SlopeBar, position);
+    const int shown = GetState(SlopeBar);
+    SetText(SlopeField, SlopeText(shown));
+    return shown;
+}
+
+void ShowDrainageRoughness(const QString& libraryName, int codeRoughness, int layout)
+{
+    SetText(DrainageRoughnessLabel,
+            RoughnessText(BazinCoefficient(libraryName, codeRoughness != 0), layout));
+    SetEnabled(CodeRoughnessCheck, !CodeRoughnessImposed(libraryName));
+}
+
+void RebuildDrainageTable(const ProgramState& state)
+{
+    // Without a selection list 150 reads as an empty name, which a library
+    // file without its header group also has: that one is not what is shown.
+    if (GetState(DrainageLibraryList) < 0)
+        return;
+    FillDrainageTable(state.domain.drainageLibraries, GetText(DrainageLibraryList));
+}
+
+void OnFillRatioOption(ProgramState& state, const Event&)
+{
+    const int fillType = GetState(SevenTenthsFillOption) == 1 ? FillSevenTenths : FillHalf;
+    state.domain.settings.FillType = static_cast<int8_t>(fillType);
+    ShowFillRatio(fillType);
+    RebuildDrainageTable(state);
+}
+
+void OnSlopeMove(ProgramState& state, const Event&)
+{
+    state.domain.settings.Pente = static_cast<int8_t>(ShowSlope(GetState(SlopeBar)));
+    RebuildDrainageTable(state);
+}
+
+void OnDrainageLibraryChange(ProgramState& state, const Event&)
+{
+    Settings& s = state.domain.settings;
+    s.EvacType = CutText(GetText(DrainageLibraryList), StoredNameLength);
+    ShowDrainageRoughness(s.EvacType, s.ConformDTU, s.AffMode);
+    RebuildDrainageTable(state);
+}
+
+void OnCodeRoughnessSwitch(ProgramState& state, const Event&)
+{
+    Settings& s = state.domain.settings;
+    s.ConformDTU = static_cast<int8_t>(GetState(CodeRoughnessCheck));
+    ShowDrainageRoughness(s.EvacType, s.ConformDTU, s.AffMode);
+    RebuildDrainageTable(state);
+}

@@ -1,0 +1,246 @@
+#include "tabs/sum_entry.h"
+
+#include <cstdint>
+#include <limits>
+
+#include "base/identity.h"
+#include "tabs/program_state.h"
+#include "platform/controls.h"
+#include "platform/dialogs.h"
+#include "ui/air_controls.h"
+#include "tabs/air_sizing.h"
+#include "ui/water_controls.h"
+#include "tabs/water_sizing.h"
+#include "tabs/water_tab.h"
+
+namespace {
+
+const int SumFields[] = {FlowField, PowerField, AirFlowField};
+
+struct SumKeyBinding {
+    const char* keys;  // QKeySequence form
+    int key;           // SumKey
+};
+
+// Keys named by what they produce, so that "+" and "-" come from the same keys
+// on a French keyboard ("=/+" with Shift, "6/-" without) as on others. An X
+// keyboard reports the numeric pad's keys and Shift + "=" as plain "+" and "-",
+// other window systems as the pad's key or as Shift + "+": every form is bound,
+// each to one key only, and all of them append the same sign.
+const SumKeyBinding SumKeyBindings[] = {
+    {"Esc", SumKeyEscape},    {"Return", SumKeyEnter},  {"Enter", SumKeyEnter},
+    {"C", SumKeyClear},       {"Num++", SumKeyPadPlus}, {"Num+-", SumKeyPadMinus},
+    {"Shift++", SumKeyPlus},  {"+", SumKeyPlus},        {"-", SumKeyMinus},
+};
+
+int FocusedSumField()
+{
+    for (int field : SumFields)
+        if (HasFocus(field))
+            return field;
+    return -1;
+}
+
+bool IsDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+bool IsSign(QChar c)
+{
+    return c == u'+' || c == u'-';
+}
+
+// Reads the whole number at `at`, moving past its digits; none reads 0.
+// Beyond the 64-bit range it says so through `huge`.
+int64_t ReadTerm(const QString& text, qsizetype& at, bool& huge)
+{
+    int64_t value = 0;
+    bool fits = true;
+    for (; at < text.size() && IsDigit(text[at]); ++at) {
+        const int digit = text[at].unicode() - u'0';
+        fits = fits && !__builtin_mul_overflow(value, 10, &value)
+            && !__builtin_add_overflow(value, digit, &value);
+    }
+    if (!fits) {
+        huge = true;
+        return 0;
+    }
+    return value;
+}
+
+// The sum about to begin in `field` keeps what the field shows, to give it back
+// if the sum is left pending.
+void BeginSum(ProgramState& state, int field)
+{
+    if (!state.sumInProgress)
+        state.sumStart = {field, GetText(field)};
+    state.sumInProgress = true;
+    MarkSumField(field, true);
+}
+
+void AppendOperator(ProgramState& state, int field, QChar sign)
+{
+    const QString text = GetText(field);
+    if (text.isEmpty())
+        return;
+    BeginSum(state, field);
+    SetText(field, text + sign);   // the caret goes to the end with the text
+}
+
+// The colour a sum field has outside a sum: the air flow its own, the water
+// field that drives the calculation the water input colour, the other none.
+int ColourOutsideSum(const ProgramState& state, int field)
+{
+    if (field == AirFlowField)
+        return AirInputColour;
+    const bool driving = (field == FlowField) == (state.entryMode == EntryMode::FlowEntered);
+    return driving ? WaterInputColour : DefaultColour;
+}
+
+void SizeDomainOf(ProgramState& state, int field)
+{
+    if (field == AirFlowField)
+        SizeAirDuct(state);
+    else
+        WaterSizing(state);
+}
+
+void RefuseTotal(const QString& why)
+{
+    ShowMessage(ProgramTitle, why, MessageOk);
+}
+
+// The sum may have been started in the other water field, whose focus then left
+// the entry mode alone: the total typed here must drive the calculation, not be
+// overwritten by it.
+void BringEntryModeToField(ProgramState& state, int field)
+{
+    const EntryMode wanted = field == FlowField ? EntryMode::FlowEntered : EntryMode::PowerEntered;
+    if (state.entryMode != wanted)
+        SwitchWaterEntryMode(state, field);
+}
+
+void EvaluateSumField(ProgramState& state, int field)
+{
+    const int total = EvaluateSum(GetText(field));
+    if (total == SumNegative) {
+        RefuseTotal(QString::fromUtf8("Le total ne peut pas être négatif !"));
+        return;
+    }
+    if (total == SumTooLarge) {
+        RefuseTotal(QString::fromUtf8("Le total est trop grand !"));
+        return;
+    }
+    // Enter alone, with no sum typed, leaves the colours as they are.
+    const bool summed = state.sumInProgress;
+    state.sumInProgress = false;
+    state.sumStart = {};
+    if (field != AirFlowField)
+        BringEntryModeToField(state, field);
+    SetText(field, QString::number(total));
+    if (summed)
+        MarkSumField(field, false);
+    SelectAllText(field);
+    SizeDomainOf(state, field);
+}
+
+} // namespace
+
+bool IsSumField(int control)
+{
+    for (int field : SumFields)
+        if (control == field)
+            return true;
+    return false;
+}
+
+void AddSumKeys(int window)
+{
+    // Never twice: a key bound twice would be ambiguous and do nothing.
+    RemoveSumKeys(window);
+    for (const SumKeyBinding& binding : SumKeyBindings)
+        AddShortcut(window, QString::fromLatin1(binding.keys), binding.key);
+}
+
+void RemoveSumKeys(int window)
+{
+    for (int key = SumKeyEscape; key <= SumKeyMinus; ++key)
+        RemoveShortcut(window, key);
+}
+
+int EvaluateSum(const QString& text)
+{
+    qsizetype signs = 0;
+    for (QChar c : text)
+        if (IsSign(c))
+            ++signs;
+
+    int64_t total = 0;
+    bool huge = false;
+    qsizetype at = 0;
+    for (qsizetype pass = 0; pass <= signs; ++pass) {
+        // What the program itself wrote ("Infini", "N/A") counts for nothing
+        // instead of ending the sum there.
+        while (at < text.size() && !IsDigit(text[at]) && !IsSign(text[at]))
+            ++at;
+        if (at >= text.size())
+            break;
+        const bool minus = text[at] == u'-';
+        if (IsSign(text[at]))
+            ++at;
+        const int64_t term = ReadTerm(text, at, huge);
+        if (minus ? __builtin_sub_overflow(total, term, &total) : __builtin_add_overflow(total, term, &total))
+            huge = true;
+    }
+    if (huge)
+        return SumTooLarge;
+    if (total < 0)
+        return SumNegative;
+    if (total > std::numeric_limits<int32_t>::max())
+        return SumTooLarge;
+    return static_cast<int>(total);
+}
+
+void MarkSumField(int control, bool inProgress)
+{
+    SetBackground(control, inProgress ? SumInProgressColour : AirInputColour);
+}
+
+void EndPendingSum(ProgramState& state, int focused)
+{
+    const int field = state.sumStart.field;
+    if (!state.sumInProgress || field < 0 || field == focused)
+        return;
+    state.sumInProgress = false;
+    SetText(field, state.sumStart.text);
+    state.sumStart = {};
+    SetBackground(field, ColourOutsideSum(state, field));
+    SizeDomainOf(state, field);
+}
+
+void OnSumKey(ProgramState& state, int key)
+{
+    const int field = FocusedSumField();
+    if (field < 0)
+        return;
+    switch (key) {
+    case SumKeyEnter:
+        EvaluateSumField(state, field);
+        break;
+    case SumKeyClear:
+        BeginSum(state, field);
+        SetText(field, QString());
+        break;
+    case SumKeyPadPlus:
+    case SumKeyPlus:
+        AppendOperator(state, field, u'+');
+        break;
+    case SumKeyPadMinus:
+    case SumKeyMinus:
+        AppendOperator(state, field, u'-');
+        break;
+    default:
+        break;
+    }
+}

@@ -1,0 +1,161 @@
+#include <QStringList>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <limits>
+
+#include "engines/pipe_library.h"
+#include "engines/drainage_engine.h"
+
+namespace {
+
+// Bazin's formula worked by hand in double precision:
+// alpha = acos(1 - 2f), A = D^2/4 (alpha - sin 2alpha / 2), Rh = A / (alpha D),
+// u = 87 Rh sqrt(I/100) / (gamma + sqrt Rh), Q = A u.
+struct CapacityCase {
+    float diameter;  // D_int [mm]
+    float slope;     // I [cm/m]
+    float fill;      // f [-]
+    float gamma;     // [m^0.5]
+    double flow;     // Q [l/s]
+    double velocity; // v [m/s]
+    const char* flowText;
+    const char* velocityText;
+};
+
+const CapacityCase CapacityCases[] = {
+    {100.0f, 2.0f, 0.5f, 0.16f, 3.79709552, 0.966922433, "3.80", "0.97"},   // Rh = D/4 = 0.025 m
+    {100.0f, 2.0f, 0.7f, 0.16f, 6.44451287, 1.09744308, "6.44", "1.10"},   // alpha = 1.982313 rad
+    {100.0f, 2.0f, 0.5f, 0.06f, 5.53797302, 1.41023325, "5.54", "1.41"},
+    {100.0f, 0.5f, 0.5f, 0.16f, 1.89854776, 0.483461217, "1.90", "0.48"},   // track bar position 1
+    {100.0f, 5.0f, 0.5f, 0.16f, 6.00373516, 1.5288386, "6.00", "1.53"},   // position 10
+    {44.0f, 5.0f, 0.7f, 0.06f, 1.65515218, 1.45587633, "1.66", "1.46"},
+    {26.0f, 1.5f, 0.5f, 0.16f, 0.0764096914, 0.287833848, "0.08", "0.29"},
+    {150.0f, 1.0f, 0.7f, 0.16f, 13.7753054, 1.04258297, "13.78", "1.04"},
+    {200.0f, 0.5f, 0.7f, 0.06f, 28.21712, 1.20128098, "28.22", "1.20"},
+    {71.0f, 3.5f, 0.5f, 0.06f, 2.95975407, 1.4951303, "2.96", "1.50"},
+};
+
+TEST(DrainageCapacity, BazinFiguresWorkedByHand)
+{
+    for (const CapacityCase& c : CapacityCases) {
+        SCOPED_TRACE(testing::Message() << "D " << c.diameter << " I " << c.slope << " f " << c.fill
+                                        << " gamma " << c.gamma);
+        const DrainageFlow r = DrainageCapacity(c.diameter, c.slope, c.fill, c.gamma);
+        EXPECT_NEAR(r.flow, c.flow, c.flow * 2e-6);
+        EXPECT_NEAR(r.velocity, c.velocity, c.velocity * 2e-6);
+
+        PipeSize size;
+        size.name = "DN";
+        size.insideDiameter = c.diameter;
+        size.outsideDiameter = c.diameter + 10.0f;
+        const QStringList row = DrainageRow(size, c.slope, c.fill, c.gamma);
+        ASSERT_EQ(row.size(), 5);
+        EXPECT_EQ(row[1].toStdString(), c.flowText);
+        EXPECT_EQ(row[2].toStdString(), c.velocityText);
+    }
+}
+
+TEST(DrainageCapacity, NoSlopeCarriesNothing)
+{
+    const DrainageFlow r = DrainageCapacity(100.0f, 0.0f, 0.5f, 0.16f);
+    EXPECT_EQ(r.flow, 0.0f);
+    EXPECT_EQ(r.velocity, 0.0f);
+}
+
+TEST(DrainageCapacity, DiameterWithoutSectionIsNotANumber)
+{
+    for (float diameter : {0.0f, -0.0f, -50.0f, std::numeric_limits<float>::quiet_NaN()}) {
+        const DrainageFlow r = DrainageCapacity(diameter, 2.0f, 0.5f, 0.16f);
+        EXPECT_TRUE(std::isnan(r.flow)) << diameter;
+        EXPECT_TRUE(std::isnan(r.velocity)) << diameter;
+    }
+}
+
+TEST(DrainageRow, TextsOfOneSize)
+{
+    struct Case {
+        const char* name;
+        float inside, outside;  // [mm]
+        QStringList expected;
+    };
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const Case cases[] = {
+        {"100", 100.0f, 110.0f, {"100", "3.80", "0.97", "100.0", "110.0"}},
+        {"40", 34.0f, 40.0f, {"40", "0.19", "0.41", "34.0", "40.0"}},
+        {"125", 118.6f, 125.0f, {"125", "6.07", "1.10", "118.6", "125.0"}},
+        // A size whose file has no inside diameter.
+        {"x", 0.0f, 12.0f, {"x", "N/A", "N/A", "0.0", "12.0"}},
+        {"neg", -20.0f, 0.0f, {"neg", "N/A", "N/A", "-20.0", "0.0"}},
+        {"NaN", nan, nan, {"NaN", "N/A", "N/A", "N/A", "N/A"}},
+    };
+    for (const Case& c : cases) {
+        PipeSize size;
+        size.name = c.name;
+        size.insideDiameter = c.inside;
+        size.outsideDiameter = c.outside;
+        EXPECT_EQ(DrainageRow(size, 2.0f, 0.5f, 0.16f), c.expected) << c.name;
+    }
+}
+
+TEST(BazinCoefficient, CodeRoughnessRule)
+{
+    struct Case {
+        const char* library;
+        bool ticked;
+        float gamma;   // [m^0.5]
+        bool imposed;  // check box 152 disabled
+    };
+    const Case cases[] = {
+        {"FONTE SMU", true, 0.16f, true},
+        {"FONTE SMU", false, 0.16f, true},
+        {"PVC", true, 0.16f, false},
+        {"PVC", false, 0.06f, false},
+        {"fonte smu", false, 0.06f, false},   // letter case counts
+        {"FONTE SMU ", false, 0.06f, false},  // and so do blanks
+        {"FONTE  SMU", false, 0.06f, false},
+        {"", false, 0.06f, false},
+        {"", true, 0.16f, false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(BazinCoefficient(c.library, c.ticked), c.gamma) << c.library << " " << c.ticked;
+        EXPECT_EQ(CodeRoughnessImposed(c.library), c.imposed) << c.library;
+    }
+}
+
+TEST(DrainageInputs, FillRatioOfTheStoredChoice)
+{
+    EXPECT_EQ(FillFraction(FillHalf), 0.5f);
+    EXPECT_EQ(FillFraction(FillSevenTenths), 0.7f);
+    for (int other : {2, -1, 127})
+        EXPECT_EQ(FillFraction(other), 0.7f) << other;
+}
+
+TEST(DrainageInputs, SlopeOfEveryTrackBarPosition)
+{
+    const char* texts[] = {"0.5", "1.0", "1.5", "2.0", "2.5", "3.0", "3.5", "4.0", "4.5", "5.0"};
+    for (int position = SlopeBarFirst; position <= SlopeBarLast; ++position) {
+        EXPECT_EQ(SlopeAtPosition(position), position * 0.5f);
+        EXPECT_EQ(SlopeText(position).toStdString(), texts[position - 1]);
+    }
+}
+
+TEST(FindDrainageLibrary, FirstLibraryOfExactlyThatName)
+{
+    PipeLibraryList libraries(4);
+    libraries[0].name = "PP";
+    libraries[1].name = "PVC";
+    libraries[1].abbreviation = "first";
+    libraries[2].name = "PVC";
+    libraries[2].abbreviation = "second";
+    libraries[3].name = "";  // a file without its header group
+
+    ASSERT_NE(FindDrainageLibrary(libraries, "PVC"), nullptr);
+    EXPECT_EQ(FindDrainageLibrary(libraries, "PVC")->abbreviation, "first");
+    EXPECT_EQ(FindDrainageLibrary(libraries, "PP"), &libraries[0]);
+    EXPECT_EQ(FindDrainageLibrary(libraries, ""), &libraries[3]);
+    EXPECT_EQ(FindDrainageLibrary(libraries, "pvc"), nullptr);
+    EXPECT_EQ(FindDrainageLibrary(libraries, "PVC "), nullptr);
+    EXPECT_EQ(FindDrainageLibrary(PipeLibraryList(), "PVC"), nullptr);
+}
+
+} // namespace

@@ -1,0 +1,294 @@
+#include "info_fixture.h"
+#include "tabs/sum_entry.h"
+
+namespace {
+
+TEST(EvaluateSumTest, TotalsOfTypedExpressions)
+{
+    const struct {
+        const char* text;
+        int total;
+    } cases[] = {
+        {"100+250-50", 300},
+        {"100-250", SumNegative},
+        {"", 0},
+        {"+", 0},
+        {"-", 0},
+        {"250", 250},
+        {"007+3", 10},
+        {"100++50", 150},          // an empty term counts 0
+        {"100+", 100},
+        {"5-", 5},
+        {"-5", SumNegative},
+        {"0-0", 0},
+        {"2147483647", 2147483647},
+        {"2147483647+1", SumTooLarge},
+        {"2147483647+1-1", 2147483647},
+        {"3000000000-2000000000", 1000000000},
+        {"99999999999999999999999", SumTooLarge},
+        {"1-99999999999999999999999", SumTooLarge},
+        {"9999999999999999999", SumTooLarge},       // a term beyond 64 bits, not a wrapped one
+        {"92233720368547758180", SumTooLarge},
+        {"1-9223372036854775807-9223372036854775807", SumTooLarge},
+        {"00000000000000000000000012+1", 13},
+        {"Infini+5", 5},            // the program's own words count for nothing
+        {"N/A", 0},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(EvaluateSum(QString::fromLatin1(c.text)), c.total) << c.text;
+}
+
+class SumEntryTest : public InfoTest {
+protected:
+    QLineEdit* Edit(int control) { return qobject_cast<QLineEdit*>(ControlWidget(control)); }
+};
+
+TEST_F(SumEntryTest, ClearTypeAddAndEnterGiveTheTotalAndTheWaterResult)
+{
+    StartActive();
+    const QStringList first = Results();
+    FocusOn(12);
+    EXPECT_EQ(Background(12), 0x73F1C1);
+
+    Press(Qt::Key_C);
+    EXPECT_EQ(GetText(12), "");
+    EXPECT_EQ(Background(12), SumInProgressColour);
+    EXPECT_TRUE(state.sumInProgress);
+
+    TypeKeys("100");
+    Press(Qt::Key_Plus, Qt::ShiftModifier);
+    EXPECT_EQ(GetText(12), "100+");
+    EXPECT_EQ(Edit(12)->cursorPosition(), 4);
+    TypeKeys("250");
+    EXPECT_EQ(GetText(12), "100+250");
+    EXPECT_EQ(GetText(18), "2317");       // no run while the sum is typed
+    EXPECT_EQ(Results(), first);
+
+    Press(Qt::Key_Return);
+    EXPECT_EQ(GetText(12), "350");
+    EXPECT_FALSE(state.sumInProgress);
+    EXPECT_EQ(Background(12), AirInputColour);
+    EXPECT_EQ(Edit(12)->selectedText(), "350");
+    EXPECT_EQ(GetText(18), "8111");       // 20 K x 350 / 0.863 = 8111.24
+    EXPECT_NE(Results(), first);
+    EXPECT_TRUE(GetClipboardText().startsWith("350L/h-Cu.")) << GetClipboardText().toStdString();
+    EXPECT_TRUE(messages.empty());
+
+    // The selected total gives way to what is typed next, which runs again.
+    TypeKeys("500");
+    EXPECT_EQ(GetText(12), "500");
+    EXPECT_EQ(GetText(18), "11587");      // 20 K x 500 / 0.863 = 11587.49
+}
+
+TEST_F(SumEntryTest, EveryPlusAndMinusKeyAndBothEnterKeys)
+{
+    StartActive();
+    FocusOn(18);
+    struct Key {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+    };
+    const Key padPlus{Qt::Key_Plus, Qt::KeypadModifier}, padMinus{Qt::Key_Minus, Qt::KeypadModifier};
+    const Key shiftPlus{Qt::Key_Plus, Qt::ShiftModifier}, minus{Qt::Key_Minus, Qt::NoModifier};
+    const Key plus{Qt::Key_Plus, Qt::NoModifier};   // how an X keyboard reports both plus keys
+    const Key enter{Qt::Key_Return, Qt::NoModifier}, padEnter{Qt::Key_Enter, Qt::KeypadModifier};
+    const struct {
+        std::vector<Key> operators;  // after each of them the next term
+        const char* expression;
+        Key evaluate;
+        const char* total;
+    } cases[] = {
+        {{padPlus, padMinus}, "1000+600-100", enter, "1500"},
+        {{shiftPlus, minus}, "1000+600-100", padEnter, "1500"},
+        {{minus, padPlus}, "1000-600+100", enter, "500"},
+        {{plus, minus}, "1000+600-100", enter, "1500"},
+    };
+    for (const auto& c : cases) {
+        Press(Qt::Key_C);
+        TypeKeys("1000");
+        const char* terms[] = {"600", "100"};
+        for (size_t i = 0; i < c.operators.size(); ++i) {
+            Press(c.operators[i].key, c.operators[i].modifiers);
+            TypeKeys(terms[i]);
+        }
+        EXPECT_EQ(GetText(18), c.expression);
+        Press(c.evaluate.key, c.evaluate.modifiers);
+        EXPECT_EQ(GetText(18), c.total) << c.expression;
+        EXPECT_FALSE(state.sumInProgress) << c.expression;
+    }
+}
+
+TEST_F(SumEntryTest, AnOperatorOnAnEmptyFieldDoesNothing)
+{
+    StartActive();
+    FocusOn(12);
+    SetText(12, "");
+    Press(Qt::Key_Plus, Qt::ShiftModifier);
+    Press(Qt::Key_Minus);
+    EXPECT_EQ(GetText(12), "");
+    EXPECT_FALSE(state.sumInProgress);
+    EXPECT_EQ(Background(12), 0x73F1C1);
+}
+
+TEST_F(SumEntryTest, EnterOnAnEmptyFieldWritesZero)
+{
+    StartActive();
+    FocusOn(12);
+    Press(Qt::Key_C);
+    Press(Qt::Key_Return);
+    EXPECT_EQ(GetText(12), "0");
+    EXPECT_FALSE(state.sumInProgress);
+    EXPECT_EQ(Background(12), AirInputColour);
+    EXPECT_EQ(GetText(18), "2317");   // no flow: the run ends before writing anything
+}
+
+TEST_F(SumEntryTest, RefusedTotalsLeaveTheExpressionToCorrect)
+{
+    StartActive();
+    FocusOn(12);
+    const struct {
+        const char* first;
+        Qt::Key sign;
+        const char* second;
+        const char* message;
+    } cases[] = {
+        {"100", Qt::Key_Minus, "250", "Le total ne peut pas être négatif !"},
+        {"2147483647", Qt::Key_Plus, "1", "Le total est trop grand !"},
+    };
+    for (const auto& c : cases) {
+        messages.clear();
+        Press(Qt::Key_C);
+        TypeKeys(c.first);
+        Press(c.sign, c.sign == Qt::Key_Plus ? Qt::ShiftModifier : Qt::NoModifier);
+        TypeKeys(c.second);
+        const QString expression = GetText(12);
+        Press(Qt::Key_Return);
+        ASSERT_EQ(messages.size(), 1u) << c.message;
+        EXPECT_EQ(messages[0].title, QStringLiteral("Vorquil III"));
+        EXPECT_EQ(messages[0].text, QString::fromUtf8(c.message));
+        EXPECT_EQ(GetText(12), expression);
+        EXPECT_TRUE(state.sumInProgress);
+        EXPECT_EQ(Background(12), SumInProgressColour);
+        EXPECT_EQ(GetText(18), "2317");
+    }
+    // Corrected, it goes through.
+    Press(Qt::Key_Backspace);
+    TypeKeys("0");
+    Press(Qt::Key_Return);
+    EXPECT_EQ(GetText(12), "2147483647");
+    EXPECT_FALSE(state.sumInProgress);
+}
+
+TEST_F(SumEntryTest, KeysLiveOnlyWhileASumFieldHasTheFocus)
+{
+    StartActive();
+    EXPECT_TRUE(SumKeyItems().empty());
+    FocusOn(12);
+    EXPECT_EQ(SumKeyItems(), (std::vector<int>{0, 1, 1, 2, 3, 4, 5, 5, 6}));
+    FocusOn(18);   // focus moved straight from one sum field to the other
+    EXPECT_EQ(SumKeyItems(), (std::vector<int>{0, 1, 1, 2, 3, 4, 5, 5, 6}));
+    Press(Qt::Key_C);
+    EXPECT_EQ(GetText(18), "");
+    Press(Qt::Key_Escape);
+    EXPECT_EQ(GetText(18), "");
+    TypeKeys("4000");
+    Press(Qt::Key_Return);
+    EXPECT_EQ(GetText(18), "4000");
+
+    FocusOn(8);
+    EXPECT_TRUE(SumKeyItems().empty());
+    const QString temperature = GetText(8);
+    Press(Qt::Key_C);
+    Press(Qt::Key_Plus, Qt::ShiftModifier);
+    Press(Qt::Key_Return);
+    EXPECT_FALSE(state.sumInProgress);
+    EXPECT_EQ(GetText(18), "4000");
+    EXPECT_EQ(Background(18), AirInputColour);
+    // F1 and Shift+F12 stay.
+    const PlatformWindow* main = FindPlatformWindow(MainWindow);
+    ASSERT_TRUE(main);
+    EXPECT_EQ(main->shortcuts.size(), 2u);
+
+    ShowTab(1);
+    FocusOn(107);
+    EXPECT_EQ(SumKeyItems().size(), 9u);
+    Press(Qt::Key_C);
+    EXPECT_EQ(GetText(107), "");
+    EXPECT_TRUE(state.sumInProgress);
+    EXPECT_EQ(Background(107), SumInProgressColour);
+    TypeKeys("1200");
+    Press(Qt::Key_Plus, Qt::KeypadModifier);
+    TypeKeys("800");
+    EXPECT_EQ(GetText(129), "125");   // not sized while typed
+    Press(Qt::Key_Return);
+    EXPECT_EQ(GetText(107), "2000");
+    EXPECT_EQ(Background(107), AirInputColour);
+    EXPECT_FALSE(state.sumInProgress);
+    EXPECT_NE(GetText(129), "125");   // the air run took the total
+    EXPECT_TRUE(GetClipboardText().startsWith("2000m3/h-")) << GetClipboardText().toStdString();
+}
+
+TEST_F(SumEntryTest, EnterWithoutASumChangesNoColour)
+{
+    StartActive();
+    for (int field : {12, 18}) {
+        FocusOn(field);
+        Press(Qt::Key_Return);
+        EXPECT_EQ(Background(field), WaterInputColour) << field;
+    }
+}
+
+TEST_F(SumEntryTest, FocusOnAnotherFieldEndsAPendingSum)
+{
+    StartActive();
+    const struct {
+        int field, tab;          // where the sum is typed and refused
+        int elsewhere, elsewhereTab;
+        int colour;              // of the field once the sum has ended
+    } cases[] = {
+        {12, 0, 8, 0, WaterInputColour},
+        {18, 0, 12, 0, DefaultColour},   // the flow drives again
+        {12, 0, 107, 1, WaterInputColour},
+        {107, 1, 109, 1, AirInputColour},
+    };
+    for (const auto& c : cases) {
+        ShowTab(c.tab);
+        FocusOn(c.field);
+        const QString before = GetText(c.field);
+        Press(Qt::Key_C);
+        TypeKeys("100");
+        Press(Qt::Key_Minus);
+        TypeKeys("250");
+        Press(Qt::Key_Return);   // refused: negative
+        ShowTab(c.elsewhereTab);
+        FocusOn(c.elsewhere);
+        EXPECT_FALSE(state.sumInProgress) << c.field << " " << c.elsewhere;
+        EXPECT_EQ(GetText(c.field), before) << c.field << " " << c.elsewhere;
+        EXPECT_EQ(Background(c.field), c.colour) << c.field << " " << c.elsewhere;
+    }
+    EXPECT_EQ(messages.size(), 4u);
+    ShowTab(0);
+    FocusOn(12);
+    TypeKeys("250");
+    EXPECT_EQ(GetText(18), "5794");   // sized again: 20 K x 250 / 0.863
+}
+
+TEST_F(SumEntryTest, ASumTypedInThePowerFieldDrivesTheRun)
+{
+    StartActive();
+    FocusOn(18);
+    // The total typed in the power field drives the run; it is not overwritten.
+    Press(Qt::Key_C);
+    TypeKeys("3000");
+    Press(Qt::Key_Minus);
+    TypeKeys("683");
+    Press(Qt::Key_Return);
+    EXPECT_EQ(GetText(18), "2317");
+    EXPECT_EQ(state.entryMode, EntryMode::PowerEntered);
+    EXPECT_EQ(Background(18), AirInputColour);
+    EXPECT_EQ(Background(12), -1);
+    EXPECT_EQ(GetText(12), "100");    // 2317 W x 0.863 / 20 K = 99.98
+    EXPECT_FALSE(state.sumInProgress);
+}
+
+} // namespace
