@@ -1,6 +1,6 @@
 #include "physics/internal_data.h"
-#include "sizing/air_engine.h"
-#include "sizing/duct_tables.h"
+#include "engines/air_engine.h"
+#include "engines/duct_tables.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,5 +1,5 @@
-#include "library/library_files.h"
-#include "library/pipe_library.h"
+#include "engines/library_files.h"
+#include "engines/pipe_library.h"
 
 #include <benchmark/benchmark.h>
 

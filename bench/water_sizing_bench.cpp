@@ -1,6 +1,6 @@
-#include "library/pipe_library.h"
+#include "engines/pipe_library.h"
 #include "physics/internal_data.h"
-#include "sizing/water_engine.h"
+#include "engines/water_engine.h"
 
 #include <benchmark/benchmark.h>
 
