@@ -1,6 +1,6 @@
-#include "physics/internal_data.h"
 #include "engines/air_engine.h"
 #include "engines/duct_tables.h"
+#include "physics/internal_data.h"
 
 #include <benchmark/benchmark.h>
 

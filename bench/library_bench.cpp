@@ -16,8 +16,7 @@ static PipeLibrary LibraryOfSizes(int count, const QString& name)
     library.roughness = 0.0015f;  // k [mm]
     for (int i = 0; i < count; ++i) {
         const float outside = 10.0f + 0.5f * float(i);  // [mm]
-        library.sizes.push_back({uint8_t(i % 7 != 0), QStringLiteral("%1x1").arg(i),
-                                 outside, outside - 2.0f, 1.0f});
+        library.sizes.push_back({uint8_t(i % 7 != 0), QStringLiteral("%1x1").arg(i), outside, outside - 2.0f, 1.0f});
     }
     return library;
 }

@@ -1,6 +1,6 @@
 #include "engines/pipe_library.h"
-#include "physics/internal_data.h"
 #include "engines/water_engine.h"
+#include "physics/internal_data.h"
 
 #include <benchmark/benchmark.h>
 
@@ -11,8 +11,8 @@ static PipeLibrary Copper()
     lib.abbreviation = "Cu";
     lib.symbol = QString::fromUtf8("Ø");
     lib.roughness = 0.0015f;  // [mm]
-    const float inside[] = {8.0f, 10.0f, 12.0f, 13.0f, 14.0f, 16.0f, 20.0f, 26.0f, 32.6f,
-                            39.6f, 51.0f, 60.0f, 72.1f, 84.9f, 103.0f};  // [mm]
+    const float inside[] = {8.0f,  10.0f, 12.0f, 13.0f, 14.0f, 16.0f, 20.0f, 26.0f,
+                            32.6f, 39.6f, 51.0f, 60.0f, 72.1f, 84.9f, 103.0f};  // [mm]
     for (float d : inside) {
         PipeSize s;
         s.active = 1;

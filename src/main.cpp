@@ -3,9 +3,9 @@
 
 #include "app/command_line.h"
 #include "app/event_loop.h"
-#include "tabs/program_state.h"
 #include "app/startup.h"
 #include "platform/application.h"
+#include "tabs/program_state.h"
 
 int main(int argc, char** argv)
 {

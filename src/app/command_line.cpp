@@ -21,15 +21,14 @@ QString CommandLineText(CommandLineAction action)
     case CommandLineAction::PrintVersion:
         return ProgramTitle + u' ' + ProgramVersion + u'\n';
     case CommandLineAction::PrintHelp:
-        return QStringLiteral(
-            "Usage : vorquil [options Qt]\n"
-            "Calculatrice d'aide à la sélection de diamètres de tuyauteries\n"
-            "en hydraulique et aéraulique.\n"
-            "\n"
-            "  --help      affiche cette aide et quitte\n"
-            "  --version   affiche la version et quitte\n"
-            "\n"
-            "Les autres arguments vont à Qt (par exemple -platform xcb, -display :0).\n");
+        return QStringLiteral("Usage : vorquil [options Qt]\n"
+                              "Calculatrice d'aide à la sélection de diamètres de tuyauteries\n"
+                              "en hydraulique et aéraulique.\n"
+                              "\n"
+                              "  --help      affiche cette aide et quitte\n"
+                              "  --version   affiche la version et quitte\n"
+                              "\n"
+                              "Les autres arguments vont à Qt (par exemple -platform xcb, -display :0).\n");
     case CommandLineAction::Run:
         break;
     }

@@ -1,24 +1,24 @@
 #include "app/event_loop.h"
 
-#include "tabs/program_state.h"
-#include "ui/editor_controls.h"
 #include "app/web_links.h"
-#include "tabs/library_editor.h"
 #include "platform/controls.h"
 #include "platform/events.h"
 #include "platform/system.h"
-#include "ui/air_controls.h"
 #include "tabs/air_tab.h"
-#include "ui/drainage_controls.h"
 #include "tabs/drainage_tab.h"
-#include "ui/water_controls.h"
+#include "tabs/internal_data_display.h"
+#include "tabs/library_editor.h"
+#include "tabs/options_tab.h"
+#include "tabs/program_state.h"
+#include "tabs/sum_entry.h"
 #include "tabs/water_tab.h"
 #include "ui/about_window.h"
-#include "tabs/internal_data_display.h"
+#include "ui/air_controls.h"
+#include "ui/drainage_controls.h"
+#include "ui/editor_controls.h"
 #include "ui/main_controls.h"
 #include "ui/options_controls.h"
-#include "tabs/options_tab.h"
-#include "tabs/sum_entry.h"
+#include "ui/water_controls.h"
 
 namespace {
 
@@ -127,8 +127,7 @@ void RouteMainControl(ProgramState& state, const Event& event)
 
 bool HandleMainEvent(ProgramState& state, const Event& event)
 {
-    if (event.kind == EventKind::Control
-        && (event.subtype == SubtypeFocusGained || event.subtype == SubtypeFocusLost))
+    if (event.kind == EventKind::Control && (event.subtype == SubtypeFocusGained || event.subtype == SubtypeFocusLost))
         OnMainFocus(state, event);
 
     switch (event.kind) {
@@ -186,14 +185,21 @@ void HandleAboutEvent(ProgramState& state, const Event& event)
     if (event.kind != EventKind::Control)
         return;
     switch (event.control) {
-    case SiteLink: OpenUrl(state.web.site); break;
-    case ContactLink: OpenUrl(state.web.contact); break;
-    case HistoryLink: OpenVersionHistory(state.folders, state.web); break;
-    default: break;
+    case SiteLink:
+        OpenUrl(state.web.site);
+        break;
+    case ContactLink:
+        OpenUrl(state.web.contact);
+        break;
+    case HistoryLink:
+        OpenVersionHistory(state.folders, state.web);
+        break;
+    default:
+        break;
     }
 }
 
-} // namespace
+}  // namespace
 
 bool HandleEvent(ProgramState& state, const Event& event)
 {

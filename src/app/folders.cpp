@@ -7,7 +7,7 @@ QString WithSlash(const QString& folder)
     return folder.isEmpty() || folder.endsWith(u'/') ? folder : folder + u'/';
 }
 
-} // namespace
+}  // namespace
 
 QString DataFolderFor(OsVersion os, const QString& profileFolder, const QString& userDataFolder)
 {

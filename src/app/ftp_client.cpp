@@ -14,14 +14,14 @@ const CurlFunctions& Curl()
     return *LoadCurl();
 }
 
-constexpr long ConnectTimeoutMs = 10000;   // a host that does not answer at all
+constexpr long ConnectTimeoutMs = 10000;  // a host that does not answer at all
 constexpr long ResponseTimeoutS = 10;     // a server that stops answering commands
 
 // A directory that holds the update file lists it early: a listing longer than
 // this is not worth reading on, and a line longer than a name allows is no
 // entry of ours.
 constexpr int MaxListingLines = 10000;
-constexpr int64_t MaxListingBytes = 1 << 20;  // [bytes]
+constexpr int64_t MaxListingBytes = 1 << 20;     // [bytes]
 constexpr qsizetype MaxListingLineBytes = 1024;  // [bytes]
 
 // Every byte of the 8-bit text as it came, slashes included.
@@ -64,7 +64,7 @@ struct ListingSearch {
     QByteArray line;        // the line being received, at most MaxListingLineBytes
     bool overlong = false;  // the line being received is longer: skipped
     int lines = 0;
-    int64_t received = 0;   // [bytes]
+    int64_t received = 0;  // [bytes]
     bool found = false;
     FtpEntry entry;
 };
@@ -215,7 +215,7 @@ bool DosEntry(const QByteArray& line, const QList<Field>& fields, FtpEntry& entr
     return true;
 }
 
-} // namespace
+}  // namespace
 
 bool FtpStartNetwork()
 {
@@ -223,8 +223,7 @@ bool FtpStartNetwork()
     return started;
 }
 
-bool FtpLogIn(FtpSession& session, const QString& host, const QString& user,
-              const QString& password, int timeLimitMs)
+bool FtpLogIn(FtpSession& session, const QString& host, const QString& user, const QString& password, int timeLimitMs)
 {
     session.deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeLimitMs);
     if (!IsPlainHost(host) || !LoadCurl())
@@ -340,8 +339,7 @@ void FtpClose(FtpSession& session)
         // Hang up without the goodbye: its answer would be awaited for the full
         // response time, past the session's deadline.
         curl_socket_t control = CURL_SOCKET_BAD;
-        if (Curl().easyGetinfo(session.curl, CURLINFO_ACTIVESOCKET, &control) == CURLE_OK
-            && control != CURL_SOCKET_BAD)
+        if (Curl().easyGetinfo(session.curl, CURLINFO_ACTIVESOCKET, &control) == CURLE_OK && control != CURL_SOCKET_BAD)
             shutdown(control, SHUT_RDWR);
         Curl().easyCleanup(session.curl);
     }

@@ -50,8 +50,7 @@ bool FtpStartNetwork();
 
 // Connects to host ("name", or "name:port" instead of port 21) and logs in.
 // Every later request of the session must end within timeLimitMs from now.
-bool FtpLogIn(FtpSession& session, const QString& host, const QString& user,
-              const QString& password, int timeLimitMs);
+bool FtpLogIn(FtpSession& session, const QString& host, const QString& user, const QString& password, int timeLimitMs);
 
 // Changes to a directory (as the server names it, relative to the log-in
 // directory or absolute); an empty name stays in the log-in directory.

@@ -7,20 +7,20 @@
 
 #include "app/folders.h"
 #include "app/font_file.h"
-#include "tabs/program_state.h"
-#include "base/safe_save.h"
-#include "engines/settings_file.h"
 #include "app/update_check.h"
 #include "app/update_offer.h"
 #include "app/web_links.h"
+#include "base/safe_save.h"
 #include "engines/delivered_libraries.h"
+#include "engines/duct_tables.h"
 #include "engines/library_files.h"
+#include "engines/settings_file.h"
 #include "platform/application.h"
 #include "platform/system.h"
 #include "platform/windows.h"
 #include "tabs/air_sizing.h"
 #include "tabs/apply_settings.h"
-#include "engines/duct_tables.h"
+#include "tabs/program_state.h"
 #include "tabs/water_sizing.h"
 #include "ui/images.h"
 #include "ui/main_window.h"
@@ -59,7 +59,7 @@ void SaveSettingsAtEnd(const ProgramState& state)
                      qUtf8Printable(SettingsPath(state.folders.data)));
 }
 
-} // namespace
+}  // namespace
 
 StartResult StartProgram(ProgramState& state)
 {
@@ -119,7 +119,7 @@ void EndProgram(ProgramState& state)
     SaveSettingsAtEnd(state);
     LetSignalsEndProcess();
     if (EndAskedBySignal())
-        return;   // the session is ending: no network; the check is due again next run
+        return;  // the session is ending: no network; the check is due again next run
     const Settings before = state.domain.settings;
     RunDueUpdateCheck(state.domain.settings, state.folders);
     if (state.domain.settings.Update != before.Update || state.domain.settings.LastUpdate != before.LastUpdate)

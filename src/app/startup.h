@@ -3,9 +3,9 @@
 struct ProgramState;
 
 enum class StartResult {
-    Running,        // the main window is open: run the event loop
-    NoMainWindow,   // the main window could not be opened: go straight to the end
-    Abort,          // end the process at once, writing nothing
+    Running,       // the main window is open: run the event loop
+    NoMainWindow,  // the main window could not be opened: go straight to the end
+    Abort,         // end the process at once, writing nothing
 };
 
 // Start-up, from the folders to the first results.

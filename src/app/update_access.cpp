@@ -32,7 +32,7 @@ void RemovePkcs7Padding(QByteArray& plain)
     plain.chop(count);
 }
 
-} // namespace
+}  // namespace
 
 QByteArray DecipherAccessFile(const QByteArray& enciphered)
 {
@@ -47,11 +47,11 @@ QByteArray DecipherAccessFile(const QByteArray& enciphered)
     int written = 0;
     int last = 0;
     auto* out = reinterpret_cast<unsigned char*>(plain.data());
-    if (!ctx
-        || crypto->decryptInit(ctx.get(), crypto->aes256Cbc(), nullptr, AccessFileKey, AccessFileIv) != 1
+    if (!ctx || crypto->decryptInit(ctx.get(), crypto->aes256Cbc(), nullptr, AccessFileKey, AccessFileIv) != 1
         || crypto->setPadding(ctx.get(), 0) != 1
         || crypto->decryptUpdate(ctx.get(), out, &written,
-                                 reinterpret_cast<const unsigned char*>(enciphered.constData()), whole) != 1
+                                 reinterpret_cast<const unsigned char*>(enciphered.constData()), whole)
+            != 1
         || crypto->decryptFinal(ctx.get(), out + written, &last) != 1)
         return {};
     plain.resize(written + last);

@@ -6,7 +6,7 @@
 // Where and how the update check logs in: read from the enciphered access file
 // "Vorquil.dat" of the working folder, kept only for the length of one check.
 struct UpdateAccess {
-    QString host;       // FTP server, "name" or "name:port"
+    QString host;  // FTP server, "name" or "name:port"
     QString user;
     QString password;
     QString directory;  // folder on the server that holds "Update.info"

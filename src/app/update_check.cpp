@@ -58,7 +58,7 @@ int RunCheck(UpdateAccess& access, int timeLimitMs, FtpSession& session, FtpDown
     return NewerVersionPublished(download.data);
 }
 
-} // namespace
+}  // namespace
 
 bool WaitForDownload(const FtpDownload& download, int64_t listedSize)
 {
@@ -107,10 +107,7 @@ int64_t VersionNumber(const QString& version)
 int NewerVersionPublished(const QByteArray& updateInfo)
 {
     QString published;
-    return PublishedVersion(updateInfo, published)
-                   && VersionNumber(published) > VersionNumber(ProgramVersion)
-               ? 1
-               : 0;
+    return PublishedVersion(updateInfo, published) && VersionNumber(published) > VersionNumber(ProgramVersion) ? 1 : 0;
 }
 
 bool IsUpdateDue(const Settings& settings, int64_t now)

@@ -5,9 +5,9 @@
 #include <cstdint>
 
 #include "app/ftp_client.h"
+#include "app/update_access.h"
 #include "base/locations.h"
 #include "engines/settings.h"
-#include "app/update_access.h"
 
 // A version text as a number: spaces around it removed, every "." removed,
 // then the digits up to the first other character (0 when it does not start

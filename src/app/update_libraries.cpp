@@ -27,10 +27,8 @@ const CurlFunctions* ResolveCurl(CurlFunctions& f)
     if (!library)
         return nullptr;
     if (Resolve(library, "curl_global_init", f.globalInit) && Resolve(library, "curl_easy_init", f.easyInit)
-        && Resolve(library, "curl_easy_setopt", f.easySetopt)
-        && Resolve(library, "curl_easy_perform", f.easyPerform)
-        && Resolve(library, "curl_easy_getinfo", f.easyGetinfo)
-        && Resolve(library, "curl_easy_cleanup", f.easyCleanup))
+        && Resolve(library, "curl_easy_setopt", f.easySetopt) && Resolve(library, "curl_easy_perform", f.easyPerform)
+        && Resolve(library, "curl_easy_getinfo", f.easyGetinfo) && Resolve(library, "curl_easy_cleanup", f.easyCleanup))
         return &f;
     dlclose(library);
     return nullptr;
@@ -42,8 +40,7 @@ const CryptoFunctions* ResolveCrypto(CryptoFunctions& f)
     if (!library)
         return nullptr;
     if (Resolve(library, "EVP_CIPHER_CTX_new", f.cipherNew) && Resolve(library, "EVP_CIPHER_CTX_free", f.cipherFree)
-        && Resolve(library, "EVP_aes_256_cbc", f.aes256Cbc)
-        && Resolve(library, "EVP_DecryptInit_ex", f.decryptInit)
+        && Resolve(library, "EVP_aes_256_cbc", f.aes256Cbc) && Resolve(library, "EVP_DecryptInit_ex", f.decryptInit)
         && Resolve(library, "EVP_CIPHER_CTX_set_padding", f.setPadding)
         && Resolve(library, "EVP_DecryptUpdate", f.decryptUpdate)
         && Resolve(library, "EVP_DecryptFinal_ex", f.decryptFinal))
@@ -52,7 +49,7 @@ const CryptoFunctions* ResolveCrypto(CryptoFunctions& f)
     return nullptr;
 }
 
-} // namespace
+}  // namespace
 
 const CurlFunctions* LoadCurl()
 {

@@ -12,15 +12,18 @@ namespace {
 const QString SiteRoot = QStringLiteral("https://vorquil.example/");
 
 // The help page of each tab of the main window, in tab order.
-QString WebAddresses::* const TabHelp[] = {
-    &WebAddresses::helpWater, &WebAddresses::helpAir, &WebAddresses::helpDrainage, &WebAddresses::helpOptions,
+QString WebAddresses::*const TabHelp[] = {
+    &WebAddresses::helpWater,
+    &WebAddresses::helpAir,
+    &WebAddresses::helpDrainage,
+    &WebAddresses::helpOptions,
 };
 }
 
 QString HelpFolderFor(const QString& executableFolder)
 {
-    for (const QString& folder : {executableFolder + QStringLiteral("/../share/vorquil/help"),
-                                  QStringLiteral(VQ_SOURCE_HELP_DIR)})
+    for (const QString& folder :
+         {executableFolder + QStringLiteral("/../share/vorquil/help"), QStringLiteral(VQ_SOURCE_HELP_DIR)})
         if (QFileInfo(folder).isDir())
             return QDir::cleanPath(folder) + u'/';
     return {};
@@ -59,8 +62,7 @@ void OpenVersionHistory(const Folders& folders, const WebAddresses& web)
 {
     const QString name = QStringLiteral("History.txt");
     const QString installed = web.helpFolder + name;
-    if (!QFileInfo(folders.work + name).isFile() && !web.helpFolder.isEmpty()
-        && QFileInfo(installed).isFile())
+    if (!QFileInfo(folders.work + name).isFile() && !web.helpFolder.isEmpty() && QFileInfo(installed).isFile())
         OpenDocument(installed);
     else
         OpenDocument(folders.work + name);

@@ -10,8 +10,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "base/safe_save.h"
 #include "base/number_text.h"
+#include "base/safe_save.h"
 
 namespace {
 
@@ -54,8 +54,7 @@ QString OnOneLine(QString text)
 QString SixDecimalText(float value)
 {
     char digits[64];  // the longest, FLT_MAX or the smallest subnormal, takes under 50
-    const std::to_chars_result written =
-        std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed);
+    const std::to_chars_result written = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed);
     std::string text(digits, written.ptr);
     const size_t point = text.find('.');
     const size_t decimals = point == std::string::npos ? 0 : text.size() - point - 1;
@@ -156,7 +155,7 @@ void WriteValue(GroupKeyFile& file, const QString& key, const QString& value)
     InsertEntryLine(file, insertAt, {GroupKeyLineKind::Entry, OnOneLine(key), OnOneLine(value)});
 }
 
-} // namespace
+}  // namespace
 
 bool SameName(const QString& a, const QString& b)
 {

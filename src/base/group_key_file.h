@@ -28,10 +28,10 @@ struct GroupKeyFile {
     QString path;
     std::vector<GroupKeyLine> lines;  // blank lines are not kept; changed only by the procedures below...
     std::vector<int> groupLines;      // ...which keep this list of its group lines, in order, in step
-    int group = -1;          // line of the current group; -1: the lines before any group
-    bool groupPending = false;  // the selected group does not exist yet...
-    QString pendingGroup;       // ...and is added at the end by the first write
-    bool changed = false;    // something to write at close
+    int group = -1;                   // line of the current group; -1: the lines before any group
+    bool groupPending = false;        // the selected group does not exist yet...
+    QString pendingGroup;             // ...and is added at the end by the first write
+    bool changed = false;             // something to write at close
 };
 
 // Reads the whole file; false (and an empty record) when it cannot be read.

@@ -4,8 +4,8 @@
 
 // Where the program's own files are on this computer.
 struct Folders {
-    QString work;      // working directory at start-up: Vorquil.dat, History.txt
-    QString data;      // per-user data folder: Data/Config.cfg, the libraries, Fonts/
+    QString work;  // working directory at start-up: Vorquil.dat, History.txt
+    QString data;  // per-user data folder: Data/Config.cfg, the libraries, Fonts/
 };
 
 // The pages the program links to.

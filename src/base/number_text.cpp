@@ -75,7 +75,7 @@ locale_t CLocale()
     return c;
 }
 
-} // namespace
+}  // namespace
 
 double LeadingDecimal(const QString& text)
 {
@@ -134,7 +134,6 @@ QString CutText(const QString& text, int count)
         --length;
     return text.left(length);
 }
-
 
 QString WholeNumberText(float value)
 {

@@ -24,8 +24,7 @@ bool SaveFileWhole(const QString& path, const QByteArray& bytes)
 int RemoveSaveLeftovers(const QString& folder, const QDateTime& startedAt)
 {
     // The temporary names QSaveFile gives beside the files we save.
-    static const QRegularExpression leftoverName(
-        QStringLiteral("^(.+\\.(?i:tub|eva)|Config\\.cfg)\\.[A-Za-z0-9]{6}$"));
+    static const QRegularExpression leftoverName(QStringLiteral("^(.+\\.(?i:tub|eva)|Config\\.cfg)\\.[A-Za-z0-9]{6}$"));
     int removed = 0;
     const QFileInfoList entries = QDir(folder).entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
     for (const QFileInfo& entry : entries) {

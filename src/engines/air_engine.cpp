@@ -4,11 +4,10 @@
 #include <cmath>
 
 #include "base/number_text.h"
-#include "physics/air_properties.h"
-#include "physics/internal_data.h"
 #include "engines/duct_flow.h"
 #include "engines/duct_tables.h"
-#include "base/number_text.h"
+#include "physics/air_properties.h"
+#include "physics/internal_data.h"
 
 const int AirOutputControls[AirOutputCount] = {118, 123, 129, 134, 136, 139};
 
@@ -19,9 +18,9 @@ constexpr float SmallestSide = 50.0f;  // [mm] the first candidate, and the smal
 // The candidates of a search: first + step * n for n = 0..last, whole
 // millimetres that single precision holds exactly (below 2^24).
 struct Steps {
-    int first;  // [mm]
-    int step;   // [mm]
-    int last;   // n of the largest candidate
+    int first;    // [mm]
+    int step;     // [mm]
+    int last;     // n of the largest candidate
     int scanned;  // n of the largest candidate tried one by one
     float Candidate(int n) const { return static_cast<float>(first + step * n); }
 };
@@ -31,8 +30,8 @@ constexpr Steps MakeSteps(int first, int step)
 {
     return {first, step, (LargestExact - first) / step, (ScanUpTo - first) / step};
 }
-constexpr Steps DiameterSteps = MakeSteps(50, 5);   // circular: D [mm]
-constexpr Steps SideSteps = MakeSteps(50, 50);      // rectangular: side B [mm]
+constexpr Steps DiameterSteps = MakeSteps(50, 5);  // circular: D [mm]
+constexpr Steps SideSteps = MakeSteps(50, 50);     // rectangular: side B [mm]
 
 // n of the first accepted candidate, -1 when none is. Up to 3000 mm every
 // candidate is tried in turn: the sizes of a building lie there, and a wall
@@ -89,8 +88,8 @@ DuctState CircularDuct(Run& run, float diameter)
 {
     DuctState s;
     s.velocity = CircularDuctVelocity(run.flow, diameter);
-    s.pressureDrop = AirPressureDrop(diameter, diameter, s.velocity, run.roughness, run.viscosity,
-                                     run.density, run.data);
+    s.pressureDrop =
+        AirPressureDrop(diameter, diameter, s.velocity, run.roughness, run.viscosity, run.density, run.data);
     return s;
 }
 
@@ -100,8 +99,7 @@ DuctState RectangularDuct(Run& run, float sideA, float sideB)
     const float dh = HydraulicDiameter(sideA, sideB);   // [mm]
     DuctState s;
     s.velocity = RectangularDuctVelocity(run.flow, sideA, sideB);
-    s.pressureDrop = AirPressureDrop(de, dh, s.velocity, run.roughness, run.viscosity, run.density,
-                                     run.data);
+    s.pressureDrop = AirPressureDrop(de, dh, s.velocity, run.roughness, run.viscosity, run.density, run.data);
     return s;
 }
 
@@ -138,15 +136,13 @@ void ShowDuct(Run& run, const DuctState& s, const QString& size, bool sizeFinite
     if (!run.in.copyOn || !Finite(s) || !std::isfinite(run.flow) || !sizeFinite)
         return;
     run.out.copy = true;
-    run.out.copyTexts = {WholeNumberText(run.flow), size, DecimalText(s.pressureDrop, 2),
-                         DecimalText(s.velocity, 2)};
+    run.out.copyTexts = {WholeNumberText(run.flow), size, DecimalText(s.pressureDrop, 2), DecimalText(s.velocity, 2)};
 }
 
 void SizeCircularDuct(Run& run, const std::vector<int>& standardDiameters, float limit)
 {
-    const int found = FirstAccepted(DiameterSteps, [&](int n) {
-        return WithinLimit(run, CircularDuct(run, DiameterSteps.Candidate(n)), limit);
-    });
+    const int found = FirstAccepted(
+        DiameterSteps, [&](int n) { return WithinLimit(run, CircularDuct(run, DiameterSteps.Candidate(n)), limit); });
     if (found < 0) {
         MarkNotAvailable(run, {AirOutTheoretical, AirOutDuctDiameter, AirOutVelocity, AirOutPressureDrop});
         return;
@@ -174,9 +170,8 @@ void SizeRectangularDuct(Run& run, float limit)
         MarkNotAvailable(run, none);
         return;
     }
-    const int found = FirstAccepted(SideSteps, [&](int n) {
-        return WithinLimit(run, RectangularDuct(run, a, SideSteps.Candidate(n)), limit);
-    });
+    const int found = FirstAccepted(
+        SideSteps, [&](int n) { return WithinLimit(run, RectangularDuct(run, a, SideSteps.Candidate(n)), limit); });
     if (found < 0) {
         MarkNotAvailable(run, none);
         return;
@@ -211,24 +206,22 @@ void SizeImposedDuct(Run& run)
     ShowDuct(run, s, size, sizeFinite);
 }
 
-} // namespace
+}  // namespace
 
-AirResult RunAirSizing(const AirInputs& inputs, const std::vector<int>& standardDiameters,
-                       InternalDataRecord& data)
+AirResult RunAirSizing(const AirInputs& inputs, const std::vector<int>& standardDiameters, InternalDataRecord& data)
 {
     Run run{inputs, data, {}};
-    const float t = LeadingFloat(inputs.temperature);    // T [degC]
-    const float phi = LeadingFloat(inputs.humidity);     // [%]
-    const float h = LeadingFloat(inputs.altitude);       // [m]
+    const float t = LeadingFloat(inputs.temperature);  // T [degC]
+    const float phi = LeadingFloat(inputs.humidity);   // [%]
+    const float h = LeadingFloat(inputs.altitude);     // [m]
     run.flow = LeadingFloat(inputs.flow);
-    const float p = AtmosphericPressure(h);              // [Pa]
+    const float p = AtmosphericPressure(h);  // [Pa]
     run.density = MoistAirDensity(t, p, phi);
     run.viscosity = AirKinematicViscosity(t, run.density);
     data.density = run.density;
     data.kinematicViscosity = run.viscosity;
     data.atmosphericPressure = p;
-    run.roughness = inputs.material == QLatin1String(OwnRoughnessMaterial) ? inputs.ownRoughness
-                                                                          : inputs.ductRoughness;
+    run.roughness = inputs.material == QLatin1String(OwnRoughnessMaterial) ? inputs.ownRoughness : inputs.ductRoughness;
     if (!(run.flow > 0.0f))
         return {};
 

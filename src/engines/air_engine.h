@@ -15,26 +15,31 @@ enum AirMode : int { AirModeMaxPressureDrop = 0, AirModeImposedSize = 1, AirMode
 // What one air run reads: the texts and states of the air tab's controls and
 // the two stored roughnesses, at the moment it starts.
 struct AirInputs {
-    QString temperature;      // 109 : T : air temperature [degC]
-    QString humidity;         // 111 : phi : relative humidity [%]
-    QString altitude;         // 113 : h : site altitude [m]
-    QString flow;             // 107 : Q : air flow [m3/h]
-    QString material;         // 302 : the duct material shown
-    float ductRoughness = 0.0f;   // "RugoGaine" : k of the listed materials [mm]
-    float ownRoughness = 0.0f;    // "AutreRugo" : k of "Autre" [mm]
+    QString temperature;                // 109 : T : air temperature [degC]
+    QString humidity;                   // 111 : phi : relative humidity [%]
+    QString altitude;                   // 113 : h : site altitude [m]
+    QString flow;                       // 107 : Q : air flow [m3/h]
+    QString material;                   // 302 : the duct material shown
+    float ductRoughness = 0.0f;         // "RugoGaine" : k of the listed materials [mm]
+    float ownRoughness = 0.0f;          // "AutreRugo" : k of "Autre" [mm]
     int mode = AirModeMaxPressureDrop;  // 103 : selected index
-    bool rectangular = false;     // 102 chosen rather than 101
-    QString limit;            // 126 : mode 0 [Pa/m], mode 2 [m/s]
-    QString imposedDiameter;  // 116 : D [mm]
-    QString sideA;            // 120 : A [mm]
-    QString sideB;            // 123 : B [mm], an input in the imposed mode
-    bool copyOn = false;      // 307
+    bool rectangular = false;           // 102 chosen rather than 101
+    QString limit;                      // 126 : mode 0 [Pa/m], mode 2 [m/s]
+    QString imposedDiameter;            // 116 : D [mm]
+    QString sideA;                      // 120 : A [mm]
+    QString sideB;                      // 123 : B [mm], an input in the imposed mode
+    bool copyOn = false;                // 307
 };
 
 // The fields a run may write, in the order of their control numbers.
 enum AirOutput : int {
-    AirOutTheoretical, AirOutSideB, AirOutDuctDiameter, AirOutResultSideB,
-    AirOutVelocity, AirOutPressureDrop, AirOutputCount
+    AirOutTheoretical,
+    AirOutSideB,
+    AirOutDuctDiameter,
+    AirOutResultSideB,
+    AirOutVelocity,
+    AirOutPressureDrop,
+    AirOutputCount
 };
 extern const int AirOutputControls[AirOutputCount];  // 118 123 129 134 136 139
 
@@ -57,5 +62,4 @@ struct AirResult {
 // (altitudes from 44 331 m), shows "N/A" in every field it would have written.
 // A velocity or pressure drop that is not a finite number shows "N/A" too, and
 // nothing is copied then.
-AirResult RunAirSizing(const AirInputs& inputs, const std::vector<int>& standardDiameters,
-                       InternalDataRecord& data);
+AirResult RunAirSizing(const AirInputs& inputs, const std::vector<int>& standardDiameters, InternalDataRecord& data);

@@ -14,26 +14,28 @@ QString Substitute(QString text, std::initializer_list<Substitution> substitutio
     return text;
 }
 
-} // namespace
+}  // namespace
 
 QString FillWaterTemplate(const QString& pattern, const WaterCopyTexts& texts)
 {
-    return Substitute(pattern, {
-        {QStringLiteral("%d"), texts.flow + QStringLiteral("L/h")},
-        {QStringLiteral("%w"), texts.power + QStringLiteral("W")},
-        {QStringLiteral("%c"), texts.symbol + texts.size},
-        {QStringLiteral("%p"), texts.pressureDrop + QStringLiteral("mmCE/m")},
-        {QStringLiteral("%v"), texts.velocity + QStringLiteral("m/s")},
-        {QStringLiteral("%n"), texts.abbreviation},
-    });
+    return Substitute(pattern,
+                      {
+                          {QStringLiteral("%d"), texts.flow + QStringLiteral("L/h")},
+                          {QStringLiteral("%w"), texts.power + QStringLiteral("W")},
+                          {QStringLiteral("%c"), texts.symbol + texts.size},
+                          {QStringLiteral("%p"), texts.pressureDrop + QStringLiteral("mmCE/m")},
+                          {QStringLiteral("%v"), texts.velocity + QStringLiteral("m/s")},
+                          {QStringLiteral("%n"), texts.abbreviation},
+                      });
 }
 
 QString FillAirTemplate(const QString& pattern, const AirCopyTexts& texts)
 {
-    return Substitute(pattern, {
-        {QStringLiteral("%d"), texts.flow + QStringLiteral("m3/h")},
-        {QStringLiteral("%c"), texts.size},
-        {QStringLiteral("%p"), texts.pressureDrop + QStringLiteral("Pa/m")},
-        {QStringLiteral("%v"), texts.velocity + QStringLiteral("m/s")},
-    });
+    return Substitute(pattern,
+                      {
+                          {QStringLiteral("%d"), texts.flow + QStringLiteral("m3/h")},
+                          {QStringLiteral("%c"), texts.size},
+                          {QStringLiteral("%p"), texts.pressureDrop + QStringLiteral("Pa/m")},
+                          {QStringLiteral("%v"), texts.velocity + QStringLiteral("m/s")},
+                      });
 }

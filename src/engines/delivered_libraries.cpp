@@ -20,7 +20,7 @@ bool HoldsLibraries(const QString& folder)
     return !folder.isEmpty() && !QDir(folder).entryList(LibraryPatterns, QDir::Files).isEmpty();
 }
 
-} // namespace
+}  // namespace
 
 QString DeliveredLibraryFolder()
 {

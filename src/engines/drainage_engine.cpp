@@ -21,7 +21,7 @@ QString FigureText(float value, int decimals)
     return DecimalText(value, decimals);
 }
 
-} // namespace
+}  // namespace
 
 float FillFraction(int fillType)
 {
@@ -52,17 +52,16 @@ DrainageFlow DrainageCapacity(float insideDiameter, float slope, float fill, flo
 {
     const double d = insideDiameter / 1000.0;  // D [m]
     // Half-angle of the wetted sector: depth f D from the bottom of a circle of radius D/2.
-    const float alpha = static_cast<float>(std::acos(1.0 - 2.0 * fill));  // alpha [rad]
-    const float area = static_cast<float>(d * d / 4.0
-                                          * (alpha - std::sin(2.0 * alpha) / 2.0));  // A [m2]
-    const float perimeter = static_cast<float>(alpha * d);                          // P [m]
-    const float rh = area / perimeter;                                               // Rh [m]
-    const double rootRh = std::sqrt(static_cast<double>(rh));                        // [m^0.5]
-    const double u = BazinConstant * rh * std::sqrt(slope / 100.0) / (gamma + rootRh);  // [m/s]
-    const float q = static_cast<float>(area * u);  // Q [m3/s]
+    const float alpha = static_cast<float>(std::acos(1.0 - 2.0 * fill));                         // alpha [rad]
+    const float area = static_cast<float>(d * d / 4.0 * (alpha - std::sin(2.0 * alpha) / 2.0));  // A [m2]
+    const float perimeter = static_cast<float>(alpha * d);                                       // P [m]
+    const float rh = area / perimeter;                                                           // Rh [m]
+    const double rootRh = std::sqrt(static_cast<double>(rh));                                    // [m^0.5]
+    const double u = BazinConstant * rh * std::sqrt(slope / 100.0) / (gamma + rootRh);           // [m/s]
+    const float q = static_cast<float>(area * u);                                                // Q [m3/s]
     DrainageFlow result;
-    result.flow = q * 1000.0f;      // [l/s]
-    result.velocity = q / area;     // [m/s]
+    result.flow = q * 1000.0f;   // [l/s]
+    result.velocity = q / area;  // [m/s]
     return result;
 }
 

@@ -11,12 +11,12 @@ constexpr float Pi = 3.1415927f;
 constexpr float SecondsPerHour = 3600.0f;  // [s/h]
 constexpr float MillimetresPerMetre = 1000.0f;
 
-} // namespace
+}  // namespace
 
 float CircularDuctVelocity(float flow, float diameter)
 {
-    const float d = diameter / MillimetresPerMetre;                 // [m]
-    const float area = SecondsPerHour * Pi * (d * d) / 4.0f;       // section x 3600 [m2.s/h]
+    const float d = diameter / MillimetresPerMetre;           // [m]
+    const float area = SecondsPerHour * Pi * (d * d) / 4.0f;  // section x 3600 [m2.s/h]
     return flow / area;
 }
 
@@ -36,8 +36,8 @@ float EquivalentDiameter(float sideA, float sideB)
     return 1.3f * std::pow(sideA * sideB, 0.625f) / std::pow(sideA + sideB, 0.25f);
 }
 
-float AirPressureDrop(float equivalent, float hydraulic, float velocity, float roughness,
-                      float viscosity, float density, InternalDataRecord& data)
+float AirPressureDrop(float equivalent, float hydraulic, float velocity, float roughness, float viscosity,
+                      float density, InternalDataRecord& data)
 {
     const float r = roughness / equivalent;                      // relative roughness [-]
     const float re = velocity * hydraulic * 0.001f / viscosity;  // Re [-]

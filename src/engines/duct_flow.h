@@ -31,5 +31,5 @@ float EquivalentDiameter(float sideA, float sideB);
 //   density    : rho : density of the air [kg/m3]
 // A circular duct passes its diameter as both. Records its Reynolds number in
 // data.reynolds.
-float AirPressureDrop(float equivalent, float hydraulic, float velocity, float roughness,
-                      float viscosity, float density, InternalDataRecord& data);
+float AirPressureDrop(float equivalent, float hydraulic, float velocity, float roughness, float viscosity,
+                      float density, InternalDataRecord& data);

@@ -7,8 +7,8 @@
 // their roughness, and the standard circular duct diameters, ascending.
 
 struct DuctMaterial {
-    QString name;           // at most 16 characters
-    float roughness = 0.0f; // k : absolute roughness [mm]
+    QString name;            // at most 16 characters
+    float roughness = 0.0f;  // k : absolute roughness [mm]
 };
 
 // The name of the material whose roughness is the user's own (field 303,

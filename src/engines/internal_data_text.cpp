@@ -7,7 +7,7 @@ namespace {
 
 const QString LineEnd = QStringLiteral("\r\n");
 
-} // namespace
+}  // namespace
 
 QString ViscosityText(float viscosity)
 {

@@ -52,15 +52,14 @@ std::vector<GroupKeyLine> LeadingComments(const QString& path)
     return comments;
 }
 
-} // namespace
+}  // namespace
 
 void SortLibraries(PipeLibraryList& libraries)
 {
-    std::stable_sort(libraries.begin(), libraries.end(),
-                     [](const PipeLibrary& a, const PipeLibrary& b) {
-                         return std::lexicographical_compare(a.name.utf16(), a.name.utf16() + a.name.size(),
-                                                             b.name.utf16(), b.name.utf16() + b.name.size());
-                     });
+    std::stable_sort(libraries.begin(), libraries.end(), [](const PipeLibrary& a, const PipeLibrary& b) {
+        return std::lexicographical_compare(a.name.utf16(), a.name.utf16() + a.name.size(), b.name.utf16(),
+                                            b.name.utf16() + b.name.size());
+    });
 }
 
 int FindLibraryByName(const PipeLibraryList& libraries, const QString& name)
@@ -71,16 +70,14 @@ int FindLibraryByName(const PipeLibraryList& libraries, const QString& name)
     return -1;
 }
 
-void ScanLibraries(const QString& dataFolder, PipeLibraryList& waterLibraries,
-                   PipeLibraryList& drainageLibraries)
+void ScanLibraries(const QString& dataFolder, PipeLibraryList& waterLibraries, PipeLibraryList& drainageLibraries)
 {
     const QString folder = dataFolder + QStringLiteral("Data/");
     ScanPattern(folder, QStringLiteral("*.tub"), waterLibraries, waterLibraries, drainageLibraries);
     ScanPattern(folder, QStringLiteral("*.eva"), drainageLibraries, waterLibraries, drainageLibraries);
 }
 
-bool LoadLibraryFile(const QString& path, PipeLibraryList& waterLibraries,
-                     PipeLibraryList& drainageLibraries)
+bool LoadLibraryFile(const QString& path, PipeLibraryList& waterLibraries, PipeLibraryList& drainageLibraries)
 {
     const QString fileName = QFileInfo(path).fileName();
     const qsizetype dot = fileName.lastIndexOf(u'.');

@@ -12,11 +12,11 @@ inline constexpr QLatin1String NoSaveMarker("NoSave");                    // the
 
 // Results of SaveLibrary.
 enum LibrarySaveResult : uint8_t {
-    LibraryNotSaved = 0,        // empty path, or the file could not be written
+    LibraryNotSaved = 0,  // empty path, or the file could not be written
     LibrarySaved = 1,
-    LibraryFillError = 2,       // the path was FillErrorMarker
-    LibraryNoSave = 3,          // the path was NoSaveMarker
-    LibraryReservedSizeName = 4, // a size is named "Global": it would be read back as the header
+    LibraryFillError = 2,         // the path was FillErrorMarker
+    LibraryNoSave = 3,            // the path was NoSaveMarker
+    LibraryReservedSizeName = 4,  // a size is named "Global": it would be read back as the header
 };
 
 // The group holding the library's own keys; compared with letter case when reading.
@@ -25,14 +25,12 @@ inline constexpr QLatin1String GlobalGroup("Global");
 // Reloads both lists from the "*.tub" (water) and "*.eva" (drainage) files of
 // dataFolder + "Data/", each sorted by name. A list whose folder cannot be
 // listed is left as it was.
-void ScanLibraries(const QString& dataFolder, PipeLibraryList& waterLibraries,
-                   PipeLibraryList& drainageLibraries);
+void ScanLibraries(const QString& dataFolder, PipeLibraryList& waterLibraries, PipeLibraryList& drainageLibraries);
 
 // Appends the library of one file to the list its extension names ("tub" water,
 // "eva" drainage, in any letter case). False, with nothing appended, for any
 // other extension or a file that cannot be read.
-bool LoadLibraryFile(const QString& path, PipeLibraryList& waterLibraries,
-                     PipeLibraryList& drainageLibraries);
+bool LoadLibraryFile(const QString& path, PipeLibraryList& waterLibraries, PipeLibraryList& drainageLibraries);
 
 // Writes the library to the path, replacing any file there (the old file stays
 // whole when the write fails). Returns a LibrarySaveResult.

@@ -15,12 +15,12 @@ struct PipeSize {
 
 // One pipe material, one file ("*.tub" water, "*.eva" drainage).
 struct PipeLibrary {
-    QString name;          // "TubeName"
-    QString abbreviation;  // "Abreviation", at most 16 characters
-    QString symbol;        // "Symbole", at most 16 characters
+    QString name;            // "TubeName"
+    QString abbreviation;    // "Abreviation", at most 16 characters
+    QString symbol;          // "Symbole", at most 16 characters
     float roughness = 0.0f;  // k : absolute roughness [mm]
     std::vector<PipeSize> sizes;
-    QString file;          // the file it was read from or last saved to; empty for a new one
+    QString file;  // the file it was read from or last saved to; empty for a new one
 };
 
 using PipeLibraryList = std::vector<PipeLibrary>;

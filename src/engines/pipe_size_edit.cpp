@@ -29,7 +29,7 @@ void StoreEntry(PipeSize& size, const SizeEntry& entry)
     size.insideDiameter = InsideDiameter(entry.outsideDiameter, entry.thickness);
 }
 
-} // namespace
+}  // namespace
 
 float InsideDiameter(float outsideDiameter, float thickness)
 {

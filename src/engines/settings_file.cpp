@@ -13,12 +13,12 @@ namespace {
 // One key of the group "Init": exactly one of the field pointers is set.
 struct SettingKey {
     const char* key;
-    int8_t Settings::*byteField = nullptr;     // written as a signed integer, read keeping the low 8 bits
+    int8_t Settings::*byteField = nullptr;  // written as a signed integer, read keeping the low 8 bits
     int32_t Settings::*longField = nullptr;
     QString Settings::*textField = nullptr;
     float Settings::*decimalField = nullptr;
-    int capacity = 0;                          // texts: characters kept
-    double defaultNumber = 0.0;                // when the key is missing
+    int capacity = 0;            // texts: characters kept
+    double defaultNumber = 0.0;  // when the key is missing
     const char* defaultText = "";
 };
 
@@ -60,12 +60,11 @@ const SettingKey SettingKeys[] = {
 
 // The order in which they are read.
 const char* const ReadOrder[] = {
-    "NbrOfDesktop", "xPosMain", "yPosMain", "xPosEdit", "yPosEdit", "MatTube",
-    "EauCalcMode", "TetaAller", "TetaRetour", "AntigelP100", "SurpP100", "CircRect",
-    "AirCalcMode", "FillType", "Pente", "EvacType", "ConformDTU", "MatGaine",
-    "RugoGaine", "AutreRugo", "AlwaysOnTop", "AntigelOnOff", "SavePos", "SaveConfig",
-    "TxtCopyEauOnOff", "TxtCopyAirOnOff", "TextToCopyEau", "TextToCopyAir", "AffMode",
-    "Update", "UpdateAuto", "LastUpdate",
+    "NbrOfDesktop", "xPosMain",   "yPosMain",    "xPosEdit",        "yPosEdit",        "MatTube",       "EauCalcMode",
+    "TetaAller",    "TetaRetour", "AntigelP100", "SurpP100",        "CircRect",        "AirCalcMode",   "FillType",
+    "Pente",        "EvacType",   "ConformDTU",  "MatGaine",        "RugoGaine",       "AutreRugo",     "AlwaysOnTop",
+    "AntigelOnOff", "SavePos",    "SaveConfig",  "TxtCopyEauOnOff", "TxtCopyAirOnOff", "TextToCopyEau", "TextToCopyAir",
+    "AffMode",      "Update",     "UpdateAuto",  "LastUpdate",
 };
 
 // What is kept when the user asked not to save the settings.
@@ -126,15 +125,15 @@ bool LoadConfiguration(const QString& path, Settings& settings, int monitorCount
     return true;
 }
 
-} // namespace
+}  // namespace
 
 QString SettingsPath(const QString& dataFolder)
 {
     return dataFolder + QStringLiteral("Data/") + ConfigFileName;
 }
 
-bool LoadSettings(const QString& path, PipeLibraryList& waterLibraries,
-                  PipeLibraryList& drainageLibraries, Settings& settings, int monitorCount)
+bool LoadSettings(const QString& path, PipeLibraryList& waterLibraries, PipeLibraryList& drainageLibraries,
+                  Settings& settings, int monitorCount)
 {
     if (QFileInfo(path).fileName() != ConfigFileName)
         return LoadLibraryFile(path, waterLibraries, drainageLibraries);

@@ -2,8 +2,8 @@
 
 #include <QString>
 
-#include "engines/settings.h"
 #include "engines/pipe_library.h"
+#include "engines/settings.h"
 
 // "Data/Config.cfg" under the data folder.
 QString SettingsPath(const QString& dataFolder);
@@ -14,8 +14,8 @@ QString SettingsPath(const QString& dataFolder);
 // any other file is a pipe library appended to the water or drainage list by
 // its extension. False when the file could not be read. Without a readable
 // configuration the settings stay as they were (zero and empty at start-up).
-bool LoadSettings(const QString& path, PipeLibraryList& waterLibraries,
-                  PipeLibraryList& drainageLibraries, Settings& settings, int monitorCount);
+bool LoadSettings(const QString& path, PipeLibraryList& waterLibraries, PipeLibraryList& drainageLibraries,
+                  Settings& settings, int monitorCount);
 
 // Writes the settings into the configuration under the data folder (creating
 // the "Data" folder and the file when missing), keeping every other group, key

@@ -10,16 +10,15 @@
 #include "physics/friction.h"
 #include "physics/internal_data.h"
 #include "physics/water_properties.h"
-#include "base/number_text.h"
 
 const int WaterOutputControls[WaterOutputCount] = {12, 18, 25, 27, 33, 36, 39, 42};
 
 namespace {
 
 constexpr float Pi = 3.1415927f;
-constexpr float SearchStep = 0.1f;        // [mm]
-constexpr float SearchBound = 3000.0f;    // [mm]
-constexpr double SizeTolerance = 0.01;    // [mm] a standard size this much too small still fits
+constexpr float SearchStep = 0.1f;      // [mm]
+constexpr float SearchBound = 3000.0f;  // [mm]
+constexpr double SizeTolerance = 0.01;  // [mm] a standard size this much too small still fits
 
 // The fields each mode blanks when it cannot size.
 enum : unsigned {
@@ -38,13 +37,13 @@ struct Run {
     const PipeLibrary& library;
     InternalDataRecord& data;
     WaterResult out;
-    float t8 = 0.0f;         // flow temperature [degC]
-    float t9 = 0.0f;         // return temperature [degC]
-    float heatFactor = 0.0f; // f [kg.K/Wh]
-    float viscosity = 0.0f;  // nu [m2/s]
-    float density = 0.0f;    // rho [kg/m3]
-    float flow = 0.0f;       // Q [L/h]
-    float power = 0.0f;      // P [W]
+    float t8 = 0.0f;          // flow temperature [degC]
+    float t9 = 0.0f;          // return temperature [degC]
+    float heatFactor = 0.0f;  // f [kg.K/Wh]
+    float viscosity = 0.0f;   // nu [m2/s]
+    float density = 0.0f;     // rho [kg/m3]
+    float flow = 0.0f;        // Q [L/h]
+    float power = 0.0f;       // P [W]
 };
 
 void Write(Run& run, WaterOutput field, const QString& text)
@@ -60,10 +59,14 @@ QString Current(const Run& run, WaterOutput field, const QString& shown)
 void MarkNotAvailable(Run& run, unsigned fields)
 {
     const QString na = QStringLiteral("N/A");
-    if (fields & MarkSize) Write(run, OutSize, na);
-    if (fields & MarkTheoretical) Write(run, OutTheoreticalDiameter, na);
-    if (fields & MarkVelocity) Write(run, OutVelocity, na);
-    if (fields & MarkPressureDrop) Write(run, OutPressureDrop, na);
+    if (fields & MarkSize)
+        Write(run, OutSize, na);
+    if (fields & MarkTheoretical)
+        Write(run, OutTheoreticalDiameter, na);
+    if (fields & MarkVelocity)
+        Write(run, OutVelocity, na);
+    if (fields & MarkPressureDrop)
+        Write(run, OutPressureDrop, na);
 }
 
 float TemperatureDifference(const Run& run)  // |T8 - T9| [K]
@@ -76,8 +79,8 @@ float OversizedPower(Run& run, float power)
     if (!run.in.oversizingOn)
         return power;
     const float percent = LeadingFloat(run.in.oversizingPercent);  // [%]
-    const float extra = power * percent / 100.0f;                   // S [W]
-    const float total = power + extra;                              // [W]
+    const float extra = power * percent / 100.0f;                  // S [W]
+    const float total = power + extra;                             // [W]
     Write(run, OutOversizingPower, ResultText(extra, WholeNumber));
     Write(run, OutTotalPower, ResultText(total, WholeNumber));
     return total;
@@ -87,7 +90,7 @@ float PowerFromInputs(Run& run)
 {
     if (run.in.entryMode == EntryMode::PowerEntered)
         return OversizedPower(run, LeadingFloat(Current(run, OutPower, run.in.power)));
-    const float flow = LeadingFloat(Current(run, OutFlow, run.in.flow));  // Q [L/h]
+    const float flow = LeadingFloat(Current(run, OutFlow, run.in.flow));     // Q [L/h]
     const float power = TemperatureDifference(run) * flow / run.heatFactor;  // P [W]
     Write(run, OutPower, ResultText(power, WholeNumber));
     return power;
@@ -95,9 +98,9 @@ float PowerFromInputs(Run& run)
 
 float FlowFromPower(Run& run)
 {
-    const QString shown = run.in.oversizingOn ? Current(run, OutTotalPower, run.in.totalPower)
-                                               : Current(run, OutPower, run.in.power);
-    const float power = LeadingFloat(shown);                                // P [W]
+    const QString shown =
+        run.in.oversizingOn ? Current(run, OutTotalPower, run.in.totalPower) : Current(run, OutPower, run.in.power);
+    const float power = LeadingFloat(shown);                                 // P [W]
     const float flow = power * run.heatFactor / TemperatureDifference(run);  // Q [L/h]
     Write(run, OutFlow, ResultText(flow, WholeNumber));
     return flow;
@@ -140,25 +143,23 @@ bool FlowAndPower(Run& run, unsigned blanked)
 
 float Gradient(Run& run, float diameter, float velocity)  // j [mmCE/m]
 {
-    return WaterPressureGradient(diameter, velocity, run.library.roughness, run.viscosity,
-                                 run.density, run.data);
+    return WaterPressureGradient(diameter, velocity, run.library.roughness, run.viscosity, run.density, run.data);
 }
 
-void ShowSize(Run& run, const PipeSize& size, const QString& theoretical, float velocity,
-              float gradient)
+void ShowSize(Run& run, const PipeSize& size, const QString& theoretical, float velocity, float gradient)
 {
     Write(run, OutSize, size.name);
     Write(run, OutTheoreticalDiameter, theoretical);
     Write(run, OutVelocity, ResultText(velocity, 2));
     Write(run, OutPressureDrop, ResultText(gradient, 2));
-    const bool computed = std::isfinite(run.flow) && std::isfinite(run.power) && std::isfinite(velocity)
-        && std::isfinite(gradient);
+    const bool computed =
+        std::isfinite(run.flow) && std::isfinite(run.power) && std::isfinite(velocity) && std::isfinite(gradient);
     if (!run.in.copyOn || !computed)
         return;
     run.out.copy = true;
     run.out.copyTexts = {WholeNumberText(run.flow), WholeNumberText(run.power), size.name,
-                         DecimalText(gradient, 2), DecimalText(velocity, 2),
-                         run.library.symbol, run.library.abbreviation};
+                         DecimalText(gradient, 2),  DecimalText(velocity, 2),   run.library.symbol,
+                         run.library.abbreviation};
 }
 
 void ShowTooLarge(Run& run, float theoretical)
@@ -236,7 +237,7 @@ void StopBeyondLibrary(Run& run, float d)
 void SizeForPressureDrop(Run& run)
 {
     const std::vector<PipeSize>& sizes = run.library.sizes;
-    const float lastDiameter = sizes.back().insideDiameter;  // [mm]
+    const float lastDiameter = sizes.back().insideDiameter;                 // [mm]
     const float limit = static_cast<int8_t>(LeadingInteger(run.in.limit));  // [mmCE/m]
     if (!FlowAndPower(run, MarkAll))
         return;
@@ -287,8 +288,8 @@ void SizeForVelocity(Run& run)
     const float lastDiameter = sizes.back().insideDiameter;  // [mm]
     if (!FlowAndPower(run, MarkAll))
         return;
-    const float vmax = LeadingFloat(run.in.limit);                  // [m/s]
-    const float area = run.flow / 1000.0f / vmax / 3600.0f;        // A [m2]
+    const float vmax = LeadingFloat(run.in.limit);                    // [m/s]
+    const float area = run.flow / 1000.0f / vmax / 3600.0f;           // A [m2]
     const float theoretical = std::sqrt(area * 4.0f / Pi) * 1000.0f;  // [mm]
     if (theoretical > lastDiameter) {
         ShowTooLarge(run, theoretical);
@@ -305,7 +306,7 @@ void SizeForVelocity(Run& run)
     }
 }
 
-} // namespace
+}  // namespace
 
 float PipeVelocity(float diameter, float flow)
 {
@@ -326,8 +327,7 @@ WaterResult RunWaterSizing(const WaterInputs& inputs, const PipeLibrary* library
             none.fields[field] = QStringLiteral("N/A");
         return none;
     }
-    if (inputs.mode == ModeImposedSize
-        && (currentSize < 0 || currentSize >= static_cast<int>(library->sizes.size())))
+    if (inputs.mode == ModeImposedSize && (currentSize < 0 || currentSize >= static_cast<int>(library->sizes.size())))
         return {};
 
     Run run{inputs, *library, data, {}};
@@ -348,10 +348,17 @@ WaterResult RunWaterSizing(const WaterInputs& inputs, const PipeLibrary* library
     data.density = run.density;
 
     switch (inputs.mode) {
-    case ModeMaxPressureDrop: SizeForPressureDrop(run); break;
-    case ModeImposedSize: SizeImposed(run, library->sizes[currentSize]); break;
-    case ModeMaxVelocity: SizeForVelocity(run); break;
-    default: break;
+    case ModeMaxPressureDrop:
+        SizeForPressureDrop(run);
+        break;
+    case ModeImposedSize:
+        SizeImposed(run, library->sizes[currentSize]);
+        break;
+    case ModeMaxVelocity:
+        SizeForVelocity(run);
+        break;
+    default:
+        break;
     }
     return run.out;
 }

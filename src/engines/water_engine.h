@@ -3,9 +3,9 @@
 #include <QString>
 #include <optional>
 
+#include "engines/copy_templates.h"
 #include "engines/pipe_library.h"
 #include "physics/internal_data.h"
-#include "engines/copy_templates.h"
 
 // Which water field drives the calculation: the flow (12) or the power (18).
 enum class EntryMode { FlowEntered, PowerEntered };
@@ -16,25 +16,31 @@ enum WaterMode : int { ModeMaxPressureDrop = 0, ModeImposedSize = 1, ModeMaxVelo
 // What one water run reads from the water tab: the texts and states of its
 // controls at the moment it starts.
 struct WaterInputs {
-    QString flowTemperature;    // 8 : flow temperature [degC]
-    QString returnTemperature;  // 9 : return temperature [degC]
-    bool antifreezeOn = false;  // 14
-    QString antifreezePercent;  // 15 : antifreeze share [%]
+    QString flowTemperature;         // 8 : flow temperature [degC]
+    QString returnTemperature;       // 9 : return temperature [degC]
+    bool antifreezeOn = false;       // 14
+    QString antifreezePercent;       // 15 : antifreeze share [%]
     int mode = ModeMaxPressureDrop;  // 5 : selected index
-    QString flow;               // 12 : flow [L/h]
-    QString power;              // 18 : power [W]
-    bool oversizingOn = false;  // 20
-    QString oversizingPercent;  // 22 : oversizing share [%]
-    QString totalPower;         // 27 : power with oversizing [W]
-    QString limit;              // 29 : mode 0 [mmCE/m], mode 2 [m/s]
-    bool copyOn = false;        // 305
+    QString flow;                    // 12 : flow [L/h]
+    QString power;                   // 18 : power [W]
+    bool oversizingOn = false;       // 20
+    QString oversizingPercent;       // 22 : oversizing share [%]
+    QString totalPower;              // 27 : power with oversizing [W]
+    QString limit;                   // 29 : mode 0 [mmCE/m], mode 2 [m/s]
+    bool copyOn = false;             // 305
     EntryMode entryMode = EntryMode::FlowEntered;
 };
 
 // The fields a run may write, in the order of their control numbers.
 enum WaterOutput : int {
-    OutFlow, OutPower, OutOversizingPower, OutTotalPower,
-    OutSize, OutTheoreticalDiameter, OutVelocity, OutPressureDrop,
+    OutFlow,
+    OutPower,
+    OutOversizingPower,
+    OutTotalPower,
+    OutSize,
+    OutTheoreticalDiameter,
+    OutVelocity,
+    OutPressureDrop,
     WaterOutputCount
 };
 extern const int WaterOutputControls[WaterOutputCount];  // 12 18 25 27 33 36 39 42

@@ -17,5 +17,5 @@ float FrictionFactor(float re, float roughness);
 //   viscosity : nu : kinematic viscosity [m2/s]
 //   density   : rho : density [kg/m3]
 // Records its Reynolds number in data.reynolds.
-float WaterPressureGradient(float diameter, float velocity, float roughness, float viscosity,
-                            float density, InternalDataRecord& data);
+float WaterPressureGradient(float diameter, float velocity, float roughness, float viscosity, float density,
+                            InternalDataRecord& data);

@@ -37,9 +37,8 @@ float WaterDensity(float t, int8_t percent)
 float WaterKinematicViscosity(float t, int8_t percent)
 {
     const ReducedTemperature r = Reduce(t, percent);
-    const float e = static_cast<float>(r.c * -2.14817f + r.theta * -12.70106f
-                                       + r.c * 5.40536f * r.theta + r.theta2 * 10.9899f
-                                       + -4.63024f);  // ln(mu / 1 Pa.s) [-]
+    const float e = static_cast<float>(r.c * -2.14817f + r.theta * -12.70106f + r.c * 5.40536f * r.theta
+                                       + r.theta2 * 10.9899f + -4.63024f);  // ln(mu / 1 Pa.s) [-]
     const float mu = static_cast<float>(std::exp(static_cast<double>(e)));  // mu [Pa.s]
     return mu / WaterDensity(t, percent);
 }
@@ -47,9 +46,9 @@ float WaterKinematicViscosity(float t, int8_t percent)
 float WaterHeatFactor(float t, int8_t percent)
 {
     const ReducedTemperature r = Reduce(t, percent);
-    const double cp = r.c * 0.78863f + r.theta * -2.59001f + r.c * -2.73187f * r.theta
-                      + r.theta2 * 1.43759f + 5.36449f;  // cp [kJ/(kg.K)]
-    const float cpJ = static_cast<float>(cp * 1000.0f);   // cp [J/(kg.K)]
+    const double cp = r.c * 0.78863f + r.theta * -2.59001f + r.c * -2.73187f * r.theta + r.theta2 * 1.43759f
+        + 5.36449f;                                          // cp [kJ/(kg.K)]
+    const float cpJ = static_cast<float>(cp * 1000.0f);      // cp [J/(kg.K)]
     const double cpWh = static_cast<double>(cpJ) / 3600.0f;  // cp [Wh/(kg.K)]
     return static_cast<float>(1.0 / cpWh);
 }

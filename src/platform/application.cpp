@@ -42,7 +42,7 @@ void OnEndSignalNoticed()
     // A question left open would keep the process waiting for a user who is gone.
     for (QWidget* top : QApplication::topLevelWidgets())
         if (auto* dialog = qobject_cast<QDialog*>(top); dialog && dialog->isVisible() && dialog->isModal()) {
-            dialog->setProperty("vqAnswered", true);   // lets a Yes/No question close unanswered
+            dialog->setProperty("vqAnswered", true);  // lets a Yes/No question close unanswered
             dialog->reject();
         }
     PostWindowEvent({EventKind::Close, MainWindow});
@@ -57,7 +57,7 @@ void HandleEndSignals(QObject* owner)
     for (int signal : EndSignals) {
         struct sigaction previous = {};
         sigaction(signal, nullptr, &previous);
-        if (previous.sa_handler == SIG_IGN)   // started with nohup, or in the background
+        if (previous.sa_handler == SIG_IGN)  // started with nohup, or in the background
             continue;
         struct sigaction action = {};
         action.sa_handler = OnEndSignal;
@@ -67,7 +67,7 @@ void HandleEndSignals(QObject* owner)
     }
 }
 
-} // namespace
+}  // namespace
 
 // The icons of the installed theme, carried as resources at every size.
 static QIcon ProgramIcon()
@@ -129,7 +129,7 @@ void ShutdownPlatform()
     state.privateFonts.clear();
     state.messageHook = nullptr;
     state.saveFileHook = nullptr;
-    delete state.application;   // also deletes the watcher, the translator and the signal notifier
+    delete state.application;  // also deletes the watcher, the translator and the signal notifier
     for (int& socket : signalSockets) {
         if (socket >= 0)
             close(socket);

@@ -17,7 +17,7 @@ double RelativeLuminance(int rgb)
     return 0.2126 * Linear((rgb >> 16) & 0xFF) + 0.7152 * Linear((rgb >> 8) & 0xFF) + 0.0722 * Linear(rgb & 0xFF);
 }
 
-} // namespace
+}  // namespace
 
 double ContrastRatio(int rgb1, int rgb2)
 {

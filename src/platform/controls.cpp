@@ -35,7 +35,7 @@ namespace {
 class DigitsValidator : public QValidator {
 public:
     explicit DigitsValidator(QObject* parent) : QValidator(parent) {}
-    QString allowed;   // the non-digit characters of the program's last text
+    QString allowed;  // the non-digit characters of the program's last text
 
     State validate(QString& input, int&) const override
     {
@@ -125,7 +125,7 @@ static QWidget* CreateEdit(int number, const QString& text, unsigned style, QWid
     edit->setReadOnly(style & StyleReadOnly);
     QObject::connect(edit, &QLineEdit::textEdited, edit, [number, edit](const QString& now) {
         if (DigitsValidator* digits = DigitsOf(edit))
-            digits->allowed = NonDigits(now);   // what the user deleted cannot come back
+            digits->allowed = NonDigits(now);  // what the user deleted cannot come back
         PostControlEvent(number, SubtypeChange);
     });
     return edit;
@@ -196,7 +196,7 @@ static QWidget* CreateComboBox(int number, const QString& text, bool editable, Q
         }();
         combo->setStyle(narrow);
         combo->setInsertPolicy(QComboBox::NoInsert);
-        combo->setCompleter(nullptr);   // what the user types stays as typed
+        combo->setCompleter(nullptr);  // what the user types stays as typed
         combo->setEditText(text);
         QObject::connect(combo->lineEdit(), &QLineEdit::textEdited, combo,
                          [number] { PostControlEvent(number, SubtypeChange); });
@@ -261,18 +261,21 @@ static QWidget* CreateWidget(int number, ControlKind kind, const QString& text, 
         return CreateComboBox(number, text, true, parent);
     case ControlKind::Check: {
         auto* check = new QCheckBox(text, parent);
-        QObject::connect(check, &QAbstractButton::clicked, check, [number] { PostControlEvent(number, SubtypeChange); });
+        QObject::connect(check, &QAbstractButton::clicked, check,
+                         [number] { PostControlEvent(number, SubtypeChange); });
         return check;
     }
     case ControlKind::Option: {
         auto* option = new QRadioButton(text, parent);
-        QObject::connect(option, &QAbstractButton::clicked, option, [number] { PostControlEvent(number, SubtypeChange); });
+        QObject::connect(option, &QAbstractButton::clicked, option,
+                         [number] { PostControlEvent(number, SubtypeChange); });
         return option;
     }
     case ControlKind::Button: {
         auto* button = new QPushButton(text, parent);
         button->setAutoDefault(false);
-        QObject::connect(button, &QAbstractButton::clicked, button, [number] { PostControlEvent(number, SubtypeClick); });
+        QObject::connect(button, &QAbstractButton::clicked, button,
+                         [number] { PostControlEvent(number, SubtypeClick); });
         return button;
     }
     case ControlKind::TrackBar:
@@ -313,8 +316,8 @@ static void JoinOptionGroup(PlatformWindow& window, PlatformControl& control, QW
     control.group = group;
 }
 
-bool CreateControl(int window, int control, ControlKind kind, const QString& text, ControlRect where,
-                   unsigned style, int tab)
+bool CreateControl(int window, int control, ControlKind kind, const QString& text, ControlRect where, unsigned style,
+                   int tab)
 {
     PlatformWindow* w = FindPlatformWindow(window);
     if (!w || ControlExists(control))

@@ -30,12 +30,12 @@ enum ControlStyle : unsigned {
     StyleAlignLeft = 0,
     StyleAlignCentre = 1u << 0,
     StyleAlignRight = 1u << 1,
-    StyleDigitsOnly = 1u << 2,    // edit: the user may type 0-9 only (ASCII)
-    StyleReadOnly = 1u << 3,      // edit: read-only
-    StyleDisabled = 1u << 4,      // created disabled
-    StyleRowChecks = 1u << 5,     // list view: a check box in each row
-    StyleKeepSelection = 1u << 6, // list view: selection stays visible without focus
-    StyleNewGroup = 1u << 7,      // option button: starts a new group
+    StyleDigitsOnly = 1u << 2,     // edit: the user may type 0-9 only (ASCII)
+    StyleReadOnly = 1u << 3,       // edit: read-only
+    StyleDisabled = 1u << 4,       // created disabled
+    StyleRowChecks = 1u << 5,      // list view: a check box in each row
+    StyleKeepSelection = 1u << 6,  // list view: selection stays visible without focus
+    StyleNewGroup = 1u << 7,       // option button: starts a new group
 };
 
 struct ControlRect {
@@ -44,15 +44,15 @@ struct ControlRect {
 
 // Creates a control on the window's client area (tab = -1) or on page `tab` of the
 // window's tab panel. False when the window is not open.
-bool CreateControl(int window, int control, ControlKind kind, const QString& text,
-                   ControlRect where, unsigned style = 0, int tab = -1);
+bool CreateControl(int window, int control, ControlKind kind, const QString& text, ControlRect where,
+                   unsigned style = 0, int tab = -1);
 bool ControlExists(int control);
 // The control's widget, for tests and screenshots; null for an unknown number.
 QWidget* ControlWidget(int control);
 
 // SetText on a drop-down selects the item of that text (none when no item has it).
 void SetText(int control, const QString& text);
-QString GetText(int control);   // edit: its text; combo: the text of its edit part; drop-down: the selected item
+QString GetText(int control);  // edit: its text; combo: the text of its edit part; drop-down: the selected item
 
 // State: check box and option button 0/1; track bar position; drop-down, combo and
 // tab panel: selected index (-1 none); list view: selected row (-1 none).
@@ -73,18 +73,18 @@ void SetReadOnly(int control, bool readOnly);
 void SetEnabled(int control, bool enabled);
 bool IsEnabled(int control);
 void SetVisible(int control, bool visible);
-bool IsVisible(int control);   // shown on its own (true on a hidden tab page too)
+bool IsVisible(int control);  // shown on its own (true on a hidden tab page too)
 void SetTooltip(int control, const QString& text);
 void SetAccessibleName(int control, const QString& name);  // what screen readers announce
-void SetFont(int control, int font);        // a font from CreateFont; -1 the system font
-void SetBackground(int control, int rgb);   // 0xRRGGBB; -1 the system background
-void SetTextColour(int control, int rgb);   // 0xRRGGBB; -1 the system colour
+void SetFont(int control, int font);                       // a font from CreateFont; -1 the system font
+void SetBackground(int control, int rgb);                  // 0xRRGGBB; -1 the system background
+void SetTextColour(int control, int rgb);                  // 0xRRGGBB; -1 the system colour
 void MoveControl(int control, ControlRect where);
 ControlRect GetControlRect(int control);
-void SetFocus(int control);                 // focus events follow, as for the user
+void SetFocus(int control);  // focus events follow, as for the user
 bool HasFocus(int control);
-void SelectAllText(int control);            // edit, or the edit part of a combo box
-void SetImage(int control, int image);      // a registered image number
+void SelectAllText(int control);        // edit, or the edit part of a combo box
+void SetImage(int control, int image);  // a registered image number
 
 // Tab panel.
 void AddTab(int control, const QString& caption);
@@ -103,7 +103,7 @@ QString GetCellText(int control, int row, int column);
 void SetRowChecked(int control, int row, bool checked);
 bool IsRowChecked(int control, int row);
 void SetColumnBackground(int control, int column, int rgb);  // -1 the system background
-int HitTestRow(int control);   // the row under the mouse pointer, -1 if none
+int HitTestRow(int control);                                 // the row under the mouse pointer, -1 if none
 
 // Menu bar of a window, and keyboard shortcuts; both post menu events.
 void AddMenuItem(int window, const QString& menu, const QString& item, int itemNumber);

@@ -26,7 +26,7 @@ struct Event {
     int window = -1;   // window number (WindowNumber)
     int control = -1;  // control number, control events only
     int subtype = SubtypeNone;
-    int item = -1;     // menu item or shortcut number (menu events); list view: the row concerned
+    int item = -1;  // menu item or shortcut number (menu events); list view: the row concerned
 };
 
 // Blocks until the next event is queued and takes it.

@@ -8,7 +8,7 @@ enum FontStyle : unsigned { FontRegular = 0, FontBold = 1u << 0, FontItalic = 1u
 
 // Creates a font (anti-aliased) and returns its number for SetFont.
 int CreateFont(const QString& face, int points, unsigned style);
-QString FontFamily(int font);   // the family the font system resolved the face to
+QString FontFamily(int font);  // the family the font system resolved the face to
 
 // Fonts from a file, for the lifetime of the process.
 bool AddPrivateFont(const QString& path);

@@ -63,10 +63,10 @@ QWidget* CreateListViewWidget(int control, QWidget* parent)
     tree->header()->setStretchLastSection(false);
     tree->header()->setSectionsMovable(false);
     tree->header()->setSectionsClickable(false);
-    WatchControl(tree->viewport(), control);   // mouse presses, see below
+    WatchControl(tree->viewport(), control);  // mouse presses, see below
 
     QObject::connect(tree, &QTreeWidget::itemChanged, tree, [control, tree](QTreeWidgetItem* item, int column) {
-        if (column == 0)   // only the check box of a row can change under the user's hand
+        if (column == 0)  // only the check box of a row can change under the user's hand
             PostControlEvent(control, SubtypeChange, tree->indexOfTopLevelItem(item));
     });
     QObject::connect(tree, &QTreeWidget::itemSelectionChanged, tree, [control] {

@@ -23,7 +23,7 @@ void AddMenuItem(int window, const QString& menu, const QString& item, int itemN
         return;
     if (!w->menuBar) {
         w->menuBar = new QMenuBar(w->frame);
-        w->menuBar->setNativeMenuBar(false);   // it belongs inside the window, above the client area
+        w->menuBar->setNativeMenuBar(false);  // it belongs inside the window, above the client area
         w->menuBar->show();
     }
     QMenu* target = nullptr;
@@ -44,7 +44,8 @@ void AddShortcut(int window, const QString& keys, int itemNumber)
         return;
     auto* shortcut = new QShortcut(QKeySequence(keys), w->frame);
     shortcut->setContext(Qt::WindowShortcut);
-    QObject::connect(shortcut, &QShortcut::activated, shortcut, [window, itemNumber] { PostMenuEvent(window, itemNumber); });
+    QObject::connect(shortcut, &QShortcut::activated, shortcut,
+                     [window, itemNumber] { PostMenuEvent(window, itemNumber); });
     w->shortcuts.push_back(PlatformShortcut{itemNumber, shortcut});
 }
 

@@ -74,11 +74,12 @@ void ApplyControlPalette(PlatformControl& control)
     if (field) {
         if (control.background >= 0)
             palette.setColor(QPalette::Base, ColourOf(control.background));
-        else if (control.readOnly)   // read-only fields look like the window, as the user expects
+        else if (control.readOnly)  // read-only fields look like the window, as the user expects
             palette.setColor(QPalette::Base, palette.color(QPalette::Window));
         if (control.kind == ControlKind::ListView && !(control.style & StyleKeepSelection)) {
             // Without that style the selection shows only while the list has the focus.
-            palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Inactive, QPalette::Base));
+            palette.setColor(QPalette::Inactive, QPalette::Highlight,
+                             palette.color(QPalette::Inactive, QPalette::Base));
             palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
                              palette.color(QPalette::Inactive, QPalette::Text));
         }
@@ -165,8 +166,7 @@ static bool WatchFrame(int number, QEvent* event)
     }
     case QEvent::WindowStateChange: {
         auto* change = static_cast<QWindowStateChangeEvent*>(event);
-        if ((window->frame->windowState() & Qt::WindowMinimized)
-            && !(change->oldState() & Qt::WindowMinimized)) {
+        if ((window->frame->windowState() & Qt::WindowMinimized) && !(change->oldState() & Qt::WindowMinimized)) {
             posted.kind = EventKind::Minimized;
             PostWindowEvent(posted);
         }
@@ -264,10 +264,13 @@ bool PlatformWatcher::eventFilter(QObject* object, QEvent* event)
         // to its controls; after that, the colours derived from it (read-only
         // backgrounds, link and field texts) are worked out again.
         if (object->property("vqWindow").isValid())
-            QMetaObject::invokeMethod(this, [] {
-                for (auto& [number, control] : Platform().controls)
-                    ApplyControlPalette(control);
-            }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this,
+                [] {
+                    for (auto& [number, control] : Platform().controls)
+                        ApplyControlPalette(control);
+                },
+                Qt::QueuedConnection);
         return false;
     case QEvent::Close:
         if (IsUnansweredQuestion(object)) {

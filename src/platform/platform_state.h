@@ -29,12 +29,12 @@ struct PlatformControl {
     ControlKind kind = ControlKind::Label;
     unsigned style = 0;
     QWidget* widget = nullptr;
-    QButtonGroup* group = nullptr;       // option buttons
-    int background = -1;                 // 0xRRGGBB, -1 the system colour
-    int textColour = -1;                 // 0xRRGGBB, -1 the system colour
-    bool visible = true;                 // shown on its own
+    QButtonGroup* group = nullptr;  // option buttons
+    int background = -1;            // 0xRRGGBB, -1 the system colour
+    int textColour = -1;            // 0xRRGGBB, -1 the system colour
+    bool visible = true;            // shown on its own
     bool readOnly = false;
-    bool selectionPosted = false;        // list view: this mouse press already reported a selection
+    bool selectionPosted = false;          // list view: this mouse press already reported a selection
     std::vector<ColumnAlign> columnAlign;  // list view
     std::vector<int> columnBackground;     // list view, 0xRRGGBB or -1
 };
@@ -46,8 +46,8 @@ struct PlatformShortcut {
 
 struct PlatformWindow {
     int number = -1;
-    QWidget* frame = nullptr;    // the top-level widget
-    QWidget* client = nullptr;   // the client area, below the menu bar
+    QWidget* frame = nullptr;   // the top-level widget
+    QWidget* client = nullptr;  // the client area, below the menu bar
     QMenuBar* menuBar = nullptr;
     int clientWidth = 0, clientHeight = 0;
     QPoint knownPosition;        // last position set by the program or reported to it
@@ -60,13 +60,13 @@ struct PlatformWindow {
 
 struct PlatformState {
     QApplication* application = nullptr;
-    QObject* watcher = nullptr;   // event filter of windows and controls
+    QObject* watcher = nullptr;  // event filter of windows and controls
     std::map<int, PlatformWindow> windows;
     std::unordered_map<int, PlatformControl> controls;
     std::deque<Event> events;
     std::vector<QFont> fonts;
     std::map<int, QImage> images;
-    std::map<QString, int> privateFonts;   // font file path -> font database id
+    std::map<QString, int> privateFonts;  // font file path -> font database id
     MessageHook messageHook;
     SaveFileHook saveFileHook;
 };

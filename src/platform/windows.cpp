@@ -51,7 +51,7 @@ QPoint PositionOnScreen(const QRect& window, const std::vector<QRect>& screens)
     if (screens.empty() || QRegion(window).subtracted(desktop).isEmpty())
         return window.topLeft();
     QPoint best = window.topLeft();
-    int64_t bestDistance = -1;   // squared [px²]
+    int64_t bestDistance = -1;  // squared [px²]
     for (const QRect& screen : screens) {
         const QPoint on(std::max(screen.left(), std::min(window.left(), screen.right() + 1 - window.width())),
                         std::max(screen.top(), std::min(window.top(), screen.bottom() + 1 - window.height())));
@@ -76,7 +76,7 @@ static std::vector<QRect> ScreenRectangles()
 // Kept far from the limits of int, so that the window's rectangle can be worked out.
 static QPoint StoredPosition(const WindowDescriptor& descriptor)
 {
-    constexpr int Far = 1 << 20;   // [px]
+    constexpr int Far = 1 << 20;  // [px]
     return QPoint(std::clamp(descriptor.x, -Far, Far), std::clamp(descriptor.y, -Far, Far));
 }
 

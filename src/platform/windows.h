@@ -20,20 +20,20 @@ enum WindowFlag : unsigned {
     WindowCaption = 1u << 0,
     WindowSystemMenu = 1u << 1,
     WindowMinimizeButton = 1u << 2,
-    WindowToolWindow = 1u << 3,   // narrow caption, no task-bar button
-    WindowCentred = 1u << 4,      // centred over the active window, edges clamped to 0
+    WindowToolWindow = 1u << 3,  // narrow caption, no task-bar button
+    WindowCentred = 1u << 4,     // centred over the active window, edges clamped to 0
     WindowKeepOnTop = 1u << 5,
 };
 
 struct WindowDescriptor {
-    int number = -1;                 // WindowNumber: events carry it
-    QWidget* handle = nullptr;       // the open window, or none
-    int x = 0, y = 0;                // screen position of the client area (of the menu bar above it, if any) [px]
-    int width = 0, height = 0;       // client size (horizontal layout for the main window) [px]
+    int number = -1;            // WindowNumber: events carry it
+    QWidget* handle = nullptr;  // the open window, or none
+    int x = 0, y = 0;           // screen position of the client area (of the menu bar above it, if any) [px]
+    int width = 0, height = 0;  // client size (horizontal layout for the main window) [px]
     int verticalWidth = 0, verticalHeight = 0;  // client size in the vertical layout [px]
-    QString title;                   // at most 255 characters
-    unsigned flags = 0;              // WindowFlag bits
-    int owner = -1;                  // owning window number, or -1
+    QString title;                              // at most 255 characters
+    unsigned flags = 0;                         // WindowFlag bits
+    int owner = -1;                             // owning window number, or -1
 };
 
 // Where a window stored at this place opens: where it is when it lies wholly on

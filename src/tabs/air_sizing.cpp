@@ -1,10 +1,10 @@
 #include "tabs/air_sizing.h"
 
-#include "tabs/program_state.h"
-#include "platform/controls.h"
-#include "ui/air_controls.h"
 #include "engines/air_engine.h"
+#include "platform/controls.h"
 #include "tabs/copy_results.h"
+#include "tabs/program_state.h"
+#include "ui/air_controls.h"
 #include "ui/options_controls.h"
 
 namespace {
@@ -29,12 +29,12 @@ AirInputs ReadAirInputs(const ProgramState& state)
     return in;
 }
 
-} // namespace
+}  // namespace
 
 void SizeAirDuct(ProgramState& state)
 {
-    const AirResult result = RunAirSizing(ReadAirInputs(state), state.domain.standardDuctDiameters,
-                                          state.domain.internalData);
+    const AirResult result =
+        RunAirSizing(ReadAirInputs(state), state.domain.standardDuctDiameters, state.domain.internalData);
     for (int field = 0; field < AirOutputCount; ++field)
         if (result.fields[field])
             SetText(AirOutputControls[field], *result.fields[field]);

@@ -1,16 +1,15 @@
 #include "tabs/air_tab.h"
 
-#include "tabs/program_state.h"
 #include "base/number_text.h"
+#include "engines/air_engine.h"
+#include "engines/duct_tables.h"
+#include "engines/internal_data_text.h"
 #include "platform/controls.h"
 #include "platform/events.h"
-#include "ui/air_controls.h"
-#include "engines/air_engine.h"
 #include "tabs/air_sizing.h"
-#include "engines/duct_tables.h"
-#include "base/number_text.h"
-#include "engines/internal_data_text.h"
 #include "tabs/internal_data_display.h"
+#include "tabs/program_state.h"
+#include "ui/air_controls.h"
 
 namespace {
 
@@ -18,13 +17,13 @@ constexpr int StoredMaterialLength = 16;  // "MatGaine" [characters]
 
 // Track bar 124 of a search mode: the limit is its position / 10.
 struct LimitScale {
-    int maximum;     // position
-    int tick;        // positions between ticks
-    int position;    // default
+    int maximum;   // position
+    int tick;      // positions between ticks
+    int position;  // default
     const char* caption;
 };
-constexpr LimitScale PressureDropScale = {100, 3, 8, "PdC Maxi."};   // 0.10 to 10.00 Pa/m
-constexpr LimitScale VelocityScale = {200, 4, 40, "Vit. Maxi."};     // 0.10 to 20.00 m/s
+constexpr LimitScale PressureDropScale = {100, 3, 8, "PdC Maxi."};  // 0.10 to 10.00 Pa/m
+constexpr LimitScale VelocityScale = {200, 4, 40, "Vit. Maxi."};    // 0.10 to 20.00 m/s
 
 bool IsSearchMode(int mode)
 {
@@ -74,7 +73,7 @@ void SizeAndShowInternalData(ProgramState& state)
     ShowInternalData(state, InternalDataAir);
 }
 
-} // namespace
+}  // namespace
 
 void RefreshAirModeControls()
 {
@@ -85,8 +84,7 @@ void RefreshAirModeControls()
     SetShown({119, 120, 121, 122, 123, 130, 131, 132, 133, 134}, rectangular);
     SetShown({DuctDiameterLabel, DuctDiameterField}, !rectangular);
     if (rectangular) {
-        SetShown({ImposedDiameterLabel, ImposedDiameterCombo, TheoreticalDuctLabel, TheoreticalDuctField},
-                 false);
+        SetShown({ImposedDiameterLabel, ImposedDiameterCombo, TheoreticalDuctLabel, TheoreticalDuctField}, false);
         SetBackground(SideAField, AirInputColour);
         // Side B is the result of a search, the user's input for an imposed size.
         SetReadOnly(SideBField, searching);
@@ -157,7 +155,7 @@ void OnDuctSizeChange(ProgramState& state, const Event& event)
 {
     // Each input has its twin among the results.
     const int mirror = event.control == ImposedDiameterCombo ? DuctDiameterField
-                     : event.control == SideAField           ? ResultSideAField
+        : event.control == SideAField                        ? ResultSideAField
                                                              : ResultSideBField;
     SetText(mirror, GetText(event.control));
     SizeAirDuct(state);

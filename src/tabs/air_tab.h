@@ -25,11 +25,11 @@ void ShowDuctMaterial(const ProgramState& state, int index);
 
 // Event handlers of the air tab and of the duct material, for the main
 // window's control table.
-void OnAirShapeChoice(ProgramState& state, const Event& event);     // 101, 102
-void OnAirModeChange(ProgramState& state, const Event& event);      // 103
-void OnAirFlowChange(ProgramState& state, const Event& event);      // 107
-void OnAirConditionChange(ProgramState& state, const Event& event); // 109, 111, 113
-void OnDuctSizeChange(ProgramState& state, const Event& event);     // 116, 120, 123
-void OnAirLimitMove(ProgramState& state, const Event& event);       // 124
-void OnDuctMaterialChange(ProgramState& state, const Event& event); // 302
-void OnDuctRoughnessEvent(ProgramState& state, const Event& event); // 303
+void OnAirShapeChoice(ProgramState& state, const Event& event);      // 101, 102
+void OnAirModeChange(ProgramState& state, const Event& event);       // 103
+void OnAirFlowChange(ProgramState& state, const Event& event);       // 107
+void OnAirConditionChange(ProgramState& state, const Event& event);  // 109, 111, 113
+void OnDuctSizeChange(ProgramState& state, const Event& event);      // 116, 120, 123
+void OnAirLimitMove(ProgramState& state, const Event& event);        // 124
+void OnDuctMaterialChange(ProgramState& state, const Event& event);  // 302
+void OnDuctRoughnessEvent(ProgramState& state, const Event& event);  // 303

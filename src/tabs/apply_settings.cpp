@@ -1,25 +1,25 @@
 #include "tabs/apply_settings.h"
 
-#include "tabs/program_state.h"
+#include "base/number_text.h"
+#include "engines/water_engine.h"
 #include "platform/controls.h"
 #include "platform/windows.h"
-#include "ui/air_controls.h"
 #include "tabs/air_tab.h"
-#include "ui/drainage_controls.h"
 #include "tabs/drainage_tab.h"
-#include "base/number_text.h"
-#include "ui/water_controls.h"
-#include "engines/water_engine.h"
+#include "tabs/options_tab.h"
+#include "tabs/program_state.h"
 #include "tabs/water_sizing.h"
 #include "tabs/water_tab.h"
+#include "ui/air_controls.h"
+#include "ui/drainage_controls.h"
 #include "ui/main_window.h"
 #include "ui/options_controls.h"
-#include "tabs/options_tab.h"
+#include "ui/water_controls.h"
 
 namespace {
 
-constexpr int LowestListedTemperature = 3;   // [degC]
-constexpr int HighestListedTemperature = 99; // [degC]
+constexpr int LowestListedTemperature = 3;    // [degC]
+constexpr int HighestListedTemperature = 99;  // [degC]
 
 void FillWaterLists(const ProgramState& state)
 {
@@ -91,7 +91,7 @@ void PrepareStoredMode(ProgramState& state, bool libraryFound)
     }
 }
 
-} // namespace
+}  // namespace
 
 void ApplyWaterSettings(ProgramState& state)
 {

@@ -1,12 +1,12 @@
 #include "tabs/drainage_tab.h"
 
-#include "tabs/program_state.h"
 #include "base/number_text.h"
+#include "engines/drainage_engine.h"
 #include "platform/controls.h"
 #include "platform/events.h"
-#include "ui/drainage_controls.h"
-#include "engines/drainage_engine.h"
 #include "tabs/drainage_table.h"
+#include "tabs/program_state.h"
+#include "ui/drainage_controls.h"
 #include "ui/images.h"
 #include "ui/roughness_label.h"
 
@@ -14,7 +14,7 @@ namespace {
 
 constexpr int StoredNameLength = 128;  // "EvacType" [characters]
 
-} // namespace
+}  // namespace
 
 void ShowFillRatio(int fillType)
 {
@@ -33,8 +33,7 @@ int ShowSlope(int position)
 
 void ShowDrainageRoughness(const QString& libraryName, int codeRoughness, int layout)
 {
-    SetText(DrainageRoughnessLabel,
-            RoughnessText(BazinCoefficient(libraryName, codeRoughness != 0), layout));
+    SetText(DrainageRoughnessLabel, RoughnessText(BazinCoefficient(libraryName, codeRoughness != 0), layout));
     SetEnabled(CodeRoughnessCheck, !CodeRoughnessImposed(libraryName));
 }
 

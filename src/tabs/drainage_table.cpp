@@ -1,15 +1,14 @@
 #include "tabs/drainage_table.h"
 
+#include "engines/drainage_engine.h"
 #include "platform/controls.h"
 #include "ui/drainage_controls.h"
-#include "engines/drainage_engine.h"
 
 void FillDrainageTable(const PipeLibraryList& libraries, const QString& name)
 {
     if (const PipeLibrary* library = FindDrainageLibrary(libraries, name)) {
-        const float slope = SlopeAtPosition(GetState(SlopeBar));  // I [cm/m]
-        const float fill = FillFraction(GetState(SevenTenthsFillOption) == 1 ? FillSevenTenths
-                                                                               : FillHalf);  // f [-]
+        const float slope = SlopeAtPosition(GetState(SlopeBar));                                             // I [cm/m]
+        const float fill = FillFraction(GetState(SevenTenthsFillOption) == 1 ? FillSevenTenths : FillHalf);  // f [-]
         const float gamma = BazinCoefficient(GetText(DrainageLibraryList),
                                              GetState(CodeRoughnessCheck) == 1);  // [m^0.5]
         ClearRows(CapacityList);

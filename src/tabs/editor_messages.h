@@ -29,7 +29,8 @@ inline QString RefusedNameMessage(const QString& subject, const NameCheck& check
     const QString character = QString(check.character);
     switch (check.fault) {
     case NameFault::Start:
-        return subject + QStringLiteral(" ne peut pas commencer par le caractère \"") + character + QStringLiteral("\"...");
+        return subject + QStringLiteral(" ne peut pas commencer par le caractère \"") + character
+            + QStringLiteral("\"...");
     case NameFault::Control:
         return subject + QStringLiteral(" ne peut pas contenir le caractère de contrôle U+")
             + QString::number(check.character.unicode(), 16).toUpper().rightJustified(4, u'0') + QStringLiteral("...");

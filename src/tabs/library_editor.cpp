@@ -1,18 +1,17 @@
 #include "tabs/library_editor.h"
 
-#include "tabs/program_state.h"
 #include "base/number_text.h"
-#include "ui/editor_controls.h"
 #include "engines/library_files.h"
+#include "engines/water_engine.h"
 #include "platform/controls.h"
 #include "platform/events.h"
 #include "platform/system.h"
 #include "platform/windows.h"
-#include "base/number_text.h"
-#include "ui/water_controls.h"
-#include "engines/water_engine.h"
+#include "tabs/program_state.h"
 #include "tabs/water_sizing.h"
 #include "tabs/water_tab.h"
+#include "ui/editor_controls.h"
+#include "ui/water_controls.h"
 
 namespace {
 
@@ -69,7 +68,7 @@ void RouteEditorControl(ProgramState& state, const Event& event)
     }
 }
 
-} // namespace
+}  // namespace
 
 void OpenLibraryEditor(ProgramState& state)
 {
@@ -188,9 +187,14 @@ void HandleLibraryEditorEvent(ProgramState& state, const Event& event)
     switch (event.kind) {
     case EventKind::Menu:
         switch (event.item) {
-        case EditorMenuNew: OnEditorNew(state); break;
-        case EditorMenuSaveAs: OnEditorSaveAs(state); break;
-        default: break;
+        case EditorMenuNew:
+            OnEditorNew(state);
+            break;
+        case EditorMenuSaveAs:
+            OnEditorSaveAs(state);
+            break;
+        default:
+            break;
         }
         break;
     case EventKind::Control:

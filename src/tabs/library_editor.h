@@ -43,14 +43,14 @@ QString AskSaveLibrary(const QString& defaultFolder, bool forced, const QString&
 QString LibraryFolder(const ProgramState& state);
 
 // The editor's actions.
-void OnEditorOk(ProgramState& state);           // "OK" and the close box
-void OnEditorNew(ProgramState& state);          // "Nouveau"
-void OnEditorSaveAs(ProgramState& state);       // "Enregistrer sous..."
-void OnEditorLibraryChoice(ProgramState& state);// a library picked in list 400
-void OnEditorSizeList(ProgramState& state, const Event& event);  // list 416
-void OnEditorAddSize(ProgramState& state);      // "Ajouter"
-void OnEditorModifySize(ProgramState& state);   // "Modifier"
-void OnEditorDeleteSize(ProgramState& state);   // "Suppr."
+void OnEditorOk(ProgramState& state);                               // "OK" and the close box
+void OnEditorNew(ProgramState& state);                              // "Nouveau"
+void OnEditorSaveAs(ProgramState& state);                           // "Enregistrer sous..."
+void OnEditorLibraryChoice(ProgramState& state);                    // a library picked in list 400
+void OnEditorSizeList(ProgramState& state, const Event& event);     // list 416
+void OnEditorAddSize(ProgramState& state);                          // "Ajouter"
+void OnEditorModifySize(ProgramState& state);                       // "Modifier"
+void OnEditorDeleteSize(ProgramState& state);                       // "Suppr."
 void OnEditorFieldChange(ProgramState& state, const Event& event);  // 408, 413, 414, 415
 
 // A number typed in an editor field (sizes, roughness): a decimal comma reads as

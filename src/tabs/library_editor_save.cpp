@@ -2,15 +2,15 @@
 #include <QFileInfo>
 
 #include "base/identity.h"
-#include "tabs/program_state.h"
 #include "base/number_text.h"
-#include "ui/editor_controls.h"
-#include "tabs/editor_messages.h"
-#include "tabs/library_editor.h"
 #include "engines/library_files.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/windows.h"
+#include "tabs/editor_messages.h"
+#include "tabs/library_editor.h"
+#include "tabs/program_state.h"
+#include "ui/editor_controls.h"
 
 namespace {
 
@@ -31,7 +31,8 @@ bool LibraryFileExists(const QString& path)
 {
     const QFileInfo chosen(path);
     // The pattern matches without regard to case, the name is compared with it.
-    const QStringList files = QDir(chosen.absolutePath()).entryList({QStringLiteral("*.tub")}, QDir::Files | QDir::Hidden);
+    const QStringList files =
+        QDir(chosen.absolutePath()).entryList({QStringLiteral("*.tub")}, QDir::Files | QDir::Hidden);
     return files.contains(chosen.fileName(), Qt::CaseSensitive);
 }
 
@@ -87,7 +88,7 @@ int FindChosenLibrary(const PipeLibraryList& libraries, int index, const QString
     return FindLibraryByName(libraries, name);
 }
 
-} // namespace
+}  // namespace
 
 QString LibraryFolder(const ProgramState& state)
 {
@@ -98,9 +99,8 @@ QString AskSaveLibrary(const QString& defaultFolder, bool forced, const QString&
                        const QString& libraryFile)
 {
     if (!forced) {
-        const QString question = libraryName.isEmpty()
-            ? SaveNewLibraryQuestion
-            : SaveLibraryQuestion + libraryName + QStringLiteral(" ?");
+        const QString question =
+            libraryName.isEmpty() ? SaveNewLibraryQuestion : SaveLibraryQuestion + libraryName + QStringLiteral(" ?");
         const int answer = ShowMessage(ProgramTitle, question, MessageYesNo);
         if (answer == AnswerNo)
             return NoSaveMarker;

@@ -1,12 +1,11 @@
-#include "tabs/program_state.h"
 #include "base/number_text.h"
-#include "ui/editor_controls.h"
-#include "tabs/editor_messages.h"
-#include "tabs/library_editor.h"
 #include "engines/pipe_size_edit.h"
 #include "platform/controls.h"
 #include "platform/events.h"
-#include "base/number_text.h"
+#include "tabs/editor_messages.h"
+#include "tabs/library_editor.h"
+#include "tabs/program_state.h"
+#include "ui/editor_controls.h"
 
 namespace {
 
@@ -32,7 +31,7 @@ int SelectedSize(const ProgramState& state)
     return row >= 0 && row < static_cast<int>(state.editor.copy.sizes.size()) ? row : -1;
 }
 
-} // namespace
+}  // namespace
 
 void OnEditorSizeList(ProgramState& state, const Event& event)
 {
@@ -59,12 +58,23 @@ void OnEditorAddSize(ProgramState& state)
 {
     const SizeEntry entry = ReadSizeEntry();
     switch (AddPipeSize(state.editor.copy, entry)) {
-    case SizeEditResult::Incomplete: ShowEditorMessage(IncompleteSizeMessage); return;
-    case SizeEditResult::ReservedName: ShowEditorMessage(ReservedSizeNameMessage); return;
-    case SizeEditResult::RefusedCharacter: ShowRefusedSizeName(entry); return;
-    case SizeEditResult::InsideNotPositive: ShowEditorMessage(InsideNotPositiveMessage); return;
-    case SizeEditResult::DuplicateInside: ShowEditorMessage(DuplicateInsideMessage); return;
-    case SizeEditResult::Done: break;
+    case SizeEditResult::Incomplete:
+        ShowEditorMessage(IncompleteSizeMessage);
+        return;
+    case SizeEditResult::ReservedName:
+        ShowEditorMessage(ReservedSizeNameMessage);
+        return;
+    case SizeEditResult::RefusedCharacter:
+        ShowRefusedSizeName(entry);
+        return;
+    case SizeEditResult::InsideNotPositive:
+        ShowEditorMessage(InsideNotPositiveMessage);
+        return;
+    case SizeEditResult::DuplicateInside:
+        ShowEditorMessage(DuplicateInsideMessage);
+        return;
+    case SizeEditResult::Done:
+        break;
     }
     RefillLibraryEditor(state);
     state.editor.modified = true;
@@ -77,10 +87,16 @@ void OnEditorModifySize(ProgramState& state)
         return;
     const SizeEntry entry = ReadSizeEntry();
     switch (ModifyPipeSize(state.editor.copy, selected, entry)) {
-    case SizeEditResult::ReservedName: ShowEditorMessage(ReservedSizeNameMessage); return;
-    case SizeEditResult::RefusedCharacter: ShowRefusedSizeName(entry); return;
-    case SizeEditResult::Done: break;
-    default: return;   // incomplete data: the click is ignored
+    case SizeEditResult::ReservedName:
+        ShowEditorMessage(ReservedSizeNameMessage);
+        return;
+    case SizeEditResult::RefusedCharacter:
+        ShowRefusedSizeName(entry);
+        return;
+    case SizeEditResult::Done:
+        break;
+    default:
+        return;  // incomplete data: the click is ignored
     }
     RefillLibraryEditor(state);
     state.editor.modified = true;
@@ -103,11 +119,20 @@ void OnEditorFieldChange(ProgramState& state, const Event& event)
     PipeLibrary& library = state.editor.copy;
     const QString text = GetText(event.control);
     switch (event.control) {
-    case EditorNameField: library.name = WithoutBlanksAround(text); break;
-    case EditorAbbreviationField: library.abbreviation = CutText(text, TextCapacity); break;
-    case EditorSymbolField: library.symbol = CutText(text, TextCapacity); break;
-    case EditorRoughnessField: library.roughness = EditorNumber(text); break;  // [mm]
-    default: return;
+    case EditorNameField:
+        library.name = WithoutBlanksAround(text);
+        break;
+    case EditorAbbreviationField:
+        library.abbreviation = CutText(text, TextCapacity);
+        break;
+    case EditorSymbolField:
+        library.symbol = CutText(text, TextCapacity);
+        break;
+    case EditorRoughnessField:
+        library.roughness = EditorNumber(text);
+        break;  // [mm]
+    default:
+        return;
     }
     state.editor.modified = true;
 }

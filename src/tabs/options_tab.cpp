@@ -1,10 +1,10 @@
 #include "tabs/options_tab.h"
 
-#include "tabs/program_state.h"
 #include "base/number_text.h"
 #include "platform/controls.h"
 #include "platform/events.h"
 #include "platform/windows.h"
+#include "tabs/program_state.h"
 #include "ui/main_window.h"
 #include "ui/options_controls.h"
 #include "ui/template_help.h"
@@ -16,7 +16,7 @@ enum : int { AntifreezeCheck = 14, AntifreezeField = 15, AntifreezePercentLabel 
 
 constexpr int StoredTemplateLength = 128;  // "TextToCopyEau", "TextToCopyAir" [characters]
 
-} // namespace
+}  // namespace
 
 void ShowAntifreezeControls(bool shown)
 {
@@ -33,14 +33,21 @@ void OnPreferenceSwitch(ProgramState& state, const Event& event)
         s.AlwaysOnTop = ticked;
         SetWindowOnTop(MainWindow, ticked == 1);
         break;
-    case SavePositionsCheck: s.SavePos = ticked; break;
-    case SaveSettingsCheck: s.SaveConfig = ticked; break;
+    case SavePositionsCheck:
+        s.SavePos = ticked;
+        break;
+    case SaveSettingsCheck:
+        s.SaveConfig = ticked;
+        break;
     case AntifreezeOptionCheck:
         s.AntigelOnOff = ticked;
         ShowAntifreezeControls(ticked == 1);
         break;
-    case AutoUpdateCheck: s.UpdateAuto = ticked; break;
-    default: break;
+    case AutoUpdateCheck:
+        s.UpdateAuto = ticked;
+        break;
+    default:
+        break;
     }
 }
 

@@ -11,8 +11,8 @@ struct ProgramState;
 void ShowAntifreezeControls(bool shown);
 
 // Event handlers, for the main window's control table.
-void OnPreferenceSwitch(ProgramState& state, const Event& event);  // 201-205
-void OnCopySwitch(ProgramState& state, const Event& event);        // 305, 307
-void OnCopyTemplateChange(ProgramState& state, const Event& event);// 306, 308
-void OnTemplateHelpButton(ProgramState& state, const Event& event);// 309
-void OnLayoutOption(ProgramState& state, const Event& event);      // 311, 312
+void OnPreferenceSwitch(ProgramState& state, const Event& event);    // 201-205
+void OnCopySwitch(ProgramState& state, const Event& event);          // 305, 307
+void OnCopyTemplateChange(ProgramState& state, const Event& event);  // 306, 308
+void OnTemplateHelpButton(ProgramState& state, const Event& event);  // 309
+void OnLayoutOption(ProgramState& state, const Event& event);        // 311, 312

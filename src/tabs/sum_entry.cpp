@@ -4,14 +4,14 @@
 #include <limits>
 
 #include "base/identity.h"
-#include "tabs/program_state.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
-#include "ui/air_controls.h"
 #include "tabs/air_sizing.h"
-#include "ui/water_controls.h"
+#include "tabs/program_state.h"
 #include "tabs/water_sizing.h"
 #include "tabs/water_tab.h"
+#include "ui/air_controls.h"
+#include "ui/water_controls.h"
 
 namespace {
 
@@ -28,9 +28,9 @@ struct SumKeyBinding {
 // other window systems as the pad's key or as Shift + "+": every form is bound,
 // each to one key only, and all of them append the same sign.
 const SumKeyBinding SumKeyBindings[] = {
-    {"Esc", SumKeyEscape},    {"Return", SumKeyEnter},  {"Enter", SumKeyEnter},
-    {"C", SumKeyClear},       {"Num++", SumKeyPadPlus}, {"Num+-", SumKeyPadMinus},
-    {"Shift++", SumKeyPlus},  {"+", SumKeyPlus},        {"-", SumKeyMinus},
+    {"Esc", SumKeyEscape},   {"Return", SumKeyEnter},  {"Enter", SumKeyEnter},
+    {"C", SumKeyClear},      {"Num++", SumKeyPadPlus}, {"Num+-", SumKeyPadMinus},
+    {"Shift++", SumKeyPlus}, {"+", SumKeyPlus},        {"-", SumKeyMinus},
 };
 
 int FocusedSumField()
@@ -59,8 +59,7 @@ int64_t ReadTerm(const QString& text, qsizetype& at, bool& huge)
     bool fits = true;
     for (; at < text.size() && IsDigit(text[at]); ++at) {
         const int digit = text[at].unicode() - u'0';
-        fits = fits && !__builtin_mul_overflow(value, 10, &value)
-            && !__builtin_add_overflow(value, digit, &value);
+        fits = fits && !__builtin_mul_overflow(value, 10, &value) && !__builtin_add_overflow(value, digit, &value);
     }
     if (!fits) {
         huge = true;
@@ -85,7 +84,7 @@ void AppendOperator(ProgramState& state, int field, QChar sign)
     if (text.isEmpty())
         return;
     BeginSum(state, field);
-    SetText(field, text + sign);   // the caret goes to the end with the text
+    SetText(field, text + sign);  // the caret goes to the end with the text
 }
 
 // The colour a sum field has outside a sum: the air flow its own, the water
@@ -145,7 +144,7 @@ void EvaluateSumField(ProgramState& state, int field)
     SizeDomainOf(state, field);
 }
 
-} // namespace
+}  // namespace
 
 bool IsSumField(int control)
 {

@@ -12,13 +12,13 @@ struct ProgramState;
 
 // Menu events posted by the sum-entry keys.
 enum SumKey : int {
-    SumKeyEscape = 0,    // taken and ignored
+    SumKeyEscape = 0,  // taken and ignored
     SumKeyEnter = 1,
-    SumKeyClear = 2,     // C
+    SumKeyClear = 2,  // C
     SumKeyPadPlus = 3,
     SumKeyPadMinus = 4,
-    SumKeyPlus = 5,      // Shift + the "=/+" key
-    SumKeyMinus = 6,     // the key that gives "-" unshifted
+    SumKeyPlus = 5,   // Shift + the "=/+" key
+    SumKeyMinus = 6,  // the key that gives "-" unshifted
 };
 
 // EvaluateSum outcomes that are not totals.

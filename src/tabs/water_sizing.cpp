@@ -1,10 +1,10 @@
 #include "tabs/water_sizing.h"
 
-#include "tabs/program_state.h"
-#include "platform/controls.h"
-#include "ui/water_controls.h"
 #include "engines/water_engine.h"
+#include "platform/controls.h"
 #include "tabs/copy_results.h"
+#include "tabs/program_state.h"
+#include "ui/water_controls.h"
 
 namespace {
 
@@ -27,7 +27,7 @@ WaterInputs ReadWaterInputs(const ProgramState& state)
     return in;
 }
 
-} // namespace
+}  // namespace
 
 const PipeLibrary* CurrentWaterLibrary(const ProgramState& state)
 {
@@ -39,8 +39,8 @@ const PipeLibrary* CurrentWaterLibrary(const ProgramState& state)
 
 void WaterSizing(ProgramState& state)
 {
-    const WaterResult result = RunWaterSizing(ReadWaterInputs(state), CurrentWaterLibrary(state),
-                                              state.water.size, state.domain.internalData);
+    const WaterResult result =
+        RunWaterSizing(ReadWaterInputs(state), CurrentWaterLibrary(state), state.water.size, state.domain.internalData);
     for (int field = 0; field < WaterOutputCount; ++field)
         if (result.fields[field])
             SetText(WaterOutputControls[field], *result.fields[field]);

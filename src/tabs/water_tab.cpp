@@ -2,17 +2,16 @@
 
 #include <cmath>
 
-#include "tabs/program_state.h"
 #include "base/number_text.h"
+#include "engines/internal_data_text.h"
+#include "engines/water_engine.h"
 #include "platform/controls.h"
 #include "platform/events.h"
-#include "base/number_text.h"
-#include "ui/water_controls.h"
-#include "engines/water_engine.h"
-#include "tabs/water_sizing.h"
-#include "engines/internal_data_text.h"
 #include "tabs/internal_data_display.h"
+#include "tabs/program_state.h"
+#include "tabs/water_sizing.h"
 #include "ui/main_window.h"
+#include "ui/water_controls.h"
 
 namespace {
 
@@ -35,7 +34,7 @@ QString LimitText(int mode, int position)
 {
     if (mode == ModeMaxVelocity)
         return DecimalText(static_cast<float>(position) / 10.0f, 2);  // [m/s]
-    return QString::number(position);                                  // [mmCE/m]
+    return QString::number(position);                                 // [mmCE/m]
 }
 
 const PipeSize* CurrentWaterSize(const ProgramState& state)
@@ -59,13 +58,13 @@ void ShowImposedSize(const ProgramState& state)
 // and 22 show.
 void ShowOversizing()
 {
-    const int64_t power = LeadingInteger(GetText(PowerField));          // [W]
-    const int64_t percent = LeadingInteger(GetText(OversizingField));   // [%]
+    const int64_t power = LeadingInteger(GetText(PowerField));                           // [W]
+    const int64_t percent = LeadingInteger(GetText(OversizingField));                    // [%]
     const double extraShown = std::round(static_cast<double>(power) * percent / 100.0);  // [W]
     // Either sum may leave the 64-bit range for a power of 19 digits or more.
     const bool extraFits = std::fabs(extraShown) < 0x1p63;
-    SetText(OversizingPowerField, extraFits ? QString::number(static_cast<int64_t>(extraShown))
-                                            : QStringLiteral("N/A"));
+    SetText(OversizingPowerField,
+            extraFits ? QString::number(static_cast<int64_t>(extraShown)) : QStringLiteral("N/A"));
     const int64_t extra = LeadingInteger(GetText(OversizingPowerField));  // [W]
     int64_t total = 0;                                                    // [W]
     const bool totalFits = extraFits && !__builtin_add_overflow(power, extra, &total);
@@ -86,7 +85,7 @@ void HideOversizing()
         SetEnabled(control, false);
 }
 
-} // namespace
+}  // namespace
 
 bool SelectListedWaterLibrary(ProgramState& state)
 {
@@ -119,8 +118,7 @@ void PrepareWaterMode(ProgramState& state, int mode)
     case ModeMaxPressureDrop:
     case ModeMaxVelocity: {
         const int position = mode == ModeMaxPressureDrop ? 18 : 12;
-        SetText(LimitLabel, mode == ModeMaxPressureDrop ? QStringLiteral("PdC Maxi.")
-                                                        : QStringLiteral("Vit. Maxi."));
+        SetText(LimitLabel, mode == ModeMaxPressureDrop ? QStringLiteral("PdC Maxi.") : QStringLiteral("Vit. Maxi."));
         SetPercentLimitBar(state, mode, position);
         SetText(LimitField, LimitText(mode, position));
         SetText(DiameterLabel, QStringLiteral("Ø Théo."));
@@ -203,8 +201,8 @@ void OnWaterModeChange(ProgramState& state, const Event&)
 
 void OnWaterTemperatureChange(ProgramState& state, const Event& event)
 {
-    QString& stored = event.control == FlowTemperatureCombo ? state.domain.settings.TetaAller
-                                                            : state.domain.settings.TetaRetour;
+    QString& stored =
+        event.control == FlowTemperatureCombo ? state.domain.settings.TetaAller : state.domain.settings.TetaRetour;
     stored = CutText(GetText(event.control), StoredTemperatureLength);
     ShowTemperatureIndicator(state.domain.settings.TetaAller, state.domain.settings.TetaRetour);
     WaterSizing(state);

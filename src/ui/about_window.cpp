@@ -1,12 +1,12 @@
 #include "ui/about_window.h"
 
 #include "base/identity.h"
-#include "ui/window_state.h"
 #include "platform/controls.h"
 #include "platform/graphics.h"
 #include "platform/windows.h"
 #include "ui/embedded_images.h"
 #include "ui/images.h"
+#include "ui/window_state.h"
 
 namespace {
 
@@ -22,6 +22,7 @@ struct AboutControl {
 };
 
 // In creation order; the logo image 422 comes first, sized to its picture.
+// clang-format off
 const AboutControl AboutControls[] = {
     {423, ControlKind::Label, "Vorquil III", {80, 25, 250, 35}, StyleAlignLeft, &MainFonts::f3},
     {VersionLabel, ControlKind::Label, "", {80, 60, 150, 20}, StyleAlignLeft, &MainFonts::f1},
@@ -33,6 +34,7 @@ const AboutControl AboutControls[] = {
     {428, ControlKind::Hyperlink, "Contact", {135, 190, 250, 20}, StyleAlignLeft, &MainFonts::f2},
     {426, ControlKind::Label, "© 2008-2012 Vorquil Logiciels", {80, 220, 250, 20}, StyleAlignLeft, &MainFonts::f2},
 };
+// clang-format on
 
 // The logo is decoded afresh for each opening.
 bool DecodeLogo()
@@ -45,7 +47,7 @@ bool DecodeLogo()
     return true;
 }
 
-} // namespace
+}  // namespace
 
 QString AboutVersionText()
 {
@@ -56,7 +58,7 @@ void OpenAbout(WindowState& windows)
 {
     WindowDescriptor& about = windows.windows[AboutWindow];
     if (IsWindowOpen(AboutWindow)) {
-        OpenWindow(about, about.width, about.height);   // to the front
+        OpenWindow(about, about.width, about.height);  // to the front
         return;
     }
     if (!DecodeLogo() || !OpenWindow(about, about.width, about.height))

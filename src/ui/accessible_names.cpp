@@ -62,7 +62,7 @@ const AccessibleName AccessibleNames[] = {
     {309, "Aide des variables"},
 };
 
-} // namespace
+}  // namespace
 
 void ApplyAccessibleNames()
 {

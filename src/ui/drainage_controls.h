@@ -15,7 +15,12 @@ enum DrainageControl : int {
 
 // Columns of the capacity list 154.
 enum CapacityColumn : int {
-    ColumnSizeName, ColumnFlow, ColumnVelocity, ColumnInside, ColumnOutside, CapacityColumnCount
+    ColumnSizeName,
+    ColumnFlow,
+    ColumnVelocity,
+    ColumnInside,
+    ColumnOutside,
+    CapacityColumnCount
 };
 
 // Backgrounds of the flow and velocity columns, every row.

@@ -3,7 +3,7 @@
 namespace {
 using K = ControlKind;
 constexpr unsigned C = StyleAlignCentre;
-} // namespace
+}  // namespace
 
 const EditorControlRow EditorControls[] = {
     {EditorSizeList, K::ListView, "", {5, 5, 270, 355}, StyleRowChecks | StyleKeepSelection, false},

@@ -6,7 +6,7 @@
 
 // The controls of the library editor window "Editeur Tubes".
 enum EditorControl : int {
-    EditorLibraryList = 400,   // drop-down: names of the loaded water libraries
+    EditorLibraryList = 400,  // drop-down: names of the loaded water libraries
     EditorOutsideField = 402,
     EditorThicknessField = 403,
     EditorSizeNameField = 406,
@@ -14,7 +14,7 @@ enum EditorControl : int {
     EditorAbbreviationField = 413,
     EditorSymbolField = 414,
     EditorRoughnessField = 415,
-    EditorSizeList = 416,      // one row per size, its check box the active flag
+    EditorSizeList = 416,  // one row per size, its check box the active flag
     EditorModifyButton = 417,
     EditorAddButton = 418,
     EditorDeleteButton = 419,

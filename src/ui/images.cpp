@@ -15,8 +15,8 @@ const QRgb Wall = qRgb(90, 90, 90);
 
 // What differs between the two fill drawings: the height of the water level.
 struct FillDrawing {
-    QLine level;   // the level line, wall to wall
-    QPoint top;    // upper end of the depth arrow, on the level line
+    QLine level;  // the level line, wall to wall
+    QPoint top;   // upper end of the depth arrow, on the level line
 };
 
 const FillDrawing FillDrawings[2] = {
@@ -36,7 +36,7 @@ const CarriedImage CarriedImages[] = {
     {ImageLogo, "logo"},
 };
 
-} // namespace
+}  // namespace
 
 QImage DrawFillImage(int image)
 {

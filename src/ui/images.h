@@ -4,9 +4,9 @@
 
 // Numbered images of the program.
 enum ImageNumber : int {
-    ImageFillHalf = 0,          // drainage pipe filled to 5/10
-    ImageFillSevenTenths = 1,   // ... to 7/10
-    ImageLogo = 2,              // about window
+    ImageFillHalf = 0,         // drainage pipe filled to 5/10
+    ImageFillSevenTenths = 1,  // ... to 7/10
+    ImageLogo = 2,             // about window
     ImageDotBlue = 3,
     ImageDotMagenta = 4,
     ImageDotRed = 5,

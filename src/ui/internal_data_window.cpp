@@ -8,7 +8,7 @@ namespace {
 
 enum : int { DataLabel = 430 };
 
-} // namespace
+}  // namespace
 
 void OpenInternalData(WindowState& windows)
 {

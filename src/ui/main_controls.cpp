@@ -20,10 +20,11 @@ constexpr int A = TabAir;
 constexpr int D = TabDrainage;
 constexpr int O = TabOptions;
 
-} // namespace
+}  // namespace
 
 // number, kind, tab, text, vertical text, horizontal rect, vertical rect, tooltip, font,
 // style, alignment (H), alignment (V) [, max length, image, track bar range]
+// clang-format off
 const MainControl MainControls[] = {
     {0, K::TabPanel, Panel, "", "", {3, 3, 551, 175}, {3, 3, 223, 370}, "Aide : F1", F2, 0, L, L},
 
@@ -150,6 +151,7 @@ const MainControl MainControls[] = {
     {312, K::Option, O, "Horizontal", "", {385, 48, 80, 20}, {115, 288, 80, 20}, "", F0, 0, L, L},
     {313, K::Button, O, "A Propos...", "", {465, 125, 75, 20}, {75, 320, 75, 20}, "", F0, 0, L, L},
 };
+// clang-format on
 const size_t MainControlCount = sizeof(MainControls) / sizeof(MainControls[0]);
 
 const TabCaption MainTabCaptions[4] = {
@@ -160,13 +162,11 @@ const TabCaption MainTabCaptions[4] = {
 };
 
 const ListColumn DrainageColumns[5] = {
-    {"DN", 35, "DN", 28},
-    {"Débit (l/s)", 60, "D.(l/s)", 40},
-    {"Vitesse", 60, "Vit.", 35},
-    {"Ø Int.", 45, "ØInt.", 39},
-    {"Ø Ext.", 45, "ØExt.", 39},
+    {"DN", 35, "DN", 28},        {"Débit (l/s)", 60, "D.(l/s)", 40}, {"Vitesse", 60, "Vit.", 35},
+    {"Ø Int.", 45, "ØInt.", 39}, {"Ø Ext.", 45, "ØExt.", 39},
 };
 
+// clang-format off
 const SwitchPlacement SwitchPlacements[] = {
     {32, LayoutVertical, 17, -1, 30, -1},
     {34, LayoutVertical, 25, -1, 30, -1},
@@ -188,6 +188,7 @@ const SwitchPlacement SwitchPlacements[] = {
     {29, LayoutHorizontal, -1, -1, 45, -1},
     {30, LayoutHorizontal, 55, 110, 335, 30},
 };
+// clang-format on
 const size_t SwitchPlacementCount = sizeof(SwitchPlacements) / sizeof(SwitchPlacements[0]);
 
 MainLayout LayoutFromAffMode(int affMode)
@@ -222,10 +223,14 @@ ControlRect SwitchedPlacement(const MainControl& control, int layout)
     for (const SwitchPlacement& p : SwitchPlacements) {
         if (p.control != control.number || p.target != target)
             continue;
-        if (p.x >= 0) where.x = p.x;
-        if (p.y >= 0) where.y = p.y;
-        if (p.w >= 0) where.w = p.w;
-        if (p.h >= 0) where.h = p.h;
+        if (p.x >= 0)
+            where.x = p.x;
+        if (p.y >= 0)
+            where.y = p.y;
+        if (p.w >= 0)
+            where.w = p.w;
+        if (p.h >= 0)
+            where.h = p.h;
     }
     return where;
 }

@@ -20,18 +20,18 @@ enum MainFont : int { FontSystem = -1, FontF0 = 0, FontF1 = 1, FontF2 = 2, FontF
 struct MainControl {
     int number;
     ControlKind kind;
-    int tab;                    // MainTab
-    const char* text;           // caption or initial content, UTF-8
-    const char* verticalText;   // text when built in the vertical layout; empty: the same
-    ControlRect horizontal;     // relative to the tab page (the panel: to the client area)
+    int tab;                   // MainTab
+    const char* text;          // caption or initial content, UTF-8
+    const char* verticalText;  // text when built in the vertical layout; empty: the same
+    ControlRect horizontal;    // relative to the tab page (the panel: to the client area)
     ControlRect vertical;
-    const char* tooltip;        // empty: none
-    int font;                   // MainFont
-    unsigned style;             // ControlStyle bits other than the alignment
-    unsigned alignHorizontal;   // StyleAlign* when built in the horizontal layout
-    unsigned alignVertical;     // ... in the vertical layout
-    int maxLength = 0;          // characters; 0: no limit
-    int image = -1;             // image shown when built
+    const char* tooltip;             // empty: none
+    int font;                        // MainFont
+    unsigned style;                  // ControlStyle bits other than the alignment
+    unsigned alignHorizontal;        // StyleAlign* when built in the horizontal layout
+    unsigned alignVertical;          // ... in the vertical layout
+    int maxLength = 0;               // characters; 0: no limit
+    int image = -1;                  // image shown when built
     int rangeMin = 0, rangeMax = 0;  // track bars
 };
 
@@ -52,7 +52,7 @@ struct ListColumn {
     const char* horizontalTitle;
     int horizontalWidth;  // [px]
     const char* verticalTitle;
-    int verticalWidth;    // [px]
+    int verticalWidth;  // [px]
 };
 extern const ListColumn DrainageColumns[5];
 

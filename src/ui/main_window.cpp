@@ -1,6 +1,5 @@
 #include "ui/main_window.h"
 
-#include "ui/window_state.h"
 #include "platform/controls.h"
 #include "platform/graphics.h"
 #include "platform/windows.h"
@@ -8,6 +7,7 @@
 #include "ui/main_controls.h"
 #include "ui/roughness_label.h"
 #include "ui/window_descriptors.h"
+#include "ui/window_state.h"
 
 namespace {
 
@@ -17,11 +17,16 @@ enum : int { MenuHelp = 7, MenuInternalData = 8 };
 int FontNumber(const MainFonts& fonts, int font)
 {
     switch (font) {
-    case FontF0: return fonts.f0;
-    case FontF1: return fonts.f1;
-    case FontF2: return fonts.f2;
-    case FontF3: return fonts.f3;
-    default: return -1;
+    case FontF0:
+        return fonts.f0;
+    case FontF1:
+        return fonts.f1;
+    case FontF2:
+        return fonts.f2;
+    case FontF3:
+        return fonts.f3;
+    default:
+        return -1;
     }
 }
 
@@ -42,16 +47,14 @@ void SetDrainageColumns(int layout, bool create)
 QString TabCaptionText(int tab, int layout)
 {
     const TabCaption& caption = MainTabCaptions[tab];
-    return QString::fromUtf8(LayoutFromAffMode(layout) == LayoutHorizontal ? caption.horizontal
-                                                                            : caption.vertical);
+    return QString::fromUtf8(LayoutFromAffMode(layout) == LayoutHorizontal ? caption.horizontal : caption.vertical);
 }
 
 bool CreateMainControl(const MainControl& c, int layout)
 {
     const bool horizontal = LayoutFromAffMode(layout) == LayoutHorizontal;
     const unsigned style = c.style | (horizontal ? c.alignHorizontal : c.alignVertical);
-    const QString text = c.number == ControlRoughnessLabel ? InitialRoughnessText(layout)
-                                                           : ControlText(c, layout);
+    const QString text = c.number == ControlRoughnessLabel ? InitialRoughnessText(layout) : ControlText(c, layout);
     if (!CreateControl(MainWindow, c.number, c.kind, text, ControlPlacement(c, layout), style, c.tab))
         return false;
     if (c.tooltip[0] != '\0')
@@ -67,7 +70,7 @@ bool CreateMainControl(const MainControl& c, int layout)
     return true;
 }
 
-} // namespace
+}  // namespace
 
 void CreateMainFonts(WindowState& windows)
 {

@@ -12,7 +12,7 @@ QString TwoDecimals(float value)
     return QString::number(value, 'f', 2);
 }
 
-} // namespace
+}  // namespace
 
 QString InitialRoughnessText(int layout)
 {

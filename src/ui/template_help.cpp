@@ -1,14 +1,14 @@
 #include "ui/template_help.h"
 
-#include "ui/window_state.h"
 #include "platform/controls.h"
 #include "platform/windows.h"
+#include "ui/window_state.h"
 
 namespace {
 
 enum : int { HelpLabel = 421 };
 
-} // namespace
+}  // namespace
 
 QString TemplateHelpText()
 {

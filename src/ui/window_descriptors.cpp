@@ -11,6 +11,7 @@ struct WindowRow {
     int owner;
 };
 
+// clang-format off
 const WindowRow Rows[] = {
     {MainWindow, 555, 181, 227, 376, "Vorquil III",
      WindowCaption | WindowSystemMenu | WindowMinimizeButton, -1},
@@ -20,8 +21,9 @@ const WindowRow Rows[] = {
     {ConsoleWindow, 250, 150, 0, 0, "Console",
      WindowCaption | WindowSystemMenu | WindowToolWindow | WindowCentred, MainWindow},
 };
+// clang-format on
 
-} // namespace
+}  // namespace
 
 void FillWindowDescriptors(WindowDescriptor (&windows)[WindowCount])
 {

@@ -4,7 +4,10 @@
 
 TEST(CommandLineTest, OnlyVersionAndHelpAreAnsweredBeforeStarting)
 {
-    struct Case { std::vector<const char*> args; CommandLineAction action; };
+    struct Case {
+        std::vector<const char*> args;
+        CommandLineAction action;
+    };
     const Case cases[] = {
         {{"vorquil"}, CommandLineAction::Run},
         {{"vorquil", "-platform", "offscreen"}, CommandLineAction::Run},

@@ -4,11 +4,11 @@
 #include <gtest/gtest.h>
 
 #include "app/event_loop.h"
-#include "tabs/program_state.h"
 #include "platform/application.h"
 #include "platform/controls.h"
 #include "platform/events.h"
 #include "platform/windows.h"
+#include "tabs/program_state.h"
 #include "ui/window_descriptors.h"
 
 namespace {
@@ -21,8 +21,7 @@ protected:
         state.window.windows[MainWindow].x = 50;
         state.window.windows[MainWindow].y = 60;
         ASSERT_TRUE(OpenWindow(state.window.windows[MainWindow], 555, 181));
-        ASSERT_TRUE(CreateControl(MainWindow, 202, ControlKind::Check, "Sauver positions fenêtres",
-                                  {10, 10, 150, 20}));
+        ASSERT_TRUE(CreateControl(MainWindow, 202, ControlKind::Check, "Sauver positions fenêtres", {10, 10, 150, 20}));
         ClearWindowEvents();
     }
     void TearDown() override
@@ -55,7 +54,7 @@ TEST_F(EventLoopTest, EndSignalsAreCloseRequestsOfTheMainWindow)
     for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
         struct sigaction atStart = {};
         if (sigaction(signal, nullptr, &atStart) == 0 && atStart.sa_handler == SIG_IGN)
-            continue;   // ignored from the start (nohup, a background job): the program leaves it so
+            continue;  // ignored from the start (nohup, a background job): the program leaves it so
         ASSERT_TRUE(OpenWindow(state.window.windows[MainWindow], 555, 181));
         SetWindowEnabled(MainWindow, false);
         std::raise(signal);
@@ -102,11 +101,8 @@ TEST_F(EventLoopTest, MainWindowPositionIsStoredOnlyWhenTickedAndPositive)
         bool stored;
     };
     const Case cases[] = {
-        {true, 200, 150, true},
-        {true, 0, 150, false},
-        {true, 200, 0, false},
-        {true, -20, 150, false},
-        {false, 200, 150, false},
+        {true, 200, 150, true},  {true, 0, 150, false},    {true, 200, 0, false},
+        {true, -20, 150, false}, {false, 200, 150, false},
     };
     for (const Case& c : cases) {
         state.domain.settings.xPosMain = 7;
@@ -139,8 +135,8 @@ TEST_F(EventLoopTest, EditorPositionIsStoredWhenTickedWhateverItsSign)
 
 TEST_F(EventLoopTest, FocusGainedSelectsTheWholeText)
 {
-    ASSERT_TRUE(CreateControl(MainWindow, 12, ControlKind::Edit, "1250", {10, 40, 70, 20},
-                              StyleDigitsOnly | StyleAlignRight));
+    ASSERT_TRUE(
+        CreateControl(MainWindow, 12, ControlKind::Edit, "1250", {10, 40, 70, 20}, StyleDigitsOnly | StyleAlignRight));
     auto* edit = WindowHandle(MainWindow)->findChild<QLineEdit*>();
     ASSERT_NE(edit, nullptr);
     ActivateWindow(MainWindow);
@@ -164,4 +160,4 @@ TEST_F(EventLoopTest, GalvaButtonBringsTheOptionsTabForward)
     EXPECT_EQ(GetState(0), 3);
 }
 
-} // namespace
+}  // namespace

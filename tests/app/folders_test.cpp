@@ -14,7 +14,8 @@ struct DataFolderCase {
 TEST(Folders, DataFolderFollowsTheOperatingSystem)
 {
     const DataFolderCase cases[] = {
-        {OsVersion::WindowsXp, "C:/Documents and Settings/jean/", "", "C:/Documents and Settings/jean/Application Data/Vorquil 3/"},
+        {OsVersion::WindowsXp, "C:/Documents and Settings/jean/", "",
+         "C:/Documents and Settings/jean/Application Data/Vorquil 3/"},
         {OsVersion::Windows98, "C:/Windows/Profiles/jean", "", "C:/Windows/Profiles/jean/Application Data/Vorquil 3/"},
         {OsVersion::Windows2000, "C:/p/", "", "C:/p/Application Data/Vorquil 3/"},
         {OsVersion::WindowsXp64, "C:/p/", "", "C:/p/Application Data/Vorquil 3/"},
@@ -39,4 +40,4 @@ TEST(Folders, DataFolderFollowsTheOperatingSystem)
             << int(c.os) << " " << c.profile;
 }
 
-} // namespace
+}  // namespace

@@ -20,8 +20,8 @@ struct LocalFtpServer {
         process.setStandardOutputFile(QProcess::nullDevice());
         process.start(QStringLiteral("/usr/bin/python3"),
                       {QStringLiteral("-m"), QStringLiteral("pyftpdlib"), QStringLiteral("-i"),
-                       QStringLiteral("127.0.0.1"), QStringLiteral("-p"), QStringLiteral("0"),
-                       QStringLiteral("-d"), root, QStringLiteral("-u"), user, QStringLiteral("-P"), password});
+                       QStringLiteral("127.0.0.1"), QStringLiteral("-p"), QStringLiteral("0"), QStringLiteral("-d"),
+                       root, QStringLiteral("-u"), user, QStringLiteral("-P"), password});
         if (!process.waitForStarted(10000))
             return false;
         static const QRegularExpression started(QStringLiteral("starting FTP server on 127\\.0\\.0\\.1:(\\d+)"));

@@ -6,10 +6,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "tabs/program_state.h"
-#include "engines/settings_file.h"
 #include "app/startup.h"
+#include "engines/settings_file.h"
 #include "support/scratch_files.h"
+#include "tabs/program_state.h"
 
 namespace {
 
@@ -83,4 +83,4 @@ TEST_F(Startup, SettingsThatCannotBeWrittenAtTheEndAreReportedOnStandardError)
     EXPECT_NE(said.find(SettingsPath(state.folders.data).toStdString()), std::string::npos) << said;
 }
 
-} // namespace
+}  // namespace

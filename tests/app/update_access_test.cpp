@@ -10,8 +10,8 @@
 
 namespace {
 
-void ExpectAccess(const UpdateAccess& access, const char* host, const char* user,
-                  const char* password, const char* directory)
+void ExpectAccess(const UpdateAccess& access, const char* host, const char* user, const char* password,
+                  const char* directory)
 {
     EXPECT_EQ(access.host, QString::fromLatin1(host));
     EXPECT_EQ(access.user, QString::fromLatin1(user));
@@ -110,4 +110,4 @@ TEST_F(UpdateAccessFile, MakerScriptWritesAReadableFile)
     ExpectAccess(access, "ftp.vorquil.example", "maj", "mot de passe", "pub/vorquil");
 }
 
-} // namespace
+}  // namespace

@@ -19,11 +19,11 @@ TEST(UpdateDownloadWait, FinishedWithinTheListedSize)
         {FtpTransfer::Finished, 33, 33, true},
         {FtpTransfer::Finished, 0, 0, true},
         {FtpTransfer::Finished, 10, 33, true},
-        {FtpTransfer::Finished, 34, 33, false},   // more than the listing said
+        {FtpTransfer::Finished, 34, 33, false},  // more than the listing said
         {FtpTransfer::Started, 34, 33, false},
         {FtpTransfer::Failed, 0, 33, false},
         {FtpTransfer::Failed, 33, 33, false},
-        {FtpTransfer::Finished, 0, -1, false},    // no size listed: nothing is trusted
+        {FtpTransfer::Finished, 0, -1, false},  // no size listed: nothing is trusted
     };
     for (const Case& c : cases) {
         FtpDownload download;
@@ -58,4 +58,4 @@ TEST(UpdateDownloadWait, PollsARunningTransfer)
     }
 }
 
-} // namespace
+}  // namespace

@@ -128,17 +128,11 @@ TEST_F(UpdateCheckFtp, RecordsWhatTheServerPublishes)
         int update;
     };
     const Case cases[] = {
-        {"newer", 1},
-        {"same", 0},
-        {"short", 0},     // 3.2 reads 32
-        {"lower", 0},     // "update.info" is not "Update.info"
-        {"none", 0},
-        {"folder", 0},    // a folder named "Update.info"
-        {"noline", 0},
-        {"deep/er", 1},
-        {"big", 1},
-        {"toobig", 0},    // listed above 64 KiB
-        {"nowhere", 0},   // no such directory
+        {"newer", 1},   {"same", 0},    {"short", 0},                 // 3.2 reads 32
+        {"lower", 0},                                                 // "update.info" is not "Update.info"
+        {"none", 0},    {"folder", 0},                                // a folder named "Update.info"
+        {"noline", 0},  {"deep/er", 1}, {"big", 1},   {"toobig", 0},  // listed above 64 KiB
+        {"nowhere", 0},                                               // no such directory
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.directory);
@@ -303,7 +297,8 @@ TEST_F(UpdateCheckFtp, DownloadsByteForByteInTheBackground)
     for (const int64_t limit : {size, size - 1}) {
         FtpDownload download;
         ASSERT_TRUE(FtpStartDownload(session, QStringLiteral("data.bin"), limit, download));
-        for (int i = 0; i < 400 && (download.state == FtpTransfer::Requested || download.state == FtpTransfer::Started); ++i)
+        for (int i = 0; i < 400 && (download.state == FtpTransfer::Requested || download.state == FtpTransfer::Started);
+             ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
         FtpEndDownload(download);
         EXPECT_LE(download.data.size(), limit);
@@ -325,4 +320,4 @@ TEST_F(UpdateCheckFtp, UnusableHostIsRefusedWithoutNetwork)
     }
 }
 
-} // namespace
+}  // namespace

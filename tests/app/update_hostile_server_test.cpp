@@ -40,8 +40,8 @@ TEST(UpdateCheckHostileServer, EndsWithoutHarmWhateverTheServerDoes)
         {"normal", 1, "RETR-SENT 33 done"},
         {"stalled-greeting", 0, nullptr},
         {"trickled-listing", 0, nullptr},
-        {"huge-listing", 0, "LIST-SENT \\d{1,8} cut"},    // not read to its end
-        {"file-then-endless", 1, "LIST-SENT \\d+ cut"},   // ended once the file is found
+        {"huge-listing", 0, "LIST-SENT \\d{1,8} cut"},   // not read to its end
+        {"file-then-endless", 1, "LIST-SENT \\d+ cut"},  // ended once the file is found
         {"trickled-file", 0, nullptr},
         {"stalled-file", 0, nullptr},
         {"oversize-listed", 0, "(?s)CMD LIST(?!.*CMD RETR)"},  // never asked for
@@ -71,4 +71,4 @@ TEST(UpdateCheckHostileServer, EndsWithoutHarmWhateverTheServerDoes)
         qunsetenv("TMPDIR");
 }
 
-} // namespace
+}  // namespace

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "tabs/program_state.h"
 #include "app/update_offer.h"
 #include "app/url_capture.h"
 #include "app/web_links.h"
 #include "platform/dialogs.h"
+#include "tabs/program_state.h"
 
 namespace {
 
@@ -52,7 +52,8 @@ TEST_F(UpdateOffer, AskedOnceAndWithdrawnWhateverTheAnswer)
         MakeUpdateOffer(settings, web);
         EXPECT_EQ(asked.count, 1);
         EXPECT_EQ(asked.title, QStringLiteral("Vorquil III"));
-        EXPECT_EQ(asked.text, QStringLiteral("Une mise à jour a été trouvée, désirez-vous la télécharger sur le site ?"));
+        EXPECT_EQ(asked.text,
+                  QStringLiteral("Une mise à jour a été trouvée, désirez-vous la télécharger sur le site ?"));
         EXPECT_EQ(asked.buttons, MessageYesNo);
         EXPECT_EQ(settings.Update, 0);
         EXPECT_EQ(urls.opened, c.opensDownloadPage ? QStringList{web.download} : QStringList());
@@ -72,4 +73,4 @@ TEST_F(UpdateOffer, NothingPendingAsksNothing)
     EXPECT_TRUE(urls.opened.isEmpty());
 }
 
-} // namespace
+}  // namespace

@@ -2,8 +2,8 @@
 
 #include <limits>
 
-#include "base/identity.h"
 #include "app/update_check.h"
+#include "base/identity.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ TEST(UpdateVersion, NumberOfAVersionText)
         {"", 0},
         {"v3.1.10", 0},
         {"+3.1.10", 0},
-        {"\t3.1.10", 0},   // spaces are removed, not other blanks
+        {"\t3.1.10", 0},  // spaces are removed, not other blanks
         {"99999999999999999999999", std::numeric_limits<int64_t>::max()},
     };
     for (const Case& c : cases)
@@ -43,13 +43,13 @@ TEST(UpdateVersion, PublishedVersionAgainstOurs)
         {"Version = 3.1.10", 1},
         {"Version = 3.1.09\r\n", 0},
         {"Version = 3.1.08\r\n", 0},
-        {"Version = 3.2\r\n", 0},          // 32: published versions keep our digit layout
+        {"Version = 3.2\r\n", 0},  // 32: published versions keep our digit layout
         {"Version = 4.0.00\n", 1},
-        {"Version =3.1.10\r\n", 1},         // the nine characters, then the version
+        {"Version =3.1.10\r\n", 1},  // the nine characters, then the version
         {"Version =    3.1.10   \r\n", 1},
-        {"version = 3.1.10\r\n", 0},        // letter case counts
+        {"version = 3.1.10\r\n", 0},  // letter case counts
         {"VERSION = 3.1.10\r\n", 0},
-        {"Version= 3.1.10\r\n", 0},         // no blank before "="
+        {"Version= 3.1.10\r\n", 0},  // no blank before "="
         {"Version  = 3.1.10\r\n", 0},
         {" Version = 3.1.10\r\n", 0},
         {"Version : 3.1.10\r\n", 0},
@@ -79,7 +79,7 @@ TEST(UpdateVersion, CheckIsDueAfterMoreThanOneDay)
         {1, last, last + 86401, true},
         {1, last, 1700000000, true},
         {1, last, last, false},
-        {1, 1700000000, last, false},     // a last check in the future
+        {1, 1700000000, last, false},  // a last check in the future
         {0, last, 1700000000, false},
         {2, last, 1700000000, false},
         {-1, last, 1700000000, false},
@@ -90,9 +90,8 @@ TEST(UpdateVersion, CheckIsDueAfterMoreThanOneDay)
         Settings settings;
         settings.UpdateAuto = c.updateAuto;
         settings.LastUpdate = c.lastUpdate;
-        EXPECT_EQ(IsUpdateDue(settings, c.now), c.due)
-            << int(c.updateAuto) << " " << c.lastUpdate << " " << c.now;
+        EXPECT_EQ(IsUpdateDue(settings, c.now), c.due) << int(c.updateAuto) << " " << c.lastUpdate << " " << c.now;
     }
 }
 
-} // namespace
+}  // namespace

@@ -3,9 +3,9 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#include "tabs/program_state.h"
 #include "app/url_capture.h"
 #include "app/web_links.h"
+#include "tabs/program_state.h"
 
 namespace {
 
@@ -23,8 +23,8 @@ TEST(WebLinks, HelpKeyOpensTheLocalPageOfTheCurrentTabElseTheWebPage)
     const struct {
         int tab;
         const char* page;
-    } cases[] = {{0, "help-eau.html"}, {1, "help-air.html"}, {2, "help-evac.html"}, {3, "help-options.html"},
-                 {-1, nullptr}, {4, nullptr}};
+    } cases[] = {{0, "help-eau.html"},     {1, "help-air.html"}, {2, "help-evac.html"},
+                 {3, "help-options.html"}, {-1, nullptr},        {4, nullptr}};
     for (const QString& folder : {SourceHelp, empty.path() + u'/'}) {
         web.helpFolder = folder;
         const auto expected = [&](const char* page) {
@@ -51,7 +51,8 @@ TEST(WebLinks, HelpFolderBesideTheInstalledProgramElseInTheSources)
     ASSERT_TRUE(QDir(prefix.path()).mkpath(QStringLiteral("bin")));
     EXPECT_EQ(HelpFolderFor(prefix.path() + QStringLiteral("/bin")), SourceHelp);
     ASSERT_TRUE(QDir(prefix.path()).mkpath(QStringLiteral("share/vorquil/help")));
-    EXPECT_EQ(HelpFolderFor(prefix.path() + QStringLiteral("/bin")), prefix.path() + QStringLiteral("/share/vorquil/help/"));
+    EXPECT_EQ(HelpFolderFor(prefix.path() + QStringLiteral("/bin")),
+              prefix.path() + QStringLiteral("/share/vorquil/help/"));
 }
 
 TEST(WebLinks, AddressesOfTheSite)
@@ -64,4 +65,4 @@ TEST(WebLinks, AddressesOfTheSite)
     EXPECT_TRUE(web.contact.startsWith(QStringLiteral("mailto:")));
 }
 
-} // namespace
+}  // namespace

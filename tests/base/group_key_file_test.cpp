@@ -43,7 +43,7 @@ TEST(GroupKeyFile, LinesEndWithCrLfCrOrLfAndLeadingBlanksAreIgnored)
     EXPECT_EQ(Text(file, "A", "two"), QStringLiteral("2"));
     EXPECT_EQ(Text(file, "B", "three"), QStringLiteral("3"));
     EXPECT_EQ(Text(file, "B", "four"), QStringLiteral("<missing>"));  // a comment
-    EXPECT_EQ(Text(file, "B", "five"), QString());                     // a key without "="
+    EXPECT_EQ(Text(file, "B", "five"), QString());                    // a key without "="
     ASSERT_EQ(GroupCount(file), 2);
     EXPECT_EQ(GroupNameAt(file, 1), QStringLiteral("B"));
 }
@@ -93,15 +93,16 @@ TEST(GroupKeyFile, WritesKeepEverythingElseInPlace)
 {
     GroupKeyFile file = Parsed("; head\r\n[A]\r\nk1=1\r\n;keep\r\nk2 = 2\r\n; about B\r\n[B]\r\nk3 = 3\r\n");
     SelectGroup(file, QStringLiteral("a"));
-    WriteInteger(file, QStringLiteral("K2"), 20);   // in place, the key keeps its spelling
+    WriteInteger(file, QStringLiteral("K2"), 20);                  // in place, the key keeps its spelling
     WriteText(file, QStringLiteral("k4"), QStringLiteral("new"));  // after the group's last entry
     SelectGroup(file, QStringLiteral("C"));
     WriteDecimal(file, QStringLiteral("k5"), 0.15f);  // new group at the end
     SelectGroup(file, QStringLiteral("B"));
     WriteInteger(file, QStringLiteral("k6"), -5);
-    EXPECT_EQ(GroupKeyFileBytes(file), QByteArray("\xEF\xBB\xBF\r\n"
-                                                  "; head\r\n[A]\r\nk1 = 1\r\n; keep\r\nk2 = 20\r\nk4 = new\r\n"
-                                                  "; about B\r\n[B]\r\nk3 = 3\r\nk6 = -5\r\n[C]\r\nk5 = 0.150000\r\n"));
+    EXPECT_EQ(GroupKeyFileBytes(file),
+              QByteArray("\xEF\xBB\xBF\r\n"
+                         "; head\r\n[A]\r\nk1 = 1\r\n; keep\r\nk2 = 20\r\nk4 = new\r\n"
+                         "; about B\r\n[B]\r\nk3 = 3\r\nk6 = -5\r\n[C]\r\nk5 = 0.150000\r\n"));
 }
 
 struct DecimalWriteCase {
@@ -115,12 +116,9 @@ TEST(GroupKeyFile, DecimalsAreWrittenWithSixPlacesOrTheirSpecialNames)
     constexpr float inf = std::numeric_limits<float>::infinity();
     constexpr float nan = std::numeric_limits<float>::quiet_NaN();
     const DecimalWriteCase cases[] = {
-        {0.15f, "0.150000", 0.15f},
-        {0.001f, "0.001000", 0.001f},
-        {-2.5f, "-2.500000", -2.5f},
-        {12.3456789f, "12.345679", 12.345679f},
-        {inf, "+Infinity", inf},
-        {-inf, "-Infinity", -inf},
+        {0.15f, "0.150000", 0.15f},  {0.001f, "0.001000", 0.001f},
+        {-2.5f, "-2.500000", -2.5f}, {12.3456789f, "12.345679", 12.345679f},
+        {inf, "+Infinity", inf},     {-inf, "-Infinity", -inf},
         {nan, "NaN", nan},
     };
     for (const DecimalWriteCase& c : cases) {
@@ -278,4 +276,4 @@ TEST_F(GroupKeyFileOnDisk, FullDiskLeavesTheOldFileWhole)
     EXPECT_EQ(QDir(scratch.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Config.cfg")});
 }
 
-} // namespace
+}  // namespace

@@ -15,11 +15,27 @@ struct DecimalCase {
 TEST(TextNumbers, LeadingDecimalReadsOnlyTheLeadingNumber)
 {
     const DecimalCase cases[] = {
-        {"12.5", 12.5},       {"  3.25abc", 3.25}, {"\t-0.5", -0.5}, {".5", 0.5},
-        {"+7", 7.0},          {"12.", 12.0},       {"0,15", 0.0},    {"abc", 0.0},
-        {"", 0.0},            {"-", 0.0},          {".", 0.0},       {"- 5", 0.0},
-        {" 1 2", 1.0},        {"1e3", 1000.0},     {"2e", 2.0},      {"2e-", 2.0},
-        {"1.5E-1x", 0.15},    {"0010", 10.0},      {"\xC2\xA0" "5", 0.0},
+        {"12.5", 12.5},
+        {"  3.25abc", 3.25},
+        {"\t-0.5", -0.5},
+        {".5", 0.5},
+        {"+7", 7.0},
+        {"12.", 12.0},
+        {"0,15", 0.0},
+        {"abc", 0.0},
+        {"", 0.0},
+        {"-", 0.0},
+        {".", 0.0},
+        {"- 5", 0.0},
+        {" 1 2", 1.0},
+        {"1e3", 1000.0},
+        {"2e", 2.0},
+        {"2e-", 2.0},
+        {"1.5E-1x", 0.15},
+        {"0010", 10.0},
+        {"\xC2\xA0"
+         "5",
+         0.0},
     };
     for (const DecimalCase& c : cases)
         EXPECT_DOUBLE_EQ(LeadingDecimal(QString::fromUtf8(c.text)), c.value) << c.text;
@@ -83,4 +99,4 @@ TEST(TextNumbers, CutTextCountsCharactersAndKeepsSurrogatePairsWhole)
         EXPECT_EQ(CutText(c.text, c.count), c.cut) << c.text.toStdString() << " / " << c.count;
 }
 
-} // namespace
+}  // namespace

@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "base/number_text.h"
-#include "physics/air_properties.h"
-#include "physics/internal_data.h"
 #include "engines/air_engine.h"
 #include "engines/duct_flow.h"
 #include "engines/duct_tables.h"
+#include "physics/air_properties.h"
+#include "physics/internal_data.h"
 
 namespace {
 
@@ -63,8 +63,7 @@ void ExpectFields(const AirResult& result, const Expected& e, const std::string&
     for (int f = 0; f < AirOutputCount; ++f) {
         if (!e.fields[f]) {
             EXPECT_FALSE(result.fields[f].has_value())
-                << what << ": field " << AirOutputControls[f] << " written as "
-                << result.fields[f]->toStdString();
+                << what << ": field " << AirOutputControls[f] << " written as " << result.fields[f]->toStdString();
             continue;
         }
         ASSERT_TRUE(result.fields[f].has_value()) << what << ": field " << AirOutputControls[f];
@@ -89,6 +88,7 @@ struct SizingCase {
 TEST(AirEngine, Searches)
 {
     const char* na = "N/A";
+    // clang-format off
     const SizingCase cases[] = {
         {"start-up defaults", AirModeMaxPressureDrop, false, "100", "0.80", "100",
          {{"125", nullptr, "125", nullptr, "2.26", "0.70"}, "Ø125"}},
@@ -115,6 +115,7 @@ TEST(AirEngine, Searches)
         {"zero flow writes nothing", AirModeMaxPressureDrop, false, "0", "0.80", "100", {{}, nullptr}},
         {"empty flow writes nothing", AirModeMaxVelocity, true, "", "4.00", "100", {{}, nullptr}},
     };
+    // clang-format on
     for (const SizingCase& c : cases) {
         AirInputs in = StartInputs();
         in.mode = c.mode;
@@ -152,6 +153,7 @@ struct ImposedCase {
 
 TEST(AirEngine, ImposedSizes)
 {
+    // clang-format off
     const ImposedCase cases[] = {
         {"circular 125, as the search found it", false, "125", "100", "100",
          {{nullptr, nullptr, nullptr, nullptr, "2.26", "0.70"}, "Ø125"}},
@@ -170,6 +172,7 @@ TEST(AirEngine, ImposedSizes)
         {"both sides 50", true, "125", "50", "50",
          {{nullptr, nullptr, nullptr, nullptr, "11.11", "42.73"}, "50x50"}},
     };
+    // clang-format on
     for (const ImposedCase& c : cases) {
         AirInputs in = StartInputs();
         in.mode = AirModeImposedSize;
@@ -193,9 +196,9 @@ TEST(AirEngine, AnyOtherModeIndexSizesTheImposedDuct)
 
 // The air of the start-up inputs: 20 degC, 40 %, 10 m.
 struct Air {
-    float pressure = AtmosphericPressure(10.0f);                  // [Pa]
-    float density = MoistAirDensity(20.0f, pressure, 40.0f);      // [kg/m3]
-    float viscosity = AirKinematicViscosity(20.0f, density);      // [m2/s]
+    float pressure = AtmosphericPressure(10.0f);              // [Pa]
+    float density = MoistAirDensity(20.0f, pressure, 40.0f);  // [kg/m3]
+    float viscosity = AirKinematicViscosity(20.0f, density);  // [m2/s]
 };
 
 TEST(AirEngine, PressureDropsAroundTheResults)
@@ -204,22 +207,22 @@ TEST(AirEngine, PressureDropsAroundTheResults)
     InternalDataRecord data;
     struct Candidate {
         const char* what;
-        float a, b;        // sides [mm]; b 0: a circular duct of diameter a
-        double expected;   // R [Pa/m]
+        float a, b;       // sides [mm]; b 0: a circular duct of diameter a
+        double expected;  // R [Pa/m]
     };
+    // clang-format off
     const Candidate candidates[] = {
         {"120 mm is rejected", 120, 0, 0.86}, {"125 mm", 125, 0, 0.70},
         {"100 x 50", 100, 50, 8.00}, {"100 x 100", 100, 100, 1.35}, {"100 x 150", 100, 150, 0.51},
     };
+    // clang-format on
     for (const Candidate& c : candidates) {
         float r = 0.0f;
         if (c.b == 0.0f)
-            r = AirPressureDrop(c.a, c.a, CircularDuctVelocity(100.0f, c.a), 0.15f, air.viscosity,
-                                air.density, data);
+            r = AirPressureDrop(c.a, c.a, CircularDuctVelocity(100.0f, c.a), 0.15f, air.viscosity, air.density, data);
         else
             r = AirPressureDrop(EquivalentDiameter(c.a, c.b), HydraulicDiameter(c.a, c.b),
-                                RectangularDuctVelocity(100.0f, c.a, c.b), 0.15f, air.viscosity,
-                                air.density, data);
+                                RectangularDuctVelocity(100.0f, c.a, c.b), 0.15f, air.viscosity, air.density, data);
         EXPECT_NEAR(r, c.expected, 0.005) << c.what;
     }
 }
@@ -263,20 +266,22 @@ TEST(AirEngine, ACriterionEqualToTheLimitIsAccepted)
     const Air air;
     InternalDataRecord data;
     const float v95 = CircularDuctVelocity(100.0f, 95.0f);
-    const float r120 = AirPressureDrop(120.0f, 120.0f, CircularDuctVelocity(100.0f, 120.0f), 0.15f,
-                                       air.viscosity, air.density, data);
+    const float r120 =
+        AirPressureDrop(120.0f, 120.0f, CircularDuctVelocity(100.0f, 120.0f), 0.15f, air.viscosity, air.density, data);
     struct LimitCase {
         int mode;
         float limit;
         const char* theoretical;
         const char* standard;
     };
+    // clang-format off
     const LimitCase cases[] = {
         {AirModeMaxVelocity, v95, "95", "100"},
         {AirModeMaxVelocity, std::nextafter(v95, 0.0f), "100", "100"},
         {AirModeMaxPressureDrop, r120, "120", "125"},
         {AirModeMaxPressureDrop, std::nextafter(r120, 0.0f), "125", "125"},
     };
+    // clang-format on
     for (const LimitCase& c : cases) {
         AirInputs in = StartInputs();
         in.mode = c.mode;
@@ -294,6 +299,7 @@ TEST(AirEngine, AutreTakesTheUsersOwnRoughness)
         float listed, own;  // "RugoGaine", "AutreRugo" [mm]
         const char* theoretical;
     };
+    // clang-format off
     const RoughnessCase cases[] = {
         {"Galva.", 0.15f, 5.0f, "125"},
         {"Autre", 5.0f, 0.15f, "125"},
@@ -301,6 +307,7 @@ TEST(AirEngine, AutreTakesTheUsersOwnRoughness)
         {"Plastique", 5.0f, 0.15f, "145"},  // the stored roughness, not the table's
         {"autre", 5.0f, 0.15f, "145"},      // only "Autre" exactly
     };
+    // clang-format on
     for (const RoughnessCase& c : cases) {
         AirInputs in = StartInputs();
         in.material = c.material;
@@ -324,6 +331,7 @@ TEST(AirEngine, ExtremeInputsEndAndShowNotAvailable)
         bool rectangular;
         Expected expected;
     };
+    // clang-format off
     const Extreme cases[] = {
         {"44 331 m: no air, pressure drop mode", "44331", "100", AirModeMaxPressureDrop, false,
          {{na, nullptr, na, nullptr, na, na}, nullptr}},
@@ -342,6 +350,7 @@ TEST(AirEngine, ExtremeInputsEndAndShowNotAvailable)
         {"a flow no duct below 16 777 215 mm carries", "10", "10000000000000000", AirModeMaxPressureDrop,
          false, {{na, nullptr, na, nullptr, na, na}, nullptr}},
     };
+    // clang-format on
     for (const Extreme& c : cases) {
         AirInputs in = StartInputs();
         in.altitude = c.altitude;
@@ -376,4 +385,4 @@ TEST(AirEngine, NegativeDensitySizesADuct)
     EXPECT_TRUE(result.copy);
 }
 
-} // namespace
+}  // namespace

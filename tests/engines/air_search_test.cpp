@@ -4,12 +4,11 @@
 #include <optional>
 
 #include "base/number_text.h"
-#include "physics/air_properties.h"
-#include "physics/internal_data.h"
 #include "engines/air_engine.h"
 #include "engines/duct_flow.h"
 #include "engines/duct_tables.h"
-#include "base/number_text.h"
+#include "physics/air_properties.h"
+#include "physics/internal_data.h"
 
 // The searches try the candidates one by one up to 3000 mm and bracket them
 // beyond; these tests hold them to the plain one-by-one loop over a spread of
@@ -74,8 +73,7 @@ Outcome PlainScan(int mode, bool rectangular, float flow, float limit, float sid
         do {
             b += 50.0f;
             v = RectangularDuctVelocity(flow, sideA, b);
-            r = AirPressureDrop(EquivalentDiameter(sideA, b), HydraulicDiameter(sideA, b), v, k, nu,
-                                rho, data);
+            r = AirPressureDrop(EquivalentDiameter(sideA, b), HydraulicDiameter(sideA, b), v, k, nu, rho, data);
         } while (!(criterion(v, r) <= limit) && b + 50.0f < 16777216.0f);
         if (!(criterion(v, r) <= limit)) {
             o.fields[AirOutSideB] = o.fields[AirOutResultSideB] = na;
@@ -109,9 +107,9 @@ AirInputs Inputs(int mode, bool rectangular, float flow, float limit, float side
 
 TEST(AirSearch, SameResultAsTheStepByStepLoop)
 {
-    const float flows[] = {1, 100, 999, 12345, 500000};  // [m3/h]
-    const float limits[] = {0.1f, 0.8f, 4.0f, 10.0f};                 // [Pa/m] or [m/s]
-    const float roughnesses[] = {0.0f, 0.15f, 5.0f, 1000.0f};         // [mm]
+    const float flows[] = {1, 100, 999, 12345, 500000};        // [m3/h]
+    const float limits[] = {0.1f, 0.8f, 4.0f, 10.0f};          // [Pa/m] or [m/s]
+    const float roughnesses[] = {0.0f, 0.15f, 5.0f, 1000.0f};  // [mm]
     struct Shape {
         bool rectangular;
         float sideA;  // [mm]
@@ -126,11 +124,11 @@ TEST(AirSearch, SameResultAsTheStepByStepLoop)
                         const float l = LeadingFloat(DecimalText(limit, 2));
                         const Outcome plain = PlainScan(mode, s.rectangular, q, l, s.sideA, k);
                         InternalDataRecord data;
-                        const AirResult fast = RunAirSizing(
-                            Inputs(mode, s.rectangular, q, limit, s.sideA, k), StandardDiameters(), data);
+                        const AirResult fast =
+                            RunAirSizing(Inputs(mode, s.rectangular, q, limit, s.sideA, k), StandardDiameters(), data);
                         const std::string what = "mode " + std::to_string(mode) + ", " + std::to_string(q)
-                                                 + " m3/h, limit " + std::to_string(limit) + ", k "
-                                                 + std::to_string(k) + ", side A " + std::to_string(s.sideA);
+                            + " m3/h, limit " + std::to_string(limit) + ", k " + std::to_string(k) + ", side A "
+                            + std::to_string(s.sideA);
                         for (int f = 0; f < AirOutputCount; ++f)
                             EXPECT_EQ(fast.fields[f], plain.fields[f]) << what << ", field " << AirOutputControls[f];
                         EXPECT_EQ(data.reynolds, plain.reynolds) << what;
@@ -145,8 +143,8 @@ TEST(AirSearch, NothingAcceptedBelowTheBound)
 {
     const Outcome plain = PlainScan(AirModeMaxPressureDrop, true, 3e6f, 0.1f, 50, 0.15f);
     InternalDataRecord data;
-    const AirResult fast = RunAirSizing(Inputs(AirModeMaxPressureDrop, true, 3e6f, 0.1f, 50, 0.15f),
-                                        StandardDiameters(), data);
+    const AirResult fast =
+        RunAirSizing(Inputs(AirModeMaxPressureDrop, true, 3e6f, 0.1f, 50, 0.15f), StandardDiameters(), data);
     for (int f = 0; f < AirOutputCount; ++f)
         EXPECT_EQ(fast.fields[f], plain.fields[f]) << AirOutputControls[f];
     EXPECT_EQ(fast.fields[AirOutSideB].value_or(""), "N/A");
@@ -167,12 +165,12 @@ TEST(AirSearch, LargeTheoreticalDiameters)
         const Outcome plain = PlainScan(AirModeMaxPressureDrop, false, c.flow, c.limit, 0, 0.15f);
         ASSERT_NE(plain.fields[AirOutTheoretical].value_or("N/A"), "N/A") << c.flow;
         InternalDataRecord data;
-        const AirResult fast = RunAirSizing(Inputs(AirModeMaxPressureDrop, false, c.flow, c.limit, 0, 0.15f),
-                                            StandardDiameters(), data);
+        const AirResult fast =
+            RunAirSizing(Inputs(AirModeMaxPressureDrop, false, c.flow, c.limit, 0, 0.15f), StandardDiameters(), data);
         EXPECT_EQ(fast.fields[AirOutTheoretical], plain.fields[AirOutTheoretical]) << c.flow;
         EXPECT_EQ(fast.fields[AirOutDuctDiameter].value_or(""), "N/A");
         EXPECT_FALSE(fast.copy);
     }
 }
 
-} // namespace
+}  // namespace

@@ -23,8 +23,7 @@ TEST(CopyTemplates, WaterVariables)
         {"%%dd", "%100L/hd"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(FillWaterTemplate(QString::fromUtf8(c.pattern), Water), QString::fromUtf8(c.expected))
-            << c.pattern;
+        EXPECT_EQ(FillWaterTemplate(QString::fromUtf8(c.pattern), Water), QString::fromUtf8(c.expected)) << c.pattern;
 }
 
 TEST(CopyTemplates, EachVariableWorksOnWhatThePreviousOnesLeft)
@@ -49,8 +48,7 @@ TEST(CopyTemplates, AirVariables)
         {"%p %v", "0.65Pa/m 2.26m/s"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(FillAirTemplate(QString::fromUtf8(c.pattern), Air), QString::fromUtf8(c.expected))
-            << c.pattern;
+        EXPECT_EQ(FillAirTemplate(QString::fromUtf8(c.pattern), Air), QString::fromUtf8(c.expected)) << c.pattern;
 }
 
-} // namespace
+}  // namespace

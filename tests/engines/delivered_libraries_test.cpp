@@ -103,9 +103,8 @@ TEST_F(DeliveredLibraries, NamesTheLibrariesTheSettingsAndDrainageRulesExpect)
 
     // 100 L/h at 90/70 °C needs 10.3 mm in copper: the first active size that
     // reaches it is 15x1, inside 13.0 mm.
-    const auto chosen = std::find_if(copper->sizes.begin(), copper->sizes.end(), [](const PipeSize& s) {
-        return s.active == 1 && s.insideDiameter >= 10.3f;
-    });
+    const auto chosen = std::find_if(copper->sizes.begin(), copper->sizes.end(),
+                                     [](const PipeSize& s) { return s.active == 1 && s.insideDiameter >= 10.3f; });
     ASSERT_NE(chosen, copper->sizes.end());
     EXPECT_EQ(chosen->insideDiameter, 13.0f);
     EXPECT_EQ(chosen->name, QStringLiteral("15"));
@@ -126,7 +125,8 @@ TEST(DeliveredLibraryInstall, FirstStartCopiesThemOnce)
     ScanLibraries(dataFolder, water, drainage);
     EXPECT_EQ(water.size() + drainage.size(), 9u);
     // The configuration comes with them, so that the first run saves its settings.
-    EXPECT_EQ(ReadBytes(dataFolder + QStringLiteral("Data/Config.cfg")), ReadBytes(SourceData + QStringLiteral("Config.cfg")));
+    EXPECT_EQ(ReadBytes(dataFolder + QStringLiteral("Data/Config.cfg")),
+              ReadBytes(SourceData + QStringLiteral("Config.cfg")));
 
     // A Data folder that exists belongs to the user: nothing is added back.
     ASSERT_TRUE(QFile::remove(dataFolder + QStringLiteral("Data/PER.tub")));
@@ -146,4 +146,4 @@ TEST(DeliveredLibraryInstall, NeverCopiesOverAUsersFile)
     EXPECT_TRUE(QFileInfo(target + QStringLiteral("/Cuivre.tub")).isWritable());
 }
 
-} // namespace
+}  // namespace

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 #include <limits>
 
-#include "engines/pipe_library.h"
 #include "engines/drainage_engine.h"
+#include "engines/pipe_library.h"
 
 namespace {
 
@@ -12,22 +12,22 @@ namespace {
 // alpha = acos(1 - 2f), A = D^2/4 (alpha - sin 2alpha / 2), Rh = A / (alpha D),
 // u = 87 Rh sqrt(I/100) / (gamma + sqrt Rh), Q = A u.
 struct CapacityCase {
-    float diameter;  // D_int [mm]
-    float slope;     // I [cm/m]
-    float fill;      // f [-]
-    float gamma;     // [m^0.5]
-    double flow;     // Q [l/s]
-    double velocity; // v [m/s]
+    float diameter;   // D_int [mm]
+    float slope;      // I [cm/m]
+    float fill;       // f [-]
+    float gamma;      // [m^0.5]
+    double flow;      // Q [l/s]
+    double velocity;  // v [m/s]
     const char* flowText;
     const char* velocityText;
 };
 
 const CapacityCase CapacityCases[] = {
-    {100.0f, 2.0f, 0.5f, 0.16f, 3.79709552, 0.966922433, "3.80", "0.97"},   // Rh = D/4 = 0.025 m
+    {100.0f, 2.0f, 0.5f, 0.16f, 3.79709552, 0.966922433, "3.80", "0.97"},  // Rh = D/4 = 0.025 m
     {100.0f, 2.0f, 0.7f, 0.16f, 6.44451287, 1.09744308, "6.44", "1.10"},   // alpha = 1.982313 rad
     {100.0f, 2.0f, 0.5f, 0.06f, 5.53797302, 1.41023325, "5.54", "1.41"},
-    {100.0f, 0.5f, 0.5f, 0.16f, 1.89854776, 0.483461217, "1.90", "0.48"},   // track bar position 1
-    {100.0f, 5.0f, 0.5f, 0.16f, 6.00373516, 1.5288386, "6.00", "1.53"},   // position 10
+    {100.0f, 0.5f, 0.5f, 0.16f, 1.89854776, 0.483461217, "1.90", "0.48"},  // track bar position 1
+    {100.0f, 5.0f, 0.5f, 0.16f, 6.00373516, 1.5288386, "6.00", "1.53"},    // position 10
     {44.0f, 5.0f, 0.7f, 0.06f, 1.65515218, 1.45587633, "1.66", "1.46"},
     {26.0f, 1.5f, 0.5f, 0.16f, 0.0764096914, 0.287833848, "0.08", "0.29"},
     {150.0f, 1.0f, 0.7f, 0.16f, 13.7753054, 1.04258297, "13.78", "1.04"},
@@ -38,8 +38,8 @@ const CapacityCase CapacityCases[] = {
 TEST(DrainageCapacity, BazinFiguresWorkedByHand)
 {
     for (const CapacityCase& c : CapacityCases) {
-        SCOPED_TRACE(testing::Message() << "D " << c.diameter << " I " << c.slope << " f " << c.fill
-                                        << " gamma " << c.gamma);
+        SCOPED_TRACE(testing::Message() << "D " << c.diameter << " I " << c.slope << " f " << c.fill << " gamma "
+                                        << c.gamma);
         const DrainageFlow r = DrainageCapacity(c.diameter, c.slope, c.fill, c.gamma);
         EXPECT_NEAR(r.flow, c.flow, c.flow * 2e-6);
         EXPECT_NEAR(r.velocity, c.velocity, c.velocity * 2e-6);
@@ -106,15 +106,10 @@ TEST(BazinCoefficient, CodeRoughnessRule)
         bool imposed;  // check box 152 disabled
     };
     const Case cases[] = {
-        {"FONTE SMU", true, 0.16f, true},
-        {"FONTE SMU", false, 0.16f, true},
-        {"PVC", true, 0.16f, false},
-        {"PVC", false, 0.06f, false},
-        {"fonte smu", false, 0.06f, false},   // letter case counts
-        {"FONTE SMU ", false, 0.06f, false},  // and so do blanks
-        {"FONTE  SMU", false, 0.06f, false},
-        {"", false, 0.06f, false},
-        {"", true, 0.16f, false},
+        {"FONTE SMU", true, 0.16f, true},    {"FONTE SMU", false, 0.16f, true},  {"PVC", true, 0.16f, false},
+        {"PVC", false, 0.06f, false},        {"fonte smu", false, 0.06f, false},  // letter case counts
+        {"FONTE SMU ", false, 0.06f, false},                                      // and so do blanks
+        {"FONTE  SMU", false, 0.06f, false}, {"", false, 0.06f, false},          {"", true, 0.16f, false},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(BazinCoefficient(c.library, c.ticked), c.gamma) << c.library << " " << c.ticked;
@@ -158,4 +153,4 @@ TEST(FindDrainageLibrary, FirstLibraryOfExactlyThatName)
     EXPECT_EQ(FindDrainageLibrary(PipeLibraryList(), "PVC"), nullptr);
 }
 
-} // namespace
+}  // namespace

@@ -3,9 +3,9 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#include "engines/settings_file.h"
 #include "engines/delivered_libraries.h"
 #include "engines/library_files.h"
+#include "engines/settings_file.h"
 #include "support/full_disk.h"
 #include "support/scratch_files.h"
 
@@ -66,8 +66,9 @@ TEST(FullDisk, FirstStartInstallsEverythingOrNothing)
     SetFullDisk(scratch.path(), 1 << 20);
     const int installed = InstallDeliveredLibraries(dataFolder);
     ClearFullDisk();
-    EXPECT_EQ(installed, QDir(DeliveredLibraryFolder()).entryList({"*.tub", "*.eva", "Config.cfg"}, QDir::Files).size());
+    EXPECT_EQ(installed,
+              QDir(DeliveredLibraryFolder()).entryList({"*.tub", "*.eva", "Config.cfg"}, QDir::Files).size());
     EXPECT_EQ(QDir(dataFolder + QStringLiteral("Data")).entryList(QDir::Files).size(), installed);
 }
 
-} // namespace
+}  // namespace

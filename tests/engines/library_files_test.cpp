@@ -108,7 +108,8 @@ TEST_F(LibraryFiles, ExtensionIsComparedInLowerCase)
 
 TEST_F(LibraryFiles, GroupsAreReadInFileOrder)
 {
-    const PipeLibrary library = LoadOne("x.tub",
+    const PipeLibrary library = LoadOne(
+        "x.tub",
         "\xEF\xBB\xBF\r\n[Global]\r\nTubeName = Acier noir\r\nAbreviation = Ac\r\nSymbole = DN\r\nRugo = 0.045000\r\n"
         "[15]\r\nActif = 1\r\nDiamExt = 21.300000\r\nDiamInt = 16.100000\r\nEpais = 2.600000\r\n"
         "[20]\r\nDiamExt = 26.9\r\nDiamInt = 21.7\r\nEpais = 2.6\r\n"
@@ -148,9 +149,10 @@ TEST_F(LibraryFiles, GlobalGroupMayComeAfterTheSizes)
 TEST_F(LibraryFiles, TextsAreCutToSixteenCharacters)
 {
     const PipeLibrary library = LoadOne("long.tub",
-        "[Global]\r\nTubeName = A name longer than sixteen characters\r\n"
-        "Abreviation = ABCDEFGHIJKLMNOPQRST\r\nSymbole = \xD8\xD8\xD8\xD8\xD8\xD8\xD8\xD8\xD8\xD8\xD8\xD8\xD8\xD8\xD8\xD8\xD8\r\n"
-        "[12345678901234567890]\r\nActif = 1\r\n");
+                                        "[Global]\r\nTubeName = A name longer than sixteen characters\r\n"
+                                        "Abreviation = ABCDEFGHIJKLMNOPQRST\r\nSymbole = "
+                                        "\xD8\xD8\xD8\xD8\xD8\xD8\xD8\xD8\xD8\xD8\xD8\xD8\xD8\xD8\xD8\xD8\xD8\r\n"
+                                        "[12345678901234567890]\r\nActif = 1\r\n");
     EXPECT_EQ(library.name, QStringLiteral("A name longer than sixteen characters"));
     EXPECT_EQ(library.abbreviation, QStringLiteral("ABCDEFGHIJKLMNOP"));
     EXPECT_EQ(library.symbol, QString(16, QChar(0xD8)));
@@ -213,9 +215,10 @@ TEST_F(LibraryFiles, SavedFileHasTheProgramsLayout)
     library.sizes = {{1, QStringLiteral("12x1"), 12.0f, 10.0f, 1.0f}};
     ASSERT_EQ(SaveLibrary(InData(QStringLiteral("Cuivre.tub")), library), LibrarySaved);
     EXPECT_EQ(ReadBytes(InData(QStringLiteral("Cuivre.tub"))),
-              WrittenFileStart + "[Global]\r\nTubeName = Cuivre\r\nAbreviation = Cu\r\nSymbole = \xC3\x98\r\n"
-                                 "Rugo = 0.001500\r\n[12x1]\r\nActif = 1\r\nDiamExt = 12.000000\r\n"
-                                 "DiamInt = 10.000000\r\nEpais = 1.000000\r\n");
+              WrittenFileStart
+                  + "[Global]\r\nTubeName = Cuivre\r\nAbreviation = Cu\r\nSymbole = \xC3\x98\r\n"
+                    "Rugo = 0.001500\r\n[12x1]\r\nActif = 1\r\nDiamExt = 12.000000\r\n"
+                    "DiamInt = 10.000000\r\nEpais = 1.000000\r\n");
 }
 
 TEST_F(LibraryFiles, SaveAndReloadGiveTheSameValuesToSixDecimals)
@@ -267,10 +270,8 @@ TEST_F(LibraryFiles, SizeNamesDifferingOnlyInCaseAreNeitherLostNorMerged)
     ASSERT_TRUE(QDir().mkpath(InData(QString())));
     PipeLibrary library = SampleLibrary();
     library.sizes = {
-        {1, QStringLiteral("12x1"), 12.0f, 10.0f, 1.0f},
-        {0, QStringLiteral("12X1"), 12.5f, 10.5f, 1.0f},
-        {1, QStringLiteral("global"), 14.0f, 12.0f, 1.0f},
-        {1, QStringLiteral("GLOBAL"), 15.0f, 13.0f, 1.0f},
+        {1, QStringLiteral("12x1"), 12.0f, 10.0f, 1.0f},   {0, QStringLiteral("12X1"), 12.5f, 10.5f, 1.0f},
+        {1, QStringLiteral("global"), 14.0f, 12.0f, 1.0f}, {1, QStringLiteral("GLOBAL"), 15.0f, 13.0f, 1.0f},
         {1, QStringLiteral("12x1"), 16.0f, 14.0f, 1.0f},
     };
     const QString path = InData(QStringLiteral("dup.tub"));
@@ -295,16 +296,19 @@ TEST_F(LibraryFiles, SizeNamedGlobalIsRefusedAndTheOldFileKept)
 
 TEST_F(LibraryFiles, SavingOverAFileKeepsTheCommentsAtItsTop)
 {
-    AddFile("Cuivre.tub", "\xEF\xBB\xBF\r\n; Tube cuivre, norme EN 1057.\r\n  ; D\xC3\xA9signation : diam\xC3\xA8tre ext\xC3\xA9rieur.\r\n"
-                          "[Global]\r\nTubeName = Cuivre\r\n; about a size\r\n[10]\r\nActif = 1\r\n");
+    AddFile("Cuivre.tub",
+            "\xEF\xBB\xBF\r\n; Tube cuivre, norme EN 1057.\r\n  ; D\xC3\xA9signation : diam\xC3\xA8tre "
+            "ext\xC3\xA9rieur.\r\n"
+            "[Global]\r\nTubeName = Cuivre\r\n; about a size\r\n[10]\r\nActif = 1\r\n");
     PipeLibrary library = NamedLibrary("Zinc");
     library.sizes = {{1, QStringLiteral("12"), 12.0f, 10.0f, 1.0f}};
     for (int save = 0; save < 2; ++save) {  // and they stay through a second save
         ASSERT_EQ(SaveLibrary(InData(QStringLiteral("Cuivre.tub")), library), LibrarySaved);
         EXPECT_EQ(ReadBytes(InData(QStringLiteral("Cuivre.tub"))),
-                  WrittenFileStart + "; Tube cuivre, norme EN 1057.\r\n; D\xC3\xA9signation : diam\xC3\xA8tre ext\xC3\xA9rieur.\r\n"
-                                     "[Global]\r\nTubeName = Zinc\r\nAbreviation = \r\nSymbole = \r\nRugo = 0.000000\r\n"
-                                     "[12]\r\nActif = 1\r\nDiamExt = 12.000000\r\nDiamInt = 10.000000\r\nEpais = 1.000000\r\n");
+                  WrittenFileStart
+                      + "; Tube cuivre, norme EN 1057.\r\n; D\xC3\xA9signation : diam\xC3\xA8tre ext\xC3\xA9rieur.\r\n"
+                        "[Global]\r\nTubeName = Zinc\r\nAbreviation = \r\nSymbole = \r\nRugo = 0.000000\r\n"
+                        "[12]\r\nActif = 1\r\nDiamExt = 12.000000\r\nDiamInt = 10.000000\r\nEpais = 1.000000\r\n");
     }
 }
 
@@ -312,10 +316,17 @@ TEST_F(LibraryFiles, DecimalsAreWrittenFromTheirShortestFormAndReadBackBitIdenti
 {
     ASSERT_TRUE(QDir().mkpath(InData(QString())));
     const std::pair<float, const char*> cases[] = {
-        {32.6f, "32.600000"}, {21.3f, "21.300000"}, {0.0015f, "0.001500"}, {0.3f, "0.300000"},
-        {123456.79f, "123456.790000"}, {std::nextafter(32.6f, 33.0f), "32.600002"}, {-0.0f, "-0.000000"},
+        {32.6f, "32.600000"},
+        {21.3f, "21.300000"},
+        {0.0015f, "0.001500"},
+        {0.3f, "0.300000"},
+        {123456.79f, "123456.790000"},
+        {std::nextafter(32.6f, 33.0f), "32.600002"},
+        {-0.0f, "-0.000000"},
         // Six decimals would give another value back: as many as it takes.
-        {1.0617284f, "1.0617284"}, {1e-7f, "0.0000001"}, {1.4e-45f, "0.000000000000000000000000000000000000000000001"},
+        {1.0617284f, "1.0617284"},
+        {1e-7f, "0.0000001"},
+        {1.4e-45f, "0.000000000000000000000000000000000000000000001"},
         {3.4028235e38f, "340282346638528859811704183484516925440.000000"},
     };
     for (const auto& [value, text] : cases) {
@@ -336,11 +347,11 @@ TEST_F(LibraryFiles, DecimalsAreWrittenFromTheirShortestFormAndReadBackBitIdenti
 TEST(LibraryNames, ReservedSizeNames)
 {
     const std::pair<const char*, bool> cases[] = {
-        {"Global", true}, {"Global]", true}, {"Global] 2", true},
-        {"global", false}, {"GLOBAL", false}, {"Globale", false}, {" Global", false}, {"15", false},
+        {"Global", true},  {"Global]", true},  {"Global] 2", true}, {"global", false},
+        {"GLOBAL", false}, {"Globale", false}, {" Global", false},  {"15", false},
     };
     for (const auto& [name, reserved] : cases)
         EXPECT_EQ(IsReservedSizeName(QString::fromUtf8(name)), reserved) << name;
 }
 
-} // namespace
+}  // namespace

@@ -65,7 +65,7 @@ TEST(PipeSizeEdit, AddRefusesIncompleteReservedAndImpossibleSizes)
         {"a", 20.0f, 10.0f, SizeEditResult::InsideNotPositive},    // inside 0
         {"a", 20.0f, 12.0f, SizeEditResult::InsideNotPositive},
         {"other name", 15.0f, 1.0f, SizeEditResult::DuplicateInside},  // 13 exists
-        {"global", 12.0f, 1.0f, SizeEditResult::Done},  // only "Global" itself is the header
+        {"global", 12.0f, 1.0f, SizeEditResult::Done},                 // only "Global" itself is the header
         {"a", 20.5f, 10.0f, SizeEditResult::Done},
     };
     for (const Case& c : cases) {
@@ -133,4 +133,4 @@ TEST(PipeSizeEdit, ModifyIgnoresIncompleteDataAndRefusesTheReservedName)
     EXPECT_EQ(library.sizes[1].name, before.sizes[1].name);
 }
 
-} // namespace
+}  // namespace

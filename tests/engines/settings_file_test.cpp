@@ -12,12 +12,11 @@ namespace {
 
 auto Fields(const Settings& s)
 {
-    return std::tie(s.NbrOfDesktop, s.xPosMain, s.yPosMain, s.xPosEdit, s.yPosEdit, s.MatTube,
-                    s.EauCalcMode, s.TetaAller, s.TetaRetour, s.AntigelP100, s.SurpP100, s.CircRect,
-                    s.AirCalcMode, s.FillType, s.Pente, s.EvacType, s.ConformDTU, s.MatGaine,
-                    s.RugoGaine, s.AutreRugo, s.AlwaysOnTop, s.SavePos, s.SaveConfig, s.AntigelOnOff,
-                    s.TxtCopyEauOnOff, s.TxtCopyAirOnOff, s.TextToCopyEau, s.TextToCopyAir, s.AffMode,
-                    s.Update, s.UpdateAuto, s.LastUpdate);
+    return std::tie(s.NbrOfDesktop, s.xPosMain, s.yPosMain, s.xPosEdit, s.yPosEdit, s.MatTube, s.EauCalcMode,
+                    s.TetaAller, s.TetaRetour, s.AntigelP100, s.SurpP100, s.CircRect, s.AirCalcMode, s.FillType,
+                    s.Pente, s.EvacType, s.ConformDTU, s.MatGaine, s.RugoGaine, s.AutreRugo, s.AlwaysOnTop, s.SavePos,
+                    s.SaveConfig, s.AntigelOnOff, s.TxtCopyEauOnOff, s.TxtCopyAirOnOff, s.TextToCopyEau,
+                    s.TextToCopyAir, s.AffMode, s.Update, s.UpdateAuto, s.LastUpdate);
 }
 
 // The configuration written with one monitor and every key at its default.
@@ -137,8 +136,8 @@ TEST_F(SettingsFile, ValuesAreCutToTheirTypes)
                      "LastUpdate = 4294967297\r\nMatGaine = 12345678901234567890\r\n"));
     EXPECT_EQ(settings.TetaAller, QStringLiteral("100"));
     EXPECT_EQ(settings.SurpP100, QString::fromUtf8("éé"));
-    EXPECT_EQ(settings.Pente, 4);       // low 8 bits of 260
-    EXPECT_EQ(settings.Update, -1);     // 255 kept as the signed byte
+    EXPECT_EQ(settings.Pente, 4);    // low 8 bits of 260
+    EXPECT_EQ(settings.Update, -1);  // 255 kept as the signed byte
     EXPECT_EQ(settings.AffMode, -1);
     EXPECT_EQ(settings.CircRect, 0);
     EXPECT_EQ(settings.RugoGaine, 0.0f);
@@ -206,7 +205,7 @@ TEST_F(SettingsFile, CommentsAndUnknownGroupsAndKeysStayInPlace)
     EXPECT_EQ(lines[4], "[Init]\r");
     EXPECT_EQ(lines[5], "Unknown = 7\r");
     EXPECT_EQ(lines[6], "xPosMain = 5\r");
-    EXPECT_EQ(lines[7], "NbrOfDesktop = 1\r");   // new keys follow the group's last entry
+    EXPECT_EQ(lines[7], "NbrOfDesktop = 1\r");  // new keys follow the group's last entry
     EXPECT_EQ(lines[8], "yPosMain = 100\r");
     EXPECT_EQ(lines[37], "LastUpdate = 1320932884\r");
     EXPECT_EQ(lines[38], "; trailer\r");
@@ -240,4 +239,4 @@ TEST_F(SettingsFile, UnwritableDataFolderReportsFailure)
     EXPECT_EQ(ReadBytes(scratch.filePath(QStringLiteral("Data"))), QByteArray("not a folder"));
 }
 
-} // namespace
+}  // namespace

@@ -2,10 +2,10 @@
 #include <gtest/gtest.h>
 
 #include "engines/pipe_library.h"
+#include "engines/water_engine.h"
 #include "physics/friction.h"
 #include "physics/internal_data.h"
 #include "physics/water_properties.h"
-#include "engines/water_engine.h"
 #include "support/test_libraries.h"
 
 namespace {
@@ -53,22 +53,19 @@ struct SizingCase {
 
 void ExpectFields(const WaterResult& result, const Expected& e, const char* what)
 {
-    const char* wanted[] = {e.flow, e.power, nullptr, nullptr,
-                            e.size, e.theoretical, e.velocity, e.pressureDrop};
+    const char* wanted[] = {e.flow, e.power, nullptr, nullptr, e.size, e.theoretical, e.velocity, e.pressureDrop};
     for (int f = 0; f < WaterOutputCount; ++f) {
         if (f == OutOversizingPower || f == OutTotalPower)
             continue;  // the oversizing tests look at these
         if (!wanted[f]) {
             EXPECT_FALSE(result.fields[f].has_value())
-                << what << ": field " << WaterOutputControls[f] << " written as "
-                << result.fields[f]->toStdString();
+                << what << ": field " << WaterOutputControls[f] << " written as " << result.fields[f]->toStdString();
             continue;
         }
         ASSERT_TRUE(result.fields[f].has_value()) << what << ": field " << WaterOutputControls[f];
         if (wanted[f] == Any)
             continue;
-        EXPECT_EQ(result.fields[f]->toStdString(), wanted[f])
-            << what << ": field " << WaterOutputControls[f];
+        EXPECT_EQ(result.fields[f]->toStdString(), wanted[f]) << what << ": field " << WaterOutputControls[f];
     }
 }
 
@@ -80,6 +77,7 @@ WaterResult Size(const WaterInputs& in, const PipeLibrary& lib, int current = 0)
 
 TEST(WaterEngine, FlowEnteredCases)
 {
+    // clang-format off
     const SizingCase cases[] = {
         {"start-up defaults: D 10.3, 14 inactive so 15 (13.0 mm)", ModeMaxPressureDrop, "18", "100",
          Copper(), {nullptr, "2317", "15", "10.3", "0.21", "5.74"}},
@@ -104,6 +102,7 @@ TEST(WaterEngine, FlowEnteredCases)
         {"zero flow ends before anything is written", ModeMaxPressureDrop, "18", "0", Copper(), {}},
         {"a flow that is no number reads as zero", ModeMaxPressureDrop, "18", "abc", Copper(), {}},
     };
+    // clang-format on
     for (const SizingCase& c : cases) {
         WaterInputs in = StartInputs();
         in.mode = c.mode;
@@ -122,8 +121,7 @@ TEST(WaterEngine, StartUpDefaultsRecordTheFluidAtTheMeanTemperature)
     EXPECT_NEAR(data.density, 979.63f, 0.01f);
     EXPECT_NEAR(data.kinematicViscosity, 3.863e-7f, 0.001e-7f);
     // The Reynolds number is that of the size shown: 13.0 mm at 0.21 m/s.
-    EXPECT_NEAR(data.reynolds, PipeVelocity(13.0f, 100.0f) * 13.0f * 0.001f / data.kinematicViscosity,
-                1.0f);
+    EXPECT_NEAR(data.reynolds, PipeVelocity(13.0f, 100.0f) * 13.0f * 0.001f / data.kinematicViscosity, 1.0f);
 }
 
 TEST(WaterEngine, PressureDropSearchStopsWhereTheLimitIsMetExactly)
@@ -156,14 +154,16 @@ TEST(WaterEngine, ToleranceOfOneHundredthInPressureDropModeOnly)
         const char* what;
         int mode;
         const char* limit;
-        float nearSize;   // inside diameter of the first active size [mm]
+        float nearSize;  // inside diameter of the first active size [mm]
         const char* chosen;
     };
+    // clang-format off
     const Tolerance cases[] = {
         {"0.005 mm below D is taken", ModeMaxPressureDrop, "18", 10.295f, "near"},
         {"0.02 mm below D is not", ModeMaxPressureDrop, "18", 10.28f, "next"},
         {"velocity mode: 0.005 mm below is too fast", ModeMaxVelocity, "1.20", 5.425f, "next"},
     };
+    // clang-format on
     for (const Tolerance& c : cases) {
         WaterInputs in = StartInputs();
         in.mode = c.mode;
@@ -176,13 +176,13 @@ TEST(WaterEngine, ToleranceOfOneHundredthInPressureDropModeOnly)
 
 TEST(WaterEngine, TrailingInactiveSizesGrowTheDiameterPastTheLastSize)
 {
-    const WaterResult result = Size(StartInputs(), WithSizes({Row("8", 8.0f), Row("10", 10.0f, false),
-                                                             Row("12", 12.0f, false)}));
+    const WaterResult result =
+        Size(StartInputs(), WithSizes({Row("8", 8.0f), Row("10", 10.0f, false), Row("12", 12.0f, false)}));
     float d = 0.0f;
     while (d <= 12.0f)
         d += 0.1f;
-    ExpectFields(result, {nullptr, "2317", "N/A", QString::number(d, 'f', 1).toUtf8().constData(),
-                          "N/A", "N/A"}, "trailing inactive sizes");
+    ExpectFields(result, {nullptr, "2317", "N/A", QString::number(d, 'f', 1).toUtf8().constData(), "N/A", "N/A"},
+                 "trailing inactive sizes");
 }
 
 TEST(WaterEngine, ImposedSizeUsesTheCurrentSizeWhateverItsFlag)
@@ -229,11 +229,13 @@ TEST(WaterEngine, EqualTemperaturesWithPowerEnteredGiveAnInfiniteFlow)
         int mode;
         Expected expected;
     };
+    // clang-format off
     const Infinite cases[] = {
         {ModeMaxPressureDrop, {"Infini", nullptr, "N/A", "N/A", "N/A", "N/A"}},
         {ModeImposedSize, {"Infini", nullptr, "N/A", nullptr, "N/A", "N/A"}},
         {ModeMaxVelocity, {"Infini", nullptr, "N/A", "N/A", "N/A", "N/A"}},
     };
+    // clang-format on
     for (const Infinite& c : cases) {
         WaterInputs in = StartInputs();
         in.entryMode = EntryMode::PowerEntered;
@@ -273,12 +275,14 @@ TEST(WaterEngine, AntifreezeSwitchChoosesTheHeatFactor)
         const char* power;
     };
     // 30/10 degC: mean 20 degC, 20 K, 100 L/h.
+    // clang-format off
     const Antifreeze cases[] = {
         {false, "0", "2317"},   // fixed 0.863
         {false, "40", "2317"},  // the percentage is ignored while off
         {true, "0", "2333"},    // fit for pure water at 20 degC: 0.8573
         {true, "33", "2011"},   // 33 % antifreeze at 20 degC: 0.9946
     };
+    // clang-format on
     for (const Antifreeze& c : cases) {
         WaterInputs in = StartInputs();
         in.flowTemperature = "30";
@@ -315,8 +319,8 @@ TEST(WaterEngine, CopyTextsOnlyWithTheSwitchOnAndAResultShown)
 
 TEST(WaterEngine, NonFiniteQuantitiesCannotBeComputed)
 {
-    const QString huge = "1" + QString(39, '0');        // beyond the float range
-    const QString nearMax = "3" + QString(38, '0');     // a float, but not once oversized
+    const QString huge = "1" + QString(39, '0');     // beyond the float range
+    const QString nearMax = "3" + QString(38, '0');  // a float, but not once oversized
     struct NonFinite {
         const char* what;
         int mode;
@@ -328,6 +332,7 @@ TEST(WaterEngine, NonFiniteQuantitiesCannotBeComputed)
         const char* totalPower;  // 27; nullptr: not written
     };
     const EntryMode F = EntryMode::FlowEntered, P = EntryMode::PowerEntered;
+    // clang-format off
     const NonFinite cases[] = {
         {"flow, mode 0", ModeMaxPressureDrop, F, huge, "", false, false, {nullptr, "N/A", "N/A", "N/A", "N/A", "N/A"}, nullptr},
         {"flow, mode 1", ModeImposedSize, F, huge, "", false, false, {nullptr, "N/A", "N/A", nullptr, "N/A", "N/A"}, nullptr},
@@ -339,6 +344,7 @@ TEST(WaterEngine, NonFiniteQuantitiesCannotBeComputed)
         {"mean at 0 K, mode 1", ModeImposedSize, F, "100", "", true, false, {nullptr, Any, "10", "8.00", "0.55", "N/A"}, nullptr},
         {"mean at 0 K, mode 2", ModeMaxVelocity, F, "100", "", true, false, {nullptr, Any, "10", "5.43", "0.55", "N/A"}, nullptr},
     };
+    // clang-format on
     for (const NonFinite& c : cases) {
         WaterInputs in = StartInputs();
         in.mode = c.mode;
@@ -368,10 +374,12 @@ TEST(WaterEngine, NothingToSizeWithoutLibraryOrSizes)
     const struct {
         const PipeLibrary* library;
         Expected expected;
+        // clang-format off
     } cases[] = {
         {nullptr, {}},
         {&empty, {nullptr, nullptr, "N/A", "N/A", "N/A", "N/A"}},
     };
+    // clang-format on
     for (const auto& c : cases) {
         const WaterResult result = RunWaterSizing(in, c.library, 0, data);
         ExpectFields(result, c.expected, "no sizes");
@@ -391,4 +399,4 @@ TEST(WaterEngine, VelocityInAPipe)
     EXPECT_NEAR(PipeVelocity(8.0f, 100.0f), 0.55262f, 1e-5f);
 }
 
-} // namespace
+}  // namespace

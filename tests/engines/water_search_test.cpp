@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 #include <optional>
 
+#include "base/number_text.h"
 #include "engines/pipe_library.h"
+#include "engines/water_engine.h"
 #include "physics/friction.h"
 #include "physics/internal_data.h"
 #include "physics/water_properties.h"
-#include "base/number_text.h"
-#include "engines/water_engine.h"
 
 // The pressure-drop mode finds its step by bracketing; these tests hold it to
 // the plain step-by-step scan over a spread of flows, limits, fluids and
@@ -81,17 +81,18 @@ PipeLibrary Library(float roughness, std::vector<PipeSize> sizes)
 TEST(WaterSearch, BracketedSearchFindsTheStepOfThePlainScan)
 {
     const std::vector<PipeLibrary> libraries = {
-        Library(0.0015f, {Row(8), Row(10), Row(12, false), Row(13), Row(16), Row(20), Row(26),
-                          Row(32.6f), Row(51), Row(103)}),
-        Library(0.045f, {Row(12.6f), Row(16.1f), Row(21.7f), Row(27.3f), Row(36), Row(41.9f),
-                         Row(53.1f), Row(68.9f), Row(80.9f), Row(105.1f)}),
-        Library(0.0015f, {Row(8), Row(10, false), Row(12, false)}),    // last sizes inactive
-        Library(1.5f, {Row(6, false), Row(2999.95f, false)}),           // nothing active
+        Library(0.0015f,
+                {Row(8), Row(10), Row(12, false), Row(13), Row(16), Row(20), Row(26), Row(32.6f), Row(51), Row(103)}),
+        Library(0.045f,
+                {Row(12.6f), Row(16.1f), Row(21.7f), Row(27.3f), Row(36), Row(41.9f), Row(53.1f), Row(68.9f),
+                 Row(80.9f), Row(105.1f)}),
+        Library(0.0015f, {Row(8), Row(10, false), Row(12, false)}),  // last sizes inactive
+        Library(1.5f, {Row(6, false), Row(2999.95f, false)}),        // nothing active
         Library(0.007f, {Row(0.5f), Row(250), Row(2990), Row(3500, false)}),
     };
     const float flows[] = {0.5f, 7, 100, 102.4f, 1000, 4321, 25000, 1e5f, 3e6f, 1e9f, 1e11f};  // [L/h]
-    const float limits[] = {1, 18, 57, 100, -56};  // [mmCE/m]
-    const float temperatures[] = {80, 45, 7.5f};   // mean [degC]
+    const float limits[] = {1, 18, 57, 100, -56};                                              // [mmCE/m]
+    const float temperatures[] = {80, 45, 7.5f};                                               // mean [degC]
     int compared = 0;
     for (const PipeLibrary& lib : libraries)
         for (float t : temperatures)
@@ -109,8 +110,8 @@ TEST(WaterSearch, BracketedSearchFindsTheStepOfThePlainScan)
                     in.limit = QString::number(limit);
                     InternalDataRecord data;
                     const WaterResult got = RunWaterSizing(in, &lib, 0, data);
-                    const std::string what = "flow " + std::to_string(q) + " limit " + std::to_string(limit)
-                                             + " t " + std::to_string(t) + " k " + std::to_string(lib.roughness);
+                    const std::string what = "flow " + std::to_string(q) + " limit " + std::to_string(limit) + " t "
+                        + std::to_string(t) + " k " + std::to_string(lib.roughness);
                     EXPECT_EQ(got.fields[OutSize], expected.size) << what;
                     EXPECT_EQ(got.fields[OutTheoreticalDiameter], expected.theoretical) << what;
                     EXPECT_EQ(got.fields[OutVelocity], expected.velocity) << what;
@@ -121,4 +122,4 @@ TEST(WaterSearch, BracketedSearchFindsTheStepOfThePlainScan)
     EXPECT_EQ(compared, 5 * 3 * 11 * 5);
 }
 
-} // namespace
+}  // namespace

@@ -11,13 +11,12 @@
 #include <algorithm>
 #include <limits>
 
-#include "tabs/program_state.h"
 #include "base/number_text.h"
-#include "fuzz_support.h"
-#include "physics/internal_data.h"
 #include "engines/air_engine.h"
 #include "engines/duct_tables.h"
-#include "base/number_text.h"
+#include "fuzz_support.h"
+#include "physics/internal_data.h"
+#include "tabs/program_state.h"
 
 namespace {
 
@@ -46,7 +45,7 @@ void CheckResult(const AirResult& result, const AirInputs& in)
     }
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

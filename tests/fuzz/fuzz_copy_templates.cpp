@@ -1,8 +1,8 @@
 // Copy-template substitution with any template and any result texts: a
 // template without "%" is copied as it is, and two templates joined by a
 // character that no variable contains fill as the two filled apart.
-#include "fuzz_support.h"
 #include "engines/copy_templates.h"
+#include "fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -10,8 +10,8 @@
 
 #include "base/number_text.h"
 #include "delivered_libraries.h"
-#include "fuzz_support.h"
 #include "engines/drainage_engine.h"
+#include "fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     PipeLibrary library = libraries[PositiveModulo(LeadingInteger(FuzzLine(lines, 0)), int(libraries.size()))];
     const float fill = FillFraction(int(LeadingInteger(FuzzLine(lines, 1)) & 0xFF));  // f [-]
     const int position = int(std::clamp<int64_t>(LeadingInteger(FuzzLine(lines, 2)), SlopeBarFirst, SlopeBarLast));
-    const float slope = SlopeAtPosition(position);  // I [cm/m]
+    const float slope = SlopeAtPosition(position);                                                // I [cm/m]
     const float gamma = BazinCoefficient(library.name, LeadingInteger(FuzzLine(lines, 3)) != 0);  // [m^0.5]
     for (int i = 4; i < lines.size() && i < 64; ++i) {
         const QStringList diameters = FuzzLine(lines, i).split(u' ', Qt::SkipEmptyParts);

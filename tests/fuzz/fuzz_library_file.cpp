@@ -4,8 +4,8 @@
 #include <QTemporaryDir>
 #include <cmath>
 
-#include "fuzz_support.h"
 #include "engines/library_files.h"
+#include "fuzz_support.h"
 
 namespace {
 
@@ -37,7 +37,7 @@ void CheckSame(const PipeLibrary& a, const PipeLibrary& b)
     }
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -34,17 +34,16 @@ void CheckSame(const Settings& a, const Settings& b)
     FuzzCheck(b.NbrOfDesktop == desktops, "NbrOfDesktop");
     FuzzCheck(a.xPosMain == b.xPosMain && a.yPosMain == b.yPosMain, "main window position");
     FuzzCheck(a.xPosEdit == b.xPosEdit && a.yPosEdit == b.yPosEdit, "editor position");
-    const QString Settings::*texts[] = {&Settings::MatTube, &Settings::TetaAller, &Settings::TetaRetour,
-                                        &Settings::AntigelP100, &Settings::SurpP100, &Settings::EvacType,
-                                        &Settings::MatGaine, &Settings::TextToCopyEau, &Settings::TextToCopyAir};
+    const QString Settings::*texts[] = {&Settings::MatTube,     &Settings::TetaAller,     &Settings::TetaRetour,
+                                        &Settings::AntigelP100, &Settings::SurpP100,      &Settings::EvacType,
+                                        &Settings::MatGaine,    &Settings::TextToCopyEau, &Settings::TextToCopyAir};
     for (auto text : texts)
         FuzzCheck(SameText(a.*text, b.*text), "text setting", a.*text);
-    const int8_t Settings::*bytes[] = {&Settings::EauCalcMode, &Settings::CircRect, &Settings::AirCalcMode,
-                                       &Settings::FillType, &Settings::Pente, &Settings::ConformDTU,
-                                       &Settings::AlwaysOnTop, &Settings::SavePos, &Settings::SaveConfig,
-                                       &Settings::AntigelOnOff, &Settings::TxtCopyEauOnOff,
-                                       &Settings::TxtCopyAirOnOff, &Settings::AffMode, &Settings::Update,
-                                       &Settings::UpdateAuto};
+    const int8_t Settings::*bytes[] = {&Settings::EauCalcMode,  &Settings::CircRect,        &Settings::AirCalcMode,
+                                       &Settings::FillType,     &Settings::Pente,           &Settings::ConformDTU,
+                                       &Settings::AlwaysOnTop,  &Settings::SavePos,         &Settings::SaveConfig,
+                                       &Settings::AntigelOnOff, &Settings::TxtCopyEauOnOff, &Settings::TxtCopyAirOnOff,
+                                       &Settings::AffMode,      &Settings::Update,          &Settings::UpdateAuto};
     for (auto byte : bytes)
         FuzzCheck(a.*byte == b.*byte, "byte setting");
     FuzzCheck(a.LastUpdate == b.LastUpdate, "LastUpdate");
@@ -58,7 +57,7 @@ bool Load(const QString& path, Settings& settings)
     return LoadSettings(path, water, drainage, settings, MonitorCount);
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

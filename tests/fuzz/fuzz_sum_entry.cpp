@@ -53,7 +53,7 @@ bool DigitsAndSigns(const QString& text)
     return true;
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -84,8 +84,7 @@ inline bool IsNumberText(const QString& text, int decimals)
     i += whole;
     if (decimals == 0)
         return i == text.size();
-    return i < text.size() && text[i] == u'.' && digitsFrom(i + 1) == decimals
-           && i + 1 + decimals == text.size();
+    return i < text.size() && text[i] == u'.' && digitsFrom(i + 1) == decimals && i + 1 + decimals == text.size();
 }
 
 // A result field: "N/A", or a number written with `decimals` decimals.

@@ -10,7 +10,6 @@
 
 #include "base/number_text.h"
 #include "fuzz_support.h"
-#include "base/number_text.h"
 
 namespace {
 
@@ -84,7 +83,7 @@ void CheckCut(const uint8_t* data, size_t size)
         FuzzCheck(!(cut.back().isHighSurrogate() && text[cut.size()].isLowSurrogate()), "pair not split");
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -14,10 +14,9 @@
 
 #include "base/number_text.h"
 #include "delivered_libraries.h"
+#include "engines/water_engine.h"
 #include "fuzz_support.h"
 #include "physics/internal_data.h"
-#include "base/number_text.h"
-#include "engines/water_engine.h"
 
 namespace {
 
@@ -52,12 +51,12 @@ void CheckResult(const WaterResult& result, const WaterInputs& in, const PipeLib
         CheckWaterText(*f[OutPressureDrop], 2, "pressure drop");
     FuzzCheck(!result.copy || in.copyOn, "copied only when asked");
     if (result.copy)
-        for (const QString& text : {result.copyTexts.flow, result.copyTexts.power, result.copyTexts.pressureDrop,
-                                    result.copyTexts.velocity})
+        for (const QString& text :
+             {result.copyTexts.flow, result.copyTexts.power, result.copyTexts.pressureDrop, result.copyTexts.velocity})
             FuzzCheck(!IsNotNumberText(text), "copied text is a number", text);
 }
 
-} // namespace
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -88,9 +87,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     in.power = DigitsField(FuzzLine(lines, 9));
     in.oversizingPercent = DigitsField(FuzzLine(lines, 10)).left(2);
     in.totalPower = QString::number(LeadingInteger(FuzzLine(lines, 11)));
-    in.limit = mode == ModeMaxVelocity      ? DecimalText(float(position) / 10.0f, 2)
-               : mode == ModeImposedSize ? library.sizes[current].name
-                                         : QString::number(position);
+    in.limit = mode == ModeMaxVelocity ? DecimalText(float(position) / 10.0f, 2)
+        : mode == ModeImposedSize      ? library.sizes[current].name
+                                       : QString::number(position);
 
     InternalDataRecord fluid;
     CheckResult(RunWaterSizing(in, &library, current, fluid), in, library);

@@ -27,7 +27,11 @@ enum class AirQuantity { Pressure, Density, DynamicViscosity, KinematicViscosity
 TEST(AirProperties, ReferenceFigures)
 {
     using enum AirQuantity;
-    struct Case { float t, humidity, altitude; AirQuantity q; double expected, tolerance; };
+    struct Case {
+        float t, humidity, altitude;
+        AirQuantity q;
+        double expected, tolerance;
+    };
     const Case cases[] = {
         {20, 40, 10, Pressure, 101204.9, 0.05},
         {20, 40, 1000, Pressure, 89874.6, 0.05},
@@ -40,8 +44,8 @@ TEST(AirProperties, ReferenceFigures)
         {15, 0, 11000, Pressure, 22632.06, 0.05},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.t << " degC, " << c.humidity << " %, " << c.altitude
-                                        << " m, quantity " << int(c.q));
+        SCOPED_TRACE(testing::Message() << c.t << " degC, " << c.humidity << " %, " << c.altitude << " m, quantity "
+                                        << int(c.q));
         const AirState s = Air(c.t, c.humidity, c.altitude);
         const double values[] = {s.pressure, s.density, double(s.viscosity) * s.density, s.viscosity};
         EXPECT_NEAR(values[int(c.q)], c.expected, c.tolerance);
@@ -57,7 +61,10 @@ TEST(AirProperties, SeaLevelIsExactlyTheStandardPressure)
 // where the formulas round (tests/physics/reference_values.py).
 TEST(AirProperties, RoundToFloatAtTheSamePoints)
 {
-    struct Case { float t, humidity, altitude; AirState expected; };
+    struct Case {
+        float t, humidity, altitude;
+        AirState expected;
+    };
     const Case cases[] = {
         {20, 40, 10, {101204.914f, 1.1984617f, 1.51311115e-05f}},
         {0, 0, 0, {101325.0f, 1.2922387f, 1.3279894e-05f}},
@@ -92,8 +99,7 @@ TEST(AirProperties, TrendsWithHumidityAndTemperature)
     const float p = AtmosphericPressure(10);
     for (float t : {0.0f, 20.0f, 35.0f}) {
         SCOPED_TRACE(t);
-        const float d0 = MoistAirDensity(t, p, 0), d100 = MoistAirDensity(t, p, 100),
-                    d200 = MoistAirDensity(t, p, 200);
+        const float d0 = MoistAirDensity(t, p, 0), d100 = MoistAirDensity(t, p, 100), d200 = MoistAirDensity(t, p, 200);
         EXPECT_LT(d100, d0);
         EXPECT_NEAR(d200 - d100, d100 - d0, 1e-6);
         const AirState cool = Air(t, 40, 10), warm = Air(t + 10, 40, 10);

@@ -11,7 +11,10 @@
 // Reference figures, to their printed precision.
 TEST(FrictionFactor, ReferenceFigures)
 {
-    struct Case { float re, roughness; double expected, tolerance; };
+    struct Case {
+        float re, roughness;
+        double expected, tolerance;
+    };
     const Case cases[] = {
         {2320, 0, 0.02759, 0.000005},    // laminar, threshold included
         {2321, 0, 0.0471, 0.00005},      // turbulent from the next integer
@@ -57,16 +60,13 @@ TEST(FrictionFactor, SatisfiesColebrookWhite)
 // where the algorithm rounds (tests/physics/reference_values.py).
 TEST(FrictionFactor, RoundsToFloatAtTheSamePoints)
 {
-    struct Case { float re, roughness, lambda; };
+    struct Case {
+        float re, roughness, lambda;
+    };
     const Case cases[] = {
-        {2320.0f, 0.0f, 0.027586207f},
-        {2321.0f, 0.0f, 0.047147043f},
-        {10000.0f, 0.0f, 0.030882947f},
-        {100000.0f, 0.0f, 0.017989773f},
-        {16214.13f, 9.375e-05f, 0.027449312f},
-        {50000.0f, 0.002f, 0.026493352f},
-        {3000.0f, 0.0001f, 0.04360884f},
-        {250000.0f, 0.0005f, 0.018455246f},
+        {2320.0f, 0.0f, 0.027586207f},   {2321.0f, 0.0f, 0.047147043f},         {10000.0f, 0.0f, 0.030882947f},
+        {100000.0f, 0.0f, 0.017989773f}, {16214.13f, 9.375e-05f, 0.027449312f}, {50000.0f, 0.002f, 0.026493352f},
+        {3000.0f, 0.0001f, 0.04360884f}, {250000.0f, 0.0005f, 0.018455246f},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "Re " << c.re << ", r " << c.roughness);
@@ -93,14 +93,13 @@ TEST(WaterPressureGradient, GradientAndRecordedReynolds)
     EXPECT_NEAR(data.reynolds, 16214, 0.5);
     EXPECT_NEAR(FrictionFactor(data.reynolds, 0.0015f / 16), 0.02745, 0.000005);
 
-    struct Case { float diameter, velocity, roughness, gradient, reynolds; };
+    struct Case {
+        float diameter, velocity, roughness, gradient, reynolds;
+    };
     const Case cases[] = {
-        {16.0f, 1.0f, 0.0015f, 87.245224f, 16214.132f},
-        {10.3f, 0.33f, 0.0015f, 22.510826f, 3444.4897f},
-        {2.0f, 0.05f, 0.0015f, 40.146385f, 101.338326f},
-        {26.4f, 1.37f, 0.045f, 96.75359f, 36652.043f},
-        {53.1f, 2.71f, 0.0015f, 118.439705f, 145826.86f},
-        {8.7f, 0.93f, 0.007f, 170.24992f, 8199.283f},
+        {16.0f, 1.0f, 0.0015f, 87.245224f, 16214.132f},   {10.3f, 0.33f, 0.0015f, 22.510826f, 3444.4897f},
+        {2.0f, 0.05f, 0.0015f, 40.146385f, 101.338326f},  {26.4f, 1.37f, 0.045f, 96.75359f, 36652.043f},
+        {53.1f, 2.71f, 0.0015f, 118.439705f, 145826.86f}, {8.7f, 0.93f, 0.007f, 170.24992f, 8199.283f},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.diameter << " mm, " << c.velocity << " m/s");

@@ -10,12 +10,16 @@ enum class WaterQuantity { Density, DynamicViscosity, KinematicViscosity, Specif
 static double Evaluate(WaterQuantity q, float t, int8_t percent)
 {
     switch (q) {
-    case WaterQuantity::Density: return WaterDensity(t, percent);
+    case WaterQuantity::Density:
+        return WaterDensity(t, percent);
     case WaterQuantity::DynamicViscosity:
         return double(WaterKinematicViscosity(t, percent)) * WaterDensity(t, percent);
-    case WaterQuantity::KinematicViscosity: return WaterKinematicViscosity(t, percent);
-    case WaterQuantity::SpecificHeat: return 3.6 / WaterHeatFactor(t, percent);  // [kJ/(kg.K)]
-    case WaterQuantity::HeatFactor: return WaterHeatFactor(t, percent);
+    case WaterQuantity::KinematicViscosity:
+        return WaterKinematicViscosity(t, percent);
+    case WaterQuantity::SpecificHeat:
+        return 3.6 / WaterHeatFactor(t, percent);  // [kJ/(kg.K)]
+    case WaterQuantity::HeatFactor:
+        return WaterHeatFactor(t, percent);
     }
     return NAN;
 }
@@ -25,7 +29,12 @@ static double Evaluate(WaterQuantity q, float t, int8_t percent)
 TEST(WaterProperties, ReferenceFiguresOfTheFits)
 {
     using enum WaterQuantity;
-    struct Case { float t; int8_t percent; WaterQuantity q; double expected, tolerance; };
+    struct Case {
+        float t;
+        int8_t percent;
+        WaterQuantity q;
+        double expected, tolerance;
+    };
     const Case cases[] = {
         {20, 0, Density, 997.77, 0.005},
         {20, 0, DynamicViscosity, 9.846e-4, 0.0005e-4},
@@ -46,8 +55,7 @@ TEST(WaterProperties, ReferenceFiguresOfTheFits)
         {80, 0, KinematicViscosity, 3.863e-7, 0.0005e-7},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.t << " degC, " << int(c.percent) << " %, quantity "
-                                        << int(c.q));
+        SCOPED_TRACE(testing::Message() << c.t << " degC, " << int(c.percent) << " %, quantity " << int(c.q));
         EXPECT_NEAR(Evaluate(c.q, c.t, c.percent), c.expected, c.tolerance);
     }
 }
@@ -57,12 +65,20 @@ TEST(WaterProperties, ReferenceFiguresOfTheFits)
 TEST(WaterProperties, AgreeWithPureWaterTables)
 {
     using enum WaterQuantity;
-    struct Case { float t; WaterQuantity q; double expected, relativeTolerance; };
+    struct Case {
+        float t;
+        WaterQuantity q;
+        double expected, relativeTolerance;
+    };
     const Case cases[] = {
-        {10, Density, 999.70, 0.001},      {20, Density, 998.21, 0.001},
-        {40, Density, 992.22, 0.001},      {20, DynamicViscosity, 1.0016e-3, 0.02},
-        {40, DynamicViscosity, 0.6527e-3, 0.02}, {10, SpecificHeat, 4.1955, 0.01},
-        {20, SpecificHeat, 4.1844, 0.01},  {80, SpecificHeat, 4.1969, 0.01},
+        {10, Density, 999.70, 0.001},
+        {20, Density, 998.21, 0.001},
+        {40, Density, 992.22, 0.001},
+        {20, DynamicViscosity, 1.0016e-3, 0.02},
+        {40, DynamicViscosity, 0.6527e-3, 0.02},
+        {10, SpecificHeat, 4.1955, 0.01},
+        {20, SpecificHeat, 4.1844, 0.01},
+        {80, SpecificHeat, 4.1969, 0.01},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.t << " degC, quantity " << int(c.q));
@@ -75,12 +91,14 @@ TEST(WaterProperties, AgreeWithPureWaterTables)
 // a rounding point or computing a sum in float shows here.
 TEST(WaterProperties, RoundToFloatAtTheSamePoints)
 {
-    struct Case { float t; int8_t percent; float density, viscosity, heatFactor; };
+    struct Case {
+        float t;
+        int8_t percent;
+        float density, viscosity, heatFactor;
+    };
     const Case cases[] = {
-        {20, 0, 997.7672f, 9.867936e-07f, 0.8572846f},
-        {70, 0, 983.1986f, 4.264877e-07f, 0.85435206f},
-        {40, 33, 1041.7462f, 1.442791e-06f, 0.9801291f},
-        {-10, 40, 1075.5745f, 9.459448e-06f, 1.0569082f},
+        {20, 0, 997.7672f, 9.867936e-07f, 0.8572846f},   {70, 0, 983.1986f, 4.264877e-07f, 0.85435206f},
+        {40, 33, 1041.7462f, 1.442791e-06f, 0.9801291f}, {-10, 40, 1075.5745f, 9.459448e-06f, 1.0569082f},
         {80, 0, 979.6287f, 3.8634218e-07f, 0.85282946f},
     };
     for (const Case& c : cases) {

@@ -18,8 +18,9 @@ TEST_F(ButtonTest, UserClicksAreChangesForChecksAndOptionsAndClicksForButtons)
     QTest::mouseClick(check, Qt::LeftButton);
     QTest::mouseClick(option, Qt::LeftButton);
     QTest::mouseClick(button, Qt::LeftButton);
-    EXPECT_EQ(Events(), (std::vector<Event>{ControlEvent(1000, SubtypeChange), ControlEvent(1001, SubtypeChange),
-                                            ControlEvent(1002, SubtypeClick)}));
+    EXPECT_EQ(Events(),
+              (std::vector<Event>{ControlEvent(1000, SubtypeChange), ControlEvent(1001, SubtypeChange),
+                                  ControlEvent(1002, SubtypeClick)}));
     EXPECT_EQ(GetState(1000), 1);
     EXPECT_EQ(GetState(1001), 1);
 
@@ -40,8 +41,12 @@ TEST_F(ButtonTest, ConsecutiveOptionButtonsFormExclusiveGroups)
         ControlKind kind;
         unsigned style;
     } created[] = {
-        {1000, ControlKind::Option, 0}, {1001, ControlKind::Option, 0}, {1002, ControlKind::Option, 0},
-        {1010, ControlKind::Label, 0},  {1003, ControlKind::Option, 0}, {1004, ControlKind::Option, 0},
+        {1000, ControlKind::Option, 0},
+        {1001, ControlKind::Option, 0},
+        {1002, ControlKind::Option, 0},
+        {1010, ControlKind::Label, 0},
+        {1003, ControlKind::Option, 0},
+        {1004, ControlKind::Option, 0},
         {1005, ControlKind::Option, StyleNewGroup},
     };
     int y = 0;
@@ -56,12 +61,12 @@ TEST_F(ButtonTest, ConsecutiveOptionButtonsFormExclusiveGroups)
         EXPECT_EQ(GetState(control), state) << control;
     QTest::mouseClick(ControlWidget(1004), Qt::LeftButton);
     EXPECT_EQ(GetState(1003), 0);
-    EXPECT_EQ(GetState(1005), 1);   // its own group
+    EXPECT_EQ(GetState(1005), 1);  // its own group
     EXPECT_EQ(GetState(1001), 1);
 
-    SetState(1002, 1);   // the program's setting moves the group's choice too
+    SetState(1002, 1);  // the program's setting moves the group's choice too
     EXPECT_EQ(GetState(1001), 0);
-    SetState(1002, 0);   // and may leave the group without one
+    SetState(1002, 0);  // and may leave the group without one
     EXPECT_EQ(GetState(1002), 0);
 }
 
@@ -94,17 +99,18 @@ TEST_F(ButtonTest, TrackBarStepIsReportedWithTheNewPositionInPlace)
     Event event;
     ASSERT_TRUE(PollWindowEvent(event));
     EXPECT_EQ(event, ControlEvent(1000, SubtypeChange));
-    EXPECT_EQ(GetState(1000), 5);   // read when the event is handled
+    EXPECT_EQ(GetState(1000), 5);  // read when the event is handled
     QTest::keyClick(slider, Qt::Key_End);
     EXPECT_EQ(Events(), std::vector<Event>{ControlEvent(1000, SubtypeChange)});
     EXPECT_EQ(GetState(1000), 10);
-    SetState(1000, 99);   // kept in range
+    SetState(1000, 99);  // kept in range
     EXPECT_EQ(GetState(1000), 10);
 }
 
 TEST_F(ButtonTest, HyperlinkIsBlueWithAHandAndClicksLikeAButton)
 {
-    auto* link = static_cast<QLabel*>(Create(1000, ControlKind::Hyperlink, QStringLiteral("Contact"), {10, 10, 100, 20}));
+    auto* link =
+        static_cast<QLabel*>(Create(1000, ControlKind::Hyperlink, QStringLiteral("Contact"), {10, 10, 100, 20}));
     EXPECT_EQ(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
     EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
     QTest::mouseClick(link, Qt::LeftButton);
@@ -147,9 +153,8 @@ TEST_F(ButtonTest, TabsChangedByTheUserAreReportedAndByTheProgramNot)
 
 TEST_F(ButtonTest, TextOfEveryCaptionedKindRoundTrips)
 {
-    const ControlKind kinds[] = {ControlKind::Frame, ControlKind::Label,  ControlKind::Edit,
-                                 ControlKind::Combo, ControlKind::Check,  ControlKind::Option,
-                                 ControlKind::Button, ControlKind::Hyperlink};
+    const ControlKind kinds[] = {ControlKind::Frame, ControlKind::Label,  ControlKind::Edit,   ControlKind::Combo,
+                                 ControlKind::Check, ControlKind::Option, ControlKind::Button, ControlKind::Hyperlink};
     int control = 1000;
     for (ControlKind kind : kinds) {
         Create(control, kind, QStringLiteral("Débit"));
@@ -183,7 +188,7 @@ TEST_F(ButtonTest, StateFlagsGeometryAndTooltip)
     SetEnabled(1000, true);
     EXPECT_TRUE(IsEnabled(1000));
     SetWindowEnabled(Window, false);
-    EXPECT_TRUE(IsEnabled(1000));   // its own state, not the window's
+    EXPECT_TRUE(IsEnabled(1000));  // its own state, not the window's
     SetWindowEnabled(Window, true);
 
     SetVisible(1000, false);
@@ -247,8 +252,8 @@ TEST_F(ButtonTest, ImageControlShowsARegisteredImage)
     SetImage(1001, 3);
     EXPECT_EQ(sized->pixmap().size(), QSize(12, 12));
     EXPECT_EQ(sized->size(), QSize(14, 14));
-    EXPECT_EQ(unsized->geometry(), QRect(10, 15, 12, 12));   // sized to the image
-    SetImage(1000, 42);   // not registered
+    EXPECT_EQ(unsized->geometry(), QRect(10, 15, 12, 12));  // sized to the image
+    SetImage(1000, 42);                                     // not registered
     EXPECT_TRUE(sized->pixmap().isNull());
 }
 

@@ -56,17 +56,17 @@ TEST_F(DialogTest, HookAnswersInPlaceOfTheUser)
     EXPECT_EQ(seenText, QStringLiteral("Désirez-vous ?"));
     EXPECT_EQ(seenButtons, MessageYesNo);
 
-    SetSaveFileHook([](const QString& title, const QString& filter, const QString& folder) {
-        return folder + title + filter;
-    });
-    EXPECT_EQ(AskSaveFileName(QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("/c/")), QStringLiteral("/c/ab"));
+    SetSaveFileHook(
+        [](const QString& title, const QString& filter, const QString& folder) { return folder + title + filter; });
+    EXPECT_EQ(AskSaveFileName(QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("/c/")),
+              QStringLiteral("/c/ab"));
 }
 
 TEST_F(DialogTest, QuestionBoxSpeaksFrenchAndReportsTheButton)
 {
     struct Case {
         MessageButtons buttons;
-        QMessageBox::StandardButton pressed;   // NoButton: closed with Escape
+        QMessageBox::StandardButton pressed;  // NoButton: closed with Escape
         int answer;
     };
     const Case cases[] = {
@@ -107,7 +107,7 @@ TEST_F(DialogTest, QuestionIsNotAnsweredByEscapeOrTheCloseBox)
         ASSERT_NE(box, nullptr);
         QTest::keyClick(box->focusWidget() ? box->focusWidget() : box, Qt::Key_Escape);
         QTest::keyClick(box, Qt::Key_Escape);
-        box->windowHandle()->close();   // through the window system, as the close box does
+        box->windowHandle()->close();  // through the window system, as the close box does
         QApplication::processEvents();
         stillShown = box->isVisible();
         box->button(QMessageBox::Yes)->click();
@@ -154,7 +154,7 @@ TEST_F(DialogTest, SaveDialogFiltersStartsInTheFolderAndNeverAsksToOverwrite)
             if (auto* box = qobject_cast<QMessageBox*>(next))
                 box->button(QMessageBox::Yes)->click();
         });
-        static_cast<QDialog*>(dialog)->accept();   // the "Enregistrer" button
+        static_cast<QDialog*>(dialog)->accept();  // the "Enregistrer" button
     });
     const QString chosen = AskSaveFileName(QStringLiteral("Enregistrer sous..."),
                                            QStringLiteral("Fichiers Tubes|*.tub|Tous|*.tub;*.eva"), folder.path());
@@ -171,5 +171,6 @@ TEST_F(DialogTest, CancelledSaveDialogGivesNoName)
 {
     ModalAnswer answer;
     answer.When([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
-    EXPECT_EQ(AskSaveFileName(QStringLiteral("x"), QStringLiteral("Fichiers Tubes|*.tub"), QDir::tempPath()), QString());
+    EXPECT_EQ(AskSaveFileName(QStringLiteral("x"), QStringLiteral("Fichiers Tubes|*.tub"), QDir::tempPath()),
+              QString());
 }

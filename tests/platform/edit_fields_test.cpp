@@ -107,11 +107,11 @@ TEST_F(EditFieldTest, FocusMovesAreReportedForFieldsAndComboBoxes)
     EXPECT_TRUE(HasFocus(1000));
     QTest::mouseClick(static_cast<QComboBox*>(combo)->lineEdit(), Qt::LeftButton);
     EXPECT_TRUE(HasFocus(1001));
-    QTest::keyClick(combo, Qt::Key_Tab);   // to the button: no event of its own
+    QTest::keyClick(combo, Qt::Key_Tab);  // to the button: no event of its own
     EXPECT_TRUE(button->hasFocus());
-    EXPECT_EQ(Events(), (std::vector<Event>{ControlEvent(1000, SubtypeFocusGained), ControlEvent(1000, SubtypeFocusLost),
-                                            ControlEvent(1001, SubtypeFocusGained),
-                                            ControlEvent(1001, SubtypeFocusLost)}));
+    EXPECT_EQ(Events(),
+              (std::vector<Event>{ControlEvent(1000, SubtypeFocusGained), ControlEvent(1000, SubtypeFocusLost),
+                                  ControlEvent(1001, SubtypeFocusGained), ControlEvent(1001, SubtypeFocusLost)}));
     SetFocus(1000);
     EXPECT_EQ(Events(), std::vector<Event>{ControlEvent(1000, SubtypeFocusGained)});
 }
@@ -131,7 +131,7 @@ TEST_F(EditFieldTest, ComboKeepsTypedTextOutOfItsList)
     auto* combo = static_cast<QComboBox*>(Create(1000, ControlKind::Combo, QString(), {10, 10, 60, 21}));
     for (const char* item : {"90", "80", "70"})
         AddItem(1000, QString::fromLatin1(item));
-    EXPECT_EQ(GetText(1000), QString());   // adding items selects none
+    EXPECT_EQ(GetText(1000), QString());  // adding items selects none
     EXPECT_EQ(GetState(1000), -1);
     QTest::mouseClick(combo->lineEdit(), Qt::LeftButton);
     Events();
@@ -167,7 +167,7 @@ TEST_F(EditFieldTest, DropDownReportsTheUsersPickOnly)
     EXPECT_EQ(GetState(1000), -1);
     EXPECT_EQ(GetText(1000), QString());
     SetState(1000, 0);
-    SetText(1000, QStringLiteral("PER"));   // selects by text
+    SetText(1000, QStringLiteral("PER"));  // selects by text
     EXPECT_EQ(GetState(1000), 2);
     SetText(1000, QStringLiteral("per"));
     EXPECT_EQ(GetState(1000), -1);

@@ -61,12 +61,12 @@ TEST(GraphicsTest, CorruptPngDataIsRefusedAndLeavesThePictureAlone)
     QByteArray damagedData = good, damagedHeader = good;
     const qsizetype data = good.indexOf("IDAT") + 6;
     damagedData[data] = char(damagedData[data] ^ 0x5A);
-    damagedHeader[18] = char(0x7F);   // width
+    damagedHeader[18] = char(0x7F);  // width
     const QByteArray cases[] = {
         QByteArray(),
         QByteArray("not a png at all"),
-        good.left(8),                  // the signature only
-        good.left(good.size() / 2),    // cut in the middle of the data
+        good.left(8),                // the signature only
+        good.left(good.size() / 2),  // cut in the middle of the data
         damagedData,
         damagedHeader,
         QByteArray(1000, '\xFF'),
@@ -88,7 +88,7 @@ TEST(GraphicsTest, CalibriResolvesToItsMetricCompatibleFamily)
     EXPECT_NE(regular, boldItalic);
     EXPECT_EQ(FontFamily(regular), QStringLiteral("Carlito"));
     EXPECT_EQ(FontFamily(boldItalic), QStringLiteral("Carlito"));
-    EXPECT_FALSE(FontFamily(-1).isEmpty());   // the system font
+    EXPECT_FALSE(FontFamily(-1).isEmpty());  // the system font
     EXPECT_EQ(FontFamily(-1), FontFamily(9999));
 }
 

@@ -19,9 +19,15 @@ protected:
         AddColumn(List, QStringLiteral("Ø Ext."), 50, ColumnRight);
         AddColumn(List, QStringLiteral("Epais."), 45, ColumnRight);
         AddColumn(List, QStringLiteral("Ø Int."), 50, ColumnCentre);
-        AddRow(List, {QStringLiteral("12x14"), QStringLiteral("14.00"), QStringLiteral("1.00"), QStringLiteral("12.00")}, true);
-        AddRow(List, {QStringLiteral("16x18"), QStringLiteral("18.00"), QStringLiteral("1.00"), QStringLiteral("16.00")}, false);
-        AddRow(List, {QStringLiteral("20x22"), QStringLiteral("22.00"), QStringLiteral("1.00"), QStringLiteral("20.00")}, true);
+        AddRow(List,
+               {QStringLiteral("12x14"), QStringLiteral("14.00"), QStringLiteral("1.00"), QStringLiteral("12.00")},
+               true);
+        AddRow(List,
+               {QStringLiteral("16x18"), QStringLiteral("18.00"), QStringLiteral("1.00"), QStringLiteral("16.00")},
+               false);
+        AddRow(List,
+               {QStringLiteral("20x22"), QStringLiteral("22.00"), QStringLiteral("1.00"), QStringLiteral("20.00")},
+               true);
         Settle();
         Events();
     }
@@ -61,7 +67,7 @@ TEST_F(ListViewTest, ColumnsAndRowsAsWritten)
     SetColumn(List, 1, QStringLiteral("ØExt."), 39);
     EXPECT_EQ(tree->headerItem()->text(1), QStringLiteral("ØExt."));
     EXPECT_EQ(tree->columnWidth(1), 39);
-    EXPECT_EQ(CountRows(List), 3);   // retitling keeps the rows
+    EXPECT_EQ(CountRows(List), 3);  // retitling keeps the rows
     ClearRows(List);
     EXPECT_EQ(CountRows(List), 0);
     EXPECT_EQ(CountColumns(List), 4);
@@ -115,7 +121,7 @@ TEST_F(ListViewTest, SelectionByTheUserIsAClickAndByTheProgramNothing)
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, RowCentre(2));
     EXPECT_EQ(GetState(List), 2);
     EXPECT_EQ(Events(), std::vector<Event>{ControlEvent(List, SubtypeClick, 2)});
-    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, RowCentre(2));   // again: still a click
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, RowCentre(2));  // again: still a click
     EXPECT_EQ(Events(), std::vector<Event>{ControlEvent(List, SubtypeClick, 2)});
     QTest::keyClick(tree->viewport(), Qt::Key_Up);
     EXPECT_EQ(GetState(List), 1);
@@ -135,7 +141,7 @@ TEST_F(ListViewTest, ColumnBackgroundCoversEveryRowPresentAndFuture)
     }
     SetColumnBackground(List, 1, -1);
     EXPECT_EQ(tree->topLevelItem(0)->background(1).style(), Qt::NoBrush);
-    SetColumnBackground(List, 9, 0xFF0000);   // no such column
+    SetColumnBackground(List, 9, 0xFF0000);  // no such column
     EXPECT_TRUE(Events().empty());
 }
 
@@ -147,9 +153,9 @@ TEST_F(ListViewTest, HitTestFindsTheRowUnderTheMousePointer)
         pointAt(RowCentre(row));
         EXPECT_EQ(HitTestRow(List), row);
     }
-    pointAt(RowCentre(2) + QPoint(0, 40));   // below the last row
+    pointAt(RowCentre(2) + QPoint(0, 40));  // below the last row
     EXPECT_EQ(HitTestRow(List), -1);
-    pointAt(QPoint(-20, RowCentre(0).y()));   // beside the list
+    pointAt(QPoint(-20, RowCentre(0).y()));  // beside the list
     EXPECT_EQ(HitTestRow(List), -1);
 }
 

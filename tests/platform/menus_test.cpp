@@ -21,7 +21,8 @@ TEST_F(MenuTest, MenuItemsPostTheirNumbersFromOneMenuPerTitle)
     EXPECT_EQ(menu->actions()[1]->text(), QStringLiteral("Enregistrer sous..."));
     menu->actions()[1]->trigger();
     menu->actions()[2]->trigger();
-    EXPECT_EQ(Events(), (std::vector<Event>{WindowEvent(EventKind::Menu, Window, 1), WindowEvent(EventKind::Menu, Window, 2)}));
+    EXPECT_EQ(Events(),
+              (std::vector<Event>{WindowEvent(EventKind::Menu, Window, 1), WindowEvent(EventKind::Menu, Window, 2)}));
 }
 
 TEST_F(MenuTest, ShortcutsPostMenuEventsUntilRemoved)
@@ -32,8 +33,9 @@ TEST_F(MenuTest, ShortcutsPostMenuEventsUntilRemoved)
     AddShortcut(Window, QStringLiteral("Shift+F12"), 8);
     QTest::keyClick(button, Qt::Key_F1);
     QTest::keyClick(button, Qt::Key_F12, Qt::ShiftModifier);
-    QTest::keyClick(button, Qt::Key_F12);   // not a shortcut
-    EXPECT_EQ(Events(), (std::vector<Event>{WindowEvent(EventKind::Menu, Window, 7), WindowEvent(EventKind::Menu, Window, 8)}));
+    QTest::keyClick(button, Qt::Key_F12);  // not a shortcut
+    EXPECT_EQ(Events(),
+              (std::vector<Event>{WindowEvent(EventKind::Menu, Window, 7), WindowEvent(EventKind::Menu, Window, 8)}));
     RemoveShortcut(Window, 7);
     QTest::keyClick(button, Qt::Key_F1);
     QTest::keyClick(button, Qt::Key_F12, Qt::ShiftModifier);
@@ -51,10 +53,8 @@ TEST_F(MenuTest, ShortcutsWinOverTheKeysOfAFocusedField)
         int item;
     };
     const Key keys[] = {
-        {"Esc", Qt::Key_Escape, Qt::NoModifier, 0},
-        {"Return", Qt::Key_Return, Qt::NoModifier, 1},
-        {"C", Qt::Key_C, Qt::NoModifier, 2},
-        {"+", Qt::Key_Plus, Qt::KeypadModifier, 3},   // numeric pad
+        {"Esc", Qt::Key_Escape, Qt::NoModifier, 0}, {"Return", Qt::Key_Return, Qt::NoModifier, 1},
+        {"C", Qt::Key_C, Qt::NoModifier, 2},        {"+", Qt::Key_Plus, Qt::KeypadModifier, 3},  // numeric pad
         {"-", Qt::Key_Minus, Qt::NoModifier, 6},
     };
     for (const Key& k : keys)

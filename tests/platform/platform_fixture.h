@@ -20,8 +20,8 @@ inline bool operator==(const Event& a, const Event& b)
 
 inline void PrintTo(const Event& e, std::ostream* out)
 {
-    *out << "{kind " << int(e.kind) << ", window " << e.window << ", control " << e.control << ", subtype "
-         << e.subtype << ", item " << e.item << "}";
+    *out << "{kind " << int(e.kind) << ", window " << e.window << ", control " << e.control << ", subtype " << e.subtype
+         << ", item " << e.item << "}";
 }
 
 // One open, active test window (number 1, client 400 x 300 at 40, 30) per test;

@@ -11,7 +11,8 @@
 // Sets an environment variable for one scope, then puts back what was there.
 class ScopedEnv {
 public:
-    ScopedEnv(const char* name, const QByteArray* value) : name(name), had(qEnvironmentVariableIsSet(name)), old(qgetenv(name))
+    ScopedEnv(const char* name, const QByteArray* value)
+        : name(name), had(qEnvironmentVariableIsSet(name)), old(qgetenv(name))
     {
         if (value)
             qputenv(name, *value);
@@ -68,7 +69,7 @@ TEST(SystemTest, UserDataFolderFollowsXdgDataHomeWhenAbsolute)
 {
     const QString fallback = QDir::homePath() + QStringLiteral("/.local/share/");
     const struct {
-        const char* value;   // null: unset
+        const char* value;  // null: unset
         QString expected;
     } cases[] = {
         {"/srv/data", QStringLiteral("/srv/data/")},

@@ -14,7 +14,7 @@ TEST_F(WindowTest, OpensAtItsPositionWithTheExactFixedClientSize)
     ASSERT_EQ(frame, window.handle);
     EXPECT_TRUE(IsWindowOpen(Window));
     EXPECT_EQ(frame->geometry(), QRect(40, 30, 400, 300));
-    EXPECT_EQ(frame->minimumSize(), frame->maximumSize());   // not resizable
+    EXPECT_EQ(frame->minimumSize(), frame->maximumSize());  // not resizable
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("Essai"));
     int x = -1, y = -1;
     GetWindowPosition(Window, x, y);
@@ -44,7 +44,7 @@ TEST_F(WindowTest, CentredOverTheActiveWindowWithEdgesClampedToZero)
     struct Case {
         QRect active;
         QSize size;
-        QPoint expected;   // 0 where an edge is clamped
+        QPoint expected;  // 0 where an edge is clamped
     };
     const Case cases[] = {
         {{100, 100, 400, 300}, {200, 100}, {200, 200}},
@@ -59,7 +59,7 @@ TEST_F(WindowTest, CentredOverTheActiveWindowWithEdgesClampedToZero)
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.handle));
         WindowDescriptor centred;
         centred.number = 2;
-        centred.x = 777;   // ignored when centred
+        centred.x = 777;  // ignored when centred
         centred.flags = WindowCaption | WindowCentred;
         ASSERT_TRUE(OpenWindow(centred, c.size.width(), c.size.height()));
         int x = -1, y = -1;
@@ -86,18 +86,18 @@ TEST(WindowPlacement, OffScreenPositionsMoveTheLeastOntoTheNearestScreen)
         QPoint expected;
     };
     const Case cases[] = {
-        {one, {100, 100, 457, 432}, {100, 100}},      // on the screen: kept
+        {one, {100, 100, 457, 432}, {100, 100}},  // on the screen: kept
         {one, {0, 0, 457, 432}, {0, 0}},
-        {one, {823, 592, 457, 432}, {823, 592}},      // touching the far corner
-        {one, {5000, 100, 457, 432}, {823, 100}},     // wholly off to the right
+        {one, {823, 592, 457, 432}, {823, 592}},   // touching the far corner
+        {one, {5000, 100, 457, 432}, {823, 100}},  // wholly off to the right
         {one, {-300, -50, 457, 432}, {0, 0}},
-        {one, {100, 900, 457, 432}, {100, 592}},      // partly below
-        {one, {50, 50, 1500, 1100}, {0, 0}},          // larger than the screen: its top left corner shows
-        {two, {1100, 100, 457, 432}, {1100, 100}},    // across both screens, wholly on them: kept
-        {two, {4000, 500, 457, 432}, {2743, 500}},    // beyond the second screen
-        {two, {100, 1000, 457, 432}, {100, 592}},     // below the first, far from the second
-        {two, {1250, 1000, 457, 432}, {1280, 648}},   // below both: the second is nearer
-        {{}, {5000, 5000, 457, 432}, {5000, 5000}},   // no screen known: kept
+        {one, {100, 900, 457, 432}, {100, 592}},     // partly below
+        {one, {50, 50, 1500, 1100}, {0, 0}},         // larger than the screen: its top left corner shows
+        {two, {1100, 100, 457, 432}, {1100, 100}},   // across both screens, wholly on them: kept
+        {two, {4000, 500, 457, 432}, {2743, 500}},   // beyond the second screen
+        {two, {100, 1000, 457, 432}, {100, 592}},    // below the first, far from the second
+        {two, {1250, 1000, 457, 432}, {1280, 648}},  // below both: the second is nearer
+        {{}, {5000, 5000, 457, 432}, {5000, 5000}},  // no screen known: kept
     };
     for (const Case& c : cases)
         EXPECT_EQ(PositionOnScreen(c.window, c.screens), c.expected) << c.window.x() << "," << c.window.y();
@@ -118,7 +118,7 @@ TEST_F(WindowTest, StoredPositionOffEveryScreenOpensOnTheScreen)
 TEST_F(WindowTest, CloseBoxAsksTheProgramWhichClosesTheWindowItself)
 {
     Create(1000, ControlKind::Label, QStringLiteral("x"));
-    window.handle->close();   // close box, Alt+F4
+    window.handle->close();  // close box, Alt+F4
     EXPECT_EQ(Events(), std::vector<Event>{WindowEvent(EventKind::Close)});
     EXPECT_TRUE(IsWindowOpen(Window));
     EXPECT_TRUE(window.handle->isVisible());
@@ -147,15 +147,15 @@ TEST_F(WindowTest, DisabledWindowTakesNoCloseRequest)
 
 TEST_F(WindowTest, OnlyTheUsersMovesAndMinimizingAreReported)
 {
-    SetWindowPosition(Window, 0, 0);   // a window system may keep the frame on the screen
+    SetWindowPosition(Window, 0, 0);  // a window system may keep the frame on the screen
     EXPECT_TRUE(Events().empty());
     SetWindowPosition(Window, 100, 120);
-    SetWindowClientSize(Window, 250, 180);   // keeps the position
+    SetWindowClientSize(Window, 250, 180);  // keeps the position
     EXPECT_TRUE(Events().empty());
     int x = 0, y = 0;
     EXPECT_EQ(window.handle->geometry(), QRect(100, 120, 250, 180));
 
-    window.handle->move(150, 160);   // the frame, not through the layer: the user's drag
+    window.handle->move(150, 160);  // the frame, not through the layer: the user's drag
     EXPECT_EQ(Events(), std::vector<Event>{WindowEvent(EventKind::Moved)});
     GetWindowPosition(Window, x, y);
     EXPECT_EQ(QPoint(x, y), window.handle->geometry().topLeft());

@@ -45,7 +45,7 @@ ssize_t write(int fd, const void* buffer, size_t count)
 {
     static ssize_t (*realWrite)(int, const void*, size_t);
     if (!realWrite)
-        realWrite = (ssize_t (*)(int, const void*, size_t))dlsym(RTLD_NEXT, "write");
+        realWrite = (ssize_t(*)(int, const void*, size_t))dlsym(RTLD_NEXT, "write");
     if (count > 0 && OnFullDisk(fd)) {
         if (freeBytes <= 0) {
             errno = ENOSPC;
@@ -71,8 +71,14 @@ static int Sync(const char* name, int fd)
     return realSync(fd);
 }
 
-int fsync(int fd) { return Sync("fsync", fd); }
-int fdatasync(int fd) { return Sync("fdatasync", fd); }
+int fsync(int fd)
+{
+    return Sync("fsync", fd);
+}
+int fdatasync(int fd)
+{
+    return Sync("fdatasync", fd);
+}
 
 ssize_t sendfile(int out, int in, off_t* offset, size_t count)
 {
@@ -81,6 +87,6 @@ ssize_t sendfile(int out, int in, off_t* offset, size_t count)
         return -1;
     }
     ssize_t (*realSendfile)(int, int, off_t*, size_t) =
-        (ssize_t (*)(int, int, off_t*, size_t))dlsym(RTLD_NEXT, "sendfile");
+        (ssize_t(*)(int, int, off_t*, size_t))dlsym(RTLD_NEXT, "sendfile");
     return realSendfile(out, in, offset, count);
 }

@@ -2,8 +2,8 @@
 
 #include <QSlider>
 
-#include "tabs/air_sizing.h"
 #include "engines/duct_tables.h"
+#include "tabs/air_sizing.h"
 #include "water_tab_fixture.h"
 
 // The real main window with the stored air defaults of a configuration file:
@@ -30,16 +30,10 @@ protected:
         ClearWindowEvents();
     }
 
-    static QSlider* AirLimitSlider()
-    {
-        return qobject_cast<QSlider*>(ControlWidget(124));
-    }
+    static QSlider* AirLimitSlider() { return qobject_cast<QSlider*>(ControlWidget(124)); }
 
     // Theoretical diameter, standard diameter, velocity, pressure drop.
-    static QStringList CircularResults()
-    {
-        return {GetText(118), GetText(129), GetText(136), GetText(139)};
-    }
+    static QStringList CircularResults() { return {GetText(118), GetText(129), GetText(136), GetText(139)}; }
     // Side B (input or result), result sides A and B, velocity, pressure drop.
     static QStringList RectangularResults()
     {

@@ -32,8 +32,7 @@ TEST_F(AirTabTest, OpensWithTheStoredAirSettingsAndAFirstResult)
     EXPECT_EQ(GetItemText(116, 36), "3000");
     EXPECT_EQ(GetText(116), "125");
     ASSERT_EQ(CountItems(302), 8);
-    const char* names[] = {"Galva.", "Plastique", "Fibair", "Béton", "Bét.Grossier", "Ciment Lissé",
-                           "Plâtre", "Autre"};
+    const char* names[] = {"Galva.", "Plastique", "Fibair", "Béton", "Bét.Grossier", "Ciment Lissé", "Plâtre", "Autre"};
     for (int i = 0; i < 8; ++i)
         EXPECT_EQ(GetItemText(302, i), QString::fromUtf8(names[i]));
     EXPECT_EQ(GetText(302), "Galva.");
@@ -290,7 +289,10 @@ TEST_F(AirTabTest, EveryAirInputSizesAgain)
         const char* theoretical;
     };
     const Input inputs[] = {
-        {107, "1000", "290"}, {109, "60", "285"}, {111, "0", "285"}, {113, "3000", "270"},
+        {107, "1000", "290"},
+        {109, "60", "285"},
+        {111, "0", "285"},
+        {113, "3000", "270"},
     };
     for (const Input& i : inputs) {
         Type(i.control, i.text);
@@ -403,4 +405,4 @@ TEST_F(AirTabTest, StoredModeOutOfTheList)
     EXPECT_EQ(GetText(139), "0.70");
 }
 
-} // namespace
+}  // namespace

@@ -48,8 +48,8 @@ protected:
             DrainLibrary("", {Drain("sans nom", 50.0f, 55.0f)}),
             DrainLibrary("FONTE SMU", {Drain("50", 51.0f, 58.0f), Drain("100", 103.0f, 110.0f)}),
             DrainLibrary("PP", {Drain("32", 0.0f, 32.0f), Drain("40", 36.4f, 40.0f)}),
-            DrainLibrary("PVC", {Drain("40", 34.0f, 40.0f), Drain("63", 57.0f, 63.0f, false),
-                                 Drain("100", 100.0f, 110.0f)}),
+            DrainLibrary("PVC",
+                         {Drain("40", 34.0f, 40.0f), Drain("63", 57.0f, 63.0f, false), Drain("100", 100.0f, 110.0f)}),
             DrainLibrary("PVC", {Drain("200", 190.2f, 200.0f)}),
             DrainLibrary("Vide", {}),
         };
@@ -209,8 +209,9 @@ TEST_F(DrainageTabTest, CodeRoughnessIsImposedOnlyForCastIron)
     EXPECT_FALSE(IsEnabled(152));
     EXPECT_EQ(GetState(152), 0);
     EXPECT_EQ(GetText(151), "Rugo.: 0.16");
-    EXPECT_EQ(Rows(), std::vector<QStringList>({{"50", "0.59", "0.57", "51.0", "58.0"},
-                                                {"100", "4.12", "0.99", "103.0", "110.0"}}));
+    EXPECT_EQ(
+        Rows(),
+        std::vector<QStringList>({{"50", "0.59", "0.57", "51.0", "58.0"}, {"100", "4.12", "0.99", "103.0", "110.0"}}));
 
     Pick(150, 3);
     EXPECT_EQ(state.domain.settings.EvacType, "PVC");
@@ -268,8 +269,8 @@ TEST_F(DrainageTabTest, SizeWithoutInsideDiameterHasNoCapacity)
 {
     state.domain.settings.EvacType = "PP";
     StartOnDrainageTab();
-    EXPECT_EQ(Rows(), std::vector<QStringList>({{"32", "N/A", "N/A", "0.0", "32.0"},
-                                                {"40", "0.23", "0.44", "36.4", "40.0"}}));
+    EXPECT_EQ(Rows(),
+              std::vector<QStringList>({{"32", "N/A", "N/A", "0.0", "32.0"}, {"40", "0.23", "0.44", "36.4", "40.0"}}));
 }
 
 TEST_F(DrainageTabTest, NamelessLibraryIsShownWhenPicked)
@@ -288,11 +289,11 @@ TEST_F(DrainageTabTest, OddStoredSettings)
         int fillType, pente;
         const char* evacType;
         int conform;
-        int option;      // the option button selected
+        int option;  // the option button selected
         int image;
-        int position;    // of track bar 147
+        int position;  // of track bar 147
         const char* slope;
-        int listed;      // index selected in 150
+        int listed;  // index selected in 150
         const char* label;
         bool checkEnabled;
         int rows;
@@ -345,4 +346,4 @@ TEST_F(DrainageTabTest, WithoutAnyDrainageLibrary)
     EXPECT_EQ(state.domain.settings.EvacType, "PVC");
 }
 
-} // namespace
+}  // namespace

@@ -8,10 +8,10 @@
 #include <QUrl>
 #include <memory>
 
-#include "ui/main_window_fixture.h"  // readable QString failures
+#include "engines/duct_tables.h"
 #include "platform/dialogs.h"
 #include "tabs/air_sizing.h"
-#include "engines/duct_tables.h"
+#include "ui/main_window_fixture.h"  // readable QString failures
 #include "water_tab_fixture.h"
 
 // The real main window of the water tab tests, with real key presses, the
@@ -91,7 +91,7 @@ protected:
     {
         QTabWidget* tabs = WindowHandle(MainWindow)->findChild<QTabWidget*>();
         ASSERT_TRUE(tabs);
-        tabs->setCurrentIndex(tab);   // as a click on the tab does
+        tabs->setCurrentIndex(tab);  // as a click on the tab does
         DeliverQueuedEvents();
     }
 

@@ -11,9 +11,10 @@ TEST_F(InternalDataWindowTest, ShiftF12OpensTheConsoleOnceWithTheWaterData)
 {
     StartActive();
     FocusOn(12);
-    Type(12, "100");   // the water run comes last
+    Type(12, "100");  // the water run comes last
     const QString water = InternalDataText(state.domain.internalData, InternalDataWater);
-    EXPECT_TRUE(water.contains(QStringLiteral("Masse Volumique : 979.629"))) << water.toStdString();  // at the mean 80 degC
+    EXPECT_TRUE(water.contains(QStringLiteral("Masse Volumique : 979.629")))
+        << water.toStdString();  // at the mean 80 degC
     Press(Qt::Key_F12, Qt::ShiftModifier);
     ASSERT_TRUE(IsWindowOpen(ConsoleWindow));
     QWidget* console = WindowHandle(ConsoleWindow);
@@ -50,7 +51,8 @@ TEST_F(InternalDataWindowTest, OnTheOtherTabsTheConsoleOpensEmptyAndTheTabChange
     state.domain.internalData.atmosphericPressure = 101204.5f;
     ShowTab(1);
     const QString air = GetText(430);
-    EXPECT_TRUE(air.startsWith(QString::fromUtf8("Données Internes (Air): \r\n\r\nPression Atmosphérique : 101204.50\r\n")))
+    EXPECT_TRUE(
+        air.startsWith(QString::fromUtf8("Données Internes (Air): \r\n\r\nPression Atmosphérique : 101204.50\r\n")))
         << air.toStdString();
     EXPECT_TRUE(air.endsWith(InternalDataText(state.domain.internalData, InternalDataWater).section(CrLf, 3)))
         << air.toStdString();
@@ -71,7 +73,12 @@ TEST_F(InternalDataWindowTest, WaterRunsAfterFlowPowerAndAntifreezeRefreshTheCon
     const Step steps[] = {
         {"flow 12", [&] { Type(12, "1000"); }, true},
         {"mode 5", [&] { Pick(5, 2); }, false},
-        {"power 18", [&] { Focus(18); Type(18, "50000"); }, true},
+        {"power 18",
+         [&] {
+             Focus(18);
+             Type(18, "50000");
+         },
+         true},
         {"antifreeze on", [&] { Pick(14, 1); }, false},
         {"antifreeze % 15", [&] { Type(15, "40"); }, true},
         {"oversizing % 22", [&] { Type(22, "30"); }, false},
@@ -96,7 +103,7 @@ TEST_F(InternalDataWindowTest, TheCloseBoxClosesItAndARefreshThenDoesNothing)
     PostWindowEvent(Event{EventKind::Menu, MainWindow, -1, SubtypeNone, 8});
     DeliverQueuedEvents();
     ASSERT_TRUE(IsWindowOpen(ConsoleWindow));
-    WindowHandle(ConsoleWindow)->close();   // the close box
+    WindowHandle(ConsoleWindow)->close();  // the close box
     DeliverQueuedEvents();
     EXPECT_FALSE(IsWindowOpen(ConsoleWindow));
     EXPECT_FALSE(ControlExists(430));
@@ -105,7 +112,7 @@ TEST_F(InternalDataWindowTest, TheCloseBoxClosesItAndARefreshThenDoesNothing)
     EXPECT_EQ(GetText(18), "6952");  // 20 K x 300 / 0.863 = 6952.49: the water run itself went on
 }
 
-} // namespace
+}  // namespace
 
 namespace {
 
@@ -116,8 +123,8 @@ TEST_F(InternalDataWindowTest, AirRunsAfterFlowAndConditionsRefreshTheConsoleWit
     PostWindowEvent(Event{EventKind::Menu, MainWindow, -1, SubtypeNone, 8});
     DeliverQueuedEvents();
     ASSERT_TRUE(GetText(430).startsWith(QString::fromUtf8("Données Internes (Air): ")));
-    for (const auto& [field, text] : std::vector<std::pair<int, const char*>>{
-             {107, "400"}, {109, "35"}, {111, "90"}, {113, "1500"}}) {
+    for (const auto& [field, text] :
+         std::vector<std::pair<int, const char*>>{{107, "400"}, {109, "35"}, {111, "90"}, {113, "1500"}}) {
         const QString before = GetText(430);
         Type(field, QString::fromLatin1(text));
         EXPECT_EQ(GetText(430), InternalDataText(state.domain.internalData, InternalDataAir)) << field;
@@ -127,4 +134,4 @@ TEST_F(InternalDataWindowTest, AirRunsAfterFlowAndConditionsRefreshTheConsoleWit
     EXPECT_TRUE(GetText(430).contains(QString::fromUtf8("Pression Atmosphérique : 8"))) << GetText(430).toStdString();
 }
 
-} // namespace
+}  // namespace

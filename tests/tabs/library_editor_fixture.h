@@ -5,10 +5,10 @@
 #include <deque>
 #include <vector>
 
-#include "ui/editor_controls.h"
-#include "tabs/library_editor.h"
 #include "engines/library_files.h"
 #include "platform/dialogs.h"
+#include "tabs/library_editor.h"
+#include "ui/editor_controls.h"
 #include "water_tab_fixture.h"
 
 // The real main window of the water tab tests over a scratch data folder
@@ -23,9 +23,9 @@ protected:
     };
 
     QTemporaryDir scratch;
-    std::deque<int> answers;          // Yes/No answers, in the order asked
-    std::deque<QString> chosenFiles;  // what the save dialog returns, in order
-    std::vector<Shown> messages;      // every message box shown
+    std::deque<int> answers;               // Yes/No answers, in the order asked
+    std::deque<QString> chosenFiles;       // what the save dialog returns, in order
+    std::vector<Shown> messages;           // every message box shown
     std::vector<QStringList> saveDialogs;  // title, filter, folder of each save dialog
 
     void SetUp() override

@@ -1,10 +1,10 @@
-#include "tabs/editor_messages.h"
 #include "library_editor_fixture.h"
+#include "tabs/editor_messages.h"
 
 namespace {
 
-const QString NewLibraryQuestion = QString::fromUtf8(
-    "Désirez-vous sauvegarder les modifications apportées\r\nà la nouvelle bibliothèque ?");
+const QString NewLibraryQuestion =
+    QString::fromUtf8("Désirez-vous sauvegarder les modifications apportées\r\nà la nouvelle bibliothèque ?");
 
 // The library of a file, read back.
 PipeLibrary Reload(const QString& path)
@@ -65,8 +65,8 @@ TEST_F(LibraryEditorTest, SaveNeedsTheLibraryFieldsFilledIn)
         const char* text;
     };
     const Case cases[] = {
-        {EditorNameField, ""}, {EditorAbbreviationField, ""}, {EditorSymbolField, ""},
-        {EditorRoughnessField, "0"}, {EditorRoughnessField, ""}, {EditorRoughnessField, "-0.1"},
+        {EditorNameField, ""},         {EditorAbbreviationField, ""}, {EditorSymbolField, ""},
+        {EditorRoughnessField, "0"},   {EditorRoughnessField, ""},    {EditorRoughnessField, "-0.1"},
         {EditorRoughnessField, "abc"}, {EditorRoughnessField, "0,0"},
     };
     for (const Case& c : cases) {
@@ -90,14 +90,18 @@ TEST_F(LibraryEditorTest, TheTubExtensionIsAddedUnlessPresentInAnyCase)
 {
     StartEditor();
     const char* const cases[][2] = {
-        {"neuf", "neuf.tub"},   {"NEUF.TUB", "NEUF.TUB"},         {"neuf.Tub", "neuf.Tub"},
-        {"neuf.eva", "neuf.eva.tub"}, {"neuf.tub.bak", "neuf.tub.bak.tub"}, {"tub", "tub.tub"},
+        {"neuf", "neuf.tub"},
+        {"NEUF.TUB", "NEUF.TUB"},
+        {"neuf.Tub", "neuf.Tub"},
+        {"neuf.eva", "neuf.eva.tub"},
+        {"neuf.tub.bak", "neuf.tub.bak.tub"},
+        {"tub", "tub.tub"},
     };
     for (const auto& c : cases) {
         chosenFiles = {DataPath(c[0])};
         EXPECT_EQ(AskSaveLibrary(DataPath(), true, "Cuivre"), DataPath(c[1])) << c[0];
     }
-    chosenFiles = {QString()};   // the dialog cancelled
+    chosenFiles = {QString()};  // the dialog cancelled
     EXPECT_EQ(AskSaveLibrary(DataPath(), true, "Cuivre"), QString());
     EXPECT_TRUE(messages.empty());
 }
@@ -174,10 +178,18 @@ TEST_P(LeavingModifiedLibrary, GoesOnOnlyWhenSavedOrNotWanted)
         break;
     }
     switch (leave) {
-    case Leave::CloseBox: CloseBox(); break;
-    case Leave::OkButton: Click(EditorOkButton); break;
-    case Leave::New: Menu(EditorMenuNew); break;
-    case Leave::Switch: Pick(EditorLibraryList, 0); break;   // "Acier"
+    case Leave::CloseBox:
+        CloseBox();
+        break;
+    case Leave::OkButton:
+        Click(EditorOkButton);
+        break;
+    case Leave::New:
+        Menu(EditorMenuNew);
+        break;
+    case Leave::Switch:
+        Pick(EditorLibraryList, 0);
+        break;  // "Acier"
     }
 
     const bool goesOn = outcome == Outcome::Saved || outcome == Outcome::NotSaved;
@@ -238,7 +250,7 @@ TEST_F(LibraryEditorTest, SavedChangesReachTheWaterTabWhenTheEditorCloses)
     EXPECT_EQ(Items(3), QStringList({"Acier", "Cuivre"}));
     EXPECT_EQ(GetText(3), "Cuivre");
     EXPECT_EQ(state.domain.waterLibraries[1].sizes.size(), 10u);
-    EXPECT_EQ(GetText(33), "18");   // the next active size
+    EXPECT_EQ(GetText(33), "18");  // the next active size
     EXPECT_EQ(GetText(34), "DN");
 }
 
@@ -261,7 +273,7 @@ TEST_F(LibraryEditorTest, ImposedSizesFollowTheSavedFlags)
 TEST_F(LibraryEditorTest, ANewLibrarySavedAsIsListedInTheEditorAndTheWaterTab)
 {
     StartEditor();
-    Menu(EditorMenuNew);   // nothing modified: no question
+    Menu(EditorMenuNew);  // nothing modified: no question
     EXPECT_TRUE(messages.empty());
     Type(EditorNameField, "Bronze");
     Type(EditorAbbreviationField, "Br");
@@ -272,7 +284,7 @@ TEST_F(LibraryEditorTest, ANewLibrarySavedAsIsListedInTheEditorAndTheWaterTab)
     EXPECT_EQ(RowNames(), QStringList({"DN15", "DN20"}));
 
     chosenFiles = {DataPath("bronze")};
-    Menu(EditorMenuSaveAs);   // no question, straight to the dialog
+    Menu(EditorMenuSaveAs);  // no question, straight to the dialog
     EXPECT_TRUE(messages.empty());
     EXPECT_FALSE(state.editor.modified);
     const PipeLibrary saved = Reload(DataPath("bronze.tub"));
@@ -381,7 +393,7 @@ TEST_F(LibraryEditorTest, ASizeNamedLikeTheHeaderIsNeverWritten)
     EXPECT_EQ(Reload(DataPath("Cuivre.tub")).sizes[0].name, "10");
 }
 
-} // namespace
+}  // namespace
 
 namespace {
 
@@ -423,8 +435,8 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, ClosingTheEditor,
     testing::Values(ClosingCase{"Cuivre", "Acajou", "Data/Cuivre.tub", "Acajou", 0, "15"},  // now first
                     ClosingCase{"Cuivre", "Acajou", "Data/acajou.tub", "Acajou", 0, "15"},
-                    ClosingCase{"Cuivre", "Acajou", "ailleurs.tub", "Cuivre", 1, "15"},    // not listed
+                    ClosingCase{"Cuivre", "Acajou", "ailleurs.tub", "Cuivre", 1, "15"},  // not listed
                     ClosingCase{"Cuivre", nullptr, nullptr, "Cuivre", 1, "15"},
                     ClosingCase{"Absent", nullptr, nullptr, "Acier", 0, "15/21"}));
 
-} // namespace
+}  // namespace

@@ -6,9 +6,9 @@
 #include <QTest>
 #include <QTextBrowser>
 
-#include "tabs/editor_messages.h"
 #include "library_editor_fixture.h"
 #include "support/scratch_files.h"
+#include "tabs/editor_messages.h"
 
 namespace {
 
@@ -161,9 +161,9 @@ TEST_F(LibraryEditorTest, AddInsertsInOrderAndRefusesWithItsMessages)
     };
     const Case refused[] = {
         {"20x10", "20", "10", InsideNotPositiveMessage},
-        {"autre 15", "17", "2", DuplicateInsideMessage},   // inside 13, as "15"
+        {"autre 15", "17", "2", DuplicateInsideMessage},  // inside 13, as "15"
         {"", "17", "1", IncompleteSizeMessage},
-        {"-", "-", "-", IncompleteSizeMessage},             // the fields as cleared
+        {"-", "-", "-", IncompleteSizeMessage},  // the fields as cleared
         {"x", "17", "abc", IncompleteSizeMessage},
         {"Global", "70", "1", ReservedSizeNameMessage},
     };
@@ -247,7 +247,9 @@ TEST_F(LibraryEditorTest, ADecimalCommaReadsAsThePoint)
     StartEditor();
     const char* const sizes[][4] = {
         // name, outside, thickness, inside shown
-        {"DN15", "21,3", "2,6", "16.10"}, {"DN20", "26.9", "2,65", "21.60"}, {"DN40", "48,3", "3", "42.30"},
+        {"DN15", "21,3", "2,6", "16.10"},
+        {"DN20", "26.9", "2,65", "21.60"},
+        {"DN40", "48,3", "3", "42.30"},
     };
     for (const auto& c : sizes) {
         EnterSize(c[0], c[1], c[2], EditorAddButton);
@@ -292,7 +294,7 @@ TEST_F(LibraryEditorTest, ClosingAnUnmodifiedLibraryAsksNothing)
     EXPECT_TRUE(IsWindowEnabled(MainWindow));
 }
 
-} // namespace
+}  // namespace
 
 namespace {
 
@@ -302,9 +304,12 @@ TEST_F(LibraryEditorTest, NamesAFileCannotGiveBackAreRefused)
 {
     StartEditor();
     const char* const cases[][2] = {
-        {"DN]15", "contenir le caractère \"]\""}, {"[15", "commencer par le caractère \"[\""},
-        {"15=2", "contenir le caractère \"=\""}, {"15\n2", "contenir le caractère de contrôle U+000A"},
-        {" 15\t2", "contenir le caractère de contrôle U+0009"}, {"15\x7f", "contenir le caractère de contrôle U+007F"},
+        {"DN]15", "contenir le caractère \"]\""},
+        {"[15", "commencer par le caractère \"[\""},
+        {"15=2", "contenir le caractère \"=\""},
+        {"15\n2", "contenir le caractère de contrôle U+000A"},
+        {" 15\t2", "contenir le caractère de contrôle U+0009"},
+        {"15\x7f", "contenir le caractère de contrôle U+007F"},
     };
     const int rows = CountRows(EditorSizeList);
     for (const auto& c : cases) {
@@ -316,8 +321,11 @@ TEST_F(LibraryEditorTest, NamesAFileCannotGiveBackAreRefused)
         EnterSize(name, "70", "1", EditorModifyButton);
         Type(EditorNameField, name);
         Menu(EditorMenuSaveAs);
-        EXPECT_EQ(Texts(), QStringList({"La dénomination ne peut pas " + why + "...", "La dénomination ne peut pas " + why + "...",
-                                        "Le nom du tube ne peut pas " + why + "..."})) << c[0];
+        EXPECT_EQ(
+            Texts(),
+            QStringList({"La dénomination ne peut pas " + why + "...", "La dénomination ne peut pas " + why + "...",
+                         "Le nom du tube ne peut pas " + why + "..."}))
+            << c[0];
         EXPECT_EQ(CountRows(EditorSizeList), rows) << c[0];
         EXPECT_EQ(RowNames().first(), "10") << c[0];
     }
@@ -330,4 +338,4 @@ TEST_F(LibraryEditorTest, NamesAFileCannotGiveBackAreRefused)
     EXPECT_EQ(Texts().last(), MissingFieldsMessage);
 }
 
-} // namespace
+}  // namespace

@@ -49,8 +49,8 @@ TEST_F(WaterTabTest, PreferenceSwitchesAreStored)
         int8_t Settings::*field;
     };
     const Switch switches[] = {
-        {201, &Settings::AlwaysOnTop}, {202, &Settings::SavePos}, {203, &Settings::SaveConfig},
-        {204, &Settings::AntigelOnOff}, {205, &Settings::UpdateAuto}, {305, &Settings::TxtCopyEauOnOff},
+        {201, &Settings::AlwaysOnTop},     {202, &Settings::SavePos},    {203, &Settings::SaveConfig},
+        {204, &Settings::AntigelOnOff},    {205, &Settings::UpdateAuto}, {305, &Settings::TxtCopyEauOnOff},
         {307, &Settings::TxtCopyAirOnOff},
     };
     for (const Switch& s : switches) {
@@ -149,4 +149,4 @@ TEST_F(WaterTabTest, LayoutOptionsSwitchTheWindow)
     EXPECT_EQ(GetControlRect(12).x, 42);
 }
 
-} // namespace
+}  // namespace

@@ -16,7 +16,7 @@ TEST(EvaluateSumTest, TotalsOfTypedExpressions)
         {"-", 0},
         {"250", 250},
         {"007+3", 10},
-        {"100++50", 150},          // an empty term counts 0
+        {"100++50", 150},  // an empty term counts 0
         {"100+", 100},
         {"5-", 5},
         {"-5", SumNegative},
@@ -27,11 +27,11 @@ TEST(EvaluateSumTest, TotalsOfTypedExpressions)
         {"3000000000-2000000000", 1000000000},
         {"99999999999999999999999", SumTooLarge},
         {"1-99999999999999999999999", SumTooLarge},
-        {"9999999999999999999", SumTooLarge},       // a term beyond 64 bits, not a wrapped one
+        {"9999999999999999999", SumTooLarge},  // a term beyond 64 bits, not a wrapped one
         {"92233720368547758180", SumTooLarge},
         {"1-9223372036854775807-9223372036854775807", SumTooLarge},
         {"00000000000000000000000012+1", 13},
-        {"Infini+5", 5},            // the program's own words count for nothing
+        {"Infini+5", 5},  // the program's own words count for nothing
         {"N/A", 0},
     };
     for (const auto& c : cases)
@@ -61,7 +61,7 @@ TEST_F(SumEntryTest, ClearTypeAddAndEnterGiveTheTotalAndTheWaterResult)
     EXPECT_EQ(Edit(12)->cursorPosition(), 4);
     TypeKeys("250");
     EXPECT_EQ(GetText(12), "100+250");
-    EXPECT_EQ(GetText(18), "2317");       // no run while the sum is typed
+    EXPECT_EQ(GetText(18), "2317");  // no run while the sum is typed
     EXPECT_EQ(Results(), first);
 
     Press(Qt::Key_Return);
@@ -69,7 +69,7 @@ TEST_F(SumEntryTest, ClearTypeAddAndEnterGiveTheTotalAndTheWaterResult)
     EXPECT_FALSE(state.sumInProgress);
     EXPECT_EQ(Background(12), AirInputColour);
     EXPECT_EQ(Edit(12)->selectedText(), "350");
-    EXPECT_EQ(GetText(18), "8111");       // 20 K x 350 / 0.863 = 8111.24
+    EXPECT_EQ(GetText(18), "8111");  // 20 K x 350 / 0.863 = 8111.24
     EXPECT_NE(Results(), first);
     EXPECT_TRUE(GetClipboardText().startsWith("350L/h-Cu.")) << GetClipboardText().toStdString();
     EXPECT_TRUE(messages.empty());
@@ -77,7 +77,7 @@ TEST_F(SumEntryTest, ClearTypeAddAndEnterGiveTheTotalAndTheWaterResult)
     // The selected total gives way to what is typed next, which runs again.
     TypeKeys("500");
     EXPECT_EQ(GetText(12), "500");
-    EXPECT_EQ(GetText(18), "11587");      // 20 K x 500 / 0.863 = 11587.49
+    EXPECT_EQ(GetText(18), "11587");  // 20 K x 500 / 0.863 = 11587.49
 }
 
 TEST_F(SumEntryTest, EveryPlusAndMinusKeyAndBothEnterKeys)
@@ -90,7 +90,7 @@ TEST_F(SumEntryTest, EveryPlusAndMinusKeyAndBothEnterKeys)
     };
     const Key padPlus{Qt::Key_Plus, Qt::KeypadModifier}, padMinus{Qt::Key_Minus, Qt::KeypadModifier};
     const Key shiftPlus{Qt::Key_Plus, Qt::ShiftModifier}, minus{Qt::Key_Minus, Qt::NoModifier};
-    const Key plus{Qt::Key_Plus, Qt::NoModifier};   // how an X keyboard reports both plus keys
+    const Key plus{Qt::Key_Plus, Qt::NoModifier};  // how an X keyboard reports both plus keys
     const Key enter{Qt::Key_Return, Qt::NoModifier}, padEnter{Qt::Key_Enter, Qt::KeypadModifier};
     const struct {
         std::vector<Key> operators;  // after each of them the next term
@@ -139,7 +139,7 @@ TEST_F(SumEntryTest, EnterOnAnEmptyFieldWritesZero)
     EXPECT_EQ(GetText(12), "0");
     EXPECT_FALSE(state.sumInProgress);
     EXPECT_EQ(Background(12), AirInputColour);
-    EXPECT_EQ(GetText(18), "2317");   // no flow: the run ends before writing anything
+    EXPECT_EQ(GetText(18), "2317");  // no flow: the run ends before writing anything
 }
 
 TEST_F(SumEntryTest, RefusedTotalsLeaveTheExpressionToCorrect)
@@ -185,7 +185,7 @@ TEST_F(SumEntryTest, KeysLiveOnlyWhileASumFieldHasTheFocus)
     EXPECT_TRUE(SumKeyItems().empty());
     FocusOn(12);
     EXPECT_EQ(SumKeyItems(), (std::vector<int>{0, 1, 1, 2, 3, 4, 5, 5, 6}));
-    FocusOn(18);   // focus moved straight from one sum field to the other
+    FocusOn(18);  // focus moved straight from one sum field to the other
     EXPECT_EQ(SumKeyItems(), (std::vector<int>{0, 1, 1, 2, 3, 4, 5, 5, 6}));
     Press(Qt::Key_C);
     EXPECT_EQ(GetText(18), "");
@@ -219,12 +219,12 @@ TEST_F(SumEntryTest, KeysLiveOnlyWhileASumFieldHasTheFocus)
     TypeKeys("1200");
     Press(Qt::Key_Plus, Qt::KeypadModifier);
     TypeKeys("800");
-    EXPECT_EQ(GetText(129), "125");   // not sized while typed
+    EXPECT_EQ(GetText(129), "125");  // not sized while typed
     Press(Qt::Key_Return);
     EXPECT_EQ(GetText(107), "2000");
     EXPECT_EQ(Background(107), AirInputColour);
     EXPECT_FALSE(state.sumInProgress);
-    EXPECT_NE(GetText(129), "125");   // the air run took the total
+    EXPECT_NE(GetText(129), "125");  // the air run took the total
     EXPECT_TRUE(GetClipboardText().startsWith("2000m3/h-")) << GetClipboardText().toStdString();
 }
 
@@ -242,12 +242,12 @@ TEST_F(SumEntryTest, FocusOnAnotherFieldEndsAPendingSum)
 {
     StartActive();
     const struct {
-        int field, tab;          // where the sum is typed and refused
+        int field, tab;  // where the sum is typed and refused
         int elsewhere, elsewhereTab;
-        int colour;              // of the field once the sum has ended
+        int colour;  // of the field once the sum has ended
     } cases[] = {
         {12, 0, 8, 0, WaterInputColour},
-        {18, 0, 12, 0, DefaultColour},   // the flow drives again
+        {18, 0, 12, 0, DefaultColour},  // the flow drives again
         {12, 0, 107, 1, WaterInputColour},
         {107, 1, 109, 1, AirInputColour},
     };
@@ -259,7 +259,7 @@ TEST_F(SumEntryTest, FocusOnAnotherFieldEndsAPendingSum)
         TypeKeys("100");
         Press(Qt::Key_Minus);
         TypeKeys("250");
-        Press(Qt::Key_Return);   // refused: negative
+        Press(Qt::Key_Return);  // refused: negative
         ShowTab(c.elsewhereTab);
         FocusOn(c.elsewhere);
         EXPECT_FALSE(state.sumInProgress) << c.field << " " << c.elsewhere;
@@ -270,7 +270,7 @@ TEST_F(SumEntryTest, FocusOnAnotherFieldEndsAPendingSum)
     ShowTab(0);
     FocusOn(12);
     TypeKeys("250");
-    EXPECT_EQ(GetText(18), "5794");   // sized again: 20 K x 250 / 0.863
+    EXPECT_EQ(GetText(18), "5794");  // sized again: 20 K x 250 / 0.863
 }
 
 TEST_F(SumEntryTest, ASumTypedInThePowerFieldDrivesTheRun)
@@ -287,8 +287,8 @@ TEST_F(SumEntryTest, ASumTypedInThePowerFieldDrivesTheRun)
     EXPECT_EQ(state.entryMode, EntryMode::PowerEntered);
     EXPECT_EQ(Background(18), AirInputColour);
     EXPECT_EQ(Background(12), -1);
-    EXPECT_EQ(GetText(12), "100");    // 2317 W x 0.863 / 20 K = 99.98
+    EXPECT_EQ(GetText(12), "100");  // 2317 W x 0.863 / 20 K = 99.98
     EXPECT_FALSE(state.sumInProgress);
 }
 
-} // namespace
+}  // namespace

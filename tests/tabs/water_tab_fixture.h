@@ -6,16 +6,16 @@
 #include <gtest/gtest.h>
 
 #include "app/event_loop.h"
-#include "tabs/program_state.h"
 #include "platform/controls.h"
 #include "platform/events.h"
 #include "platform/graphics.h"
 #include "platform/platform_state.h"
 #include "platform/system.h"
 #include "platform/windows.h"
-#include "tabs/apply_settings.h"
-#include "tabs/water_sizing.h"
 #include "support/test_libraries.h"
+#include "tabs/apply_settings.h"
+#include "tabs/program_state.h"
+#include "tabs/water_sizing.h"
 #include "ui/images.h"
 #include "ui/main_window.h"
 #include "ui/window_descriptors.h"
@@ -73,8 +73,8 @@ protected:
     // A second library whose first sizes are inactive.
     static PipeLibrary InoxLike()
     {
-        PipeLibrary lib = WithSizes({Row("8", 6.0f, false), Row("10", 8.0f, false), Row("12", 10.0f),
-                                     Row("15", 13.0f), Row("18", 16.0f), Row("22", 19.6f, false)});
+        PipeLibrary lib = WithSizes({Row("8", 6.0f, false), Row("10", 8.0f, false), Row("12", 10.0f), Row("15", 13.0f),
+                                     Row("18", 16.0f), Row("22", 19.6f, false)});
         lib.name = "Inox";
         lib.abbreviation = "Inox";
         lib.symbol = "DN";
@@ -125,8 +125,5 @@ protected:
         return -1;
     }
 
-    static QStringList Results()
-    {
-        return {GetText(33), GetText(36), GetText(39), GetText(42)};
-    }
+    static QStringList Results() { return {GetText(33), GetText(36), GetText(39), GetText(42)}; }
 };

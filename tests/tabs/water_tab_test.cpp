@@ -53,7 +53,7 @@ TEST_F(WaterTabTest, StoredImposedModeCoversTheActiveSizes)
     Start();
     EXPECT_EQ(GetText(28), QString::fromUtf8("Ø Imposé"));
     EXPECT_EQ(GetText(35), QString::fromUtf8("D.Théo."));  // the built text stays
-    EXPECT_EQ(LimitSlider()->maximum(), 9);              // 11 sizes, 2 inactive
+    EXPECT_EQ(LimitSlider()->maximum(), 9);                // 11 sizes, 2 inactive
     EXPECT_EQ(LimitSlider()->tickInterval(), 1);
     EXPECT_EQ(GetText(29), "10");
     EXPECT_EQ(Results(), QStringList({"10", "8.00", "0.55", Results()[3]}));
@@ -138,7 +138,7 @@ TEST_F(WaterTabTest, FocusOnTheFlowFieldWhileOversizingIsOn)
 
     Focus(12);
     EXPECT_EQ(state.entryMode, EntryMode::FlowEntered);
-    EXPECT_EQ(GetText(12), "86");   // the base power's flow
+    EXPECT_EQ(GetText(12), "86");  // the base power's flow
     EXPECT_EQ(GetState(20), 1);
     for (int control : {20, 22, 25, 27})
         EXPECT_FALSE(IsEnabled(control)) << control;
@@ -180,8 +180,8 @@ TEST_F(WaterTabTest, ThreeDigitFlowTemperatureIsStoredAndDotShownWhole)
     Type(8, "105");
     EXPECT_EQ(state.domain.settings.TetaAller, "105");
     EXPECT_EQ(state.domain.internalData.density, WaterDensity(87.5f, 0));  // computed at 105 degC
-    EXPECT_EQ(GetText(18), "4056");                                  // 35 K x 100 / 0.863
-    EXPECT_EQ(DotShown(), 5);                                        // (105 + 70) / 2 = 87
+    EXPECT_EQ(GetText(18), "4056");                                        // 35 K x 100 / 0.863
+    EXPECT_EQ(DotShown(), 5);                                              // (105 + 70) / 2 = 87
     // Readable whole: the edit part holds the text, the 2 px the line edit
     // keeps on each side, and the caret.
     const QLineEdit* edit = qobject_cast<QComboBox*>(ControlWidget(8))->lineEdit();
@@ -268,7 +268,7 @@ TEST_F(WaterTabTest, TypingIntoTheFlowFieldRecalculatesAtEachKey)
     EXPECT_EQ(GetText(12), "250");
     EXPECT_EQ(GetText(18), "5794");  // 20 K x 250 / 0.863 = 5793.5
     EXPECT_TRUE(GetClipboardText().startsWith(QString::fromUtf8("250L/h-Cu.Ø"))) << GetClipboardText().toStdString();
-    QTest::keyClicks(flow, ".x");     // refused by the field
+    QTest::keyClicks(flow, ".x");  // refused by the field
     DeliverQueuedEvents();
     EXPECT_EQ(GetText(12), "250");
 }
@@ -353,4 +353,4 @@ TEST_F(WaterTabTest, MoreThan127ActiveSizes)
     EXPECT_EQ(GetText(33), "8");  // 7 is inactive
 }
 
-} // namespace
+}  // namespace

@@ -3,8 +3,8 @@
 #include <QLabel>
 #include <QTemporaryDir>
 
-#include "base/identity.h"
 #include "app/web_links.h"
+#include "base/identity.h"
 #include "tabs/info_fixture.h"
 #include "ui/about_window.h"
 
@@ -38,8 +38,13 @@ TEST_F(AboutWindowTest, ButtonOpensTheWindowWithItsTextsPlacesAndFonts)
         {423, "Vorquil III", {80, 25, 250, 35}, 25, true, true, false},
         {424, "Version : 3.1.09", {80, 60, 150, 20}, 8, false, true, false},
         {429, "Historique des versions", {100, 80, 250, 20}, 8, false, false, true},
-        {425, "Calculatrice d'aide à la sélection\nde diamètres de tuyauteries\nen hydraulique et aéraulique.",
-         {35, 105, 250, 60}, 9, false, false, false},
+        {425,
+         "Calculatrice d'aide à la sélection\nde diamètres de tuyauteries\nen hydraulique et aéraulique.",
+         {35, 105, 250, 60},
+         9,
+         false,
+         false,
+         false},
         {427, "Site Internet", {120, 160, 250, 20}, 9, false, false, true},
         {428, "Contact", {135, 190, 250, 20}, 9, false, false, true},
     };
@@ -139,9 +144,9 @@ TEST_F(AboutWindowTest, SecondClickBringsTheOpenWindowForwardAndTheCloseBoxClose
     EXPECT_FALSE(IsWindowOpen(AboutWindow));
     EXPECT_FALSE(ControlExists(423));
     EXPECT_TRUE(IsWindowOpen(MainWindow));
-    ClickControl(313);   // opens again, logo decoded afresh
+    ClickControl(313);  // opens again, logo decoded afresh
     EXPECT_TRUE(IsWindowOpen(AboutWindow));
     EXPECT_EQ(GetImage(ImageLogo).size(), QSize(64, 64));
 }
 
-} // namespace
+}  // namespace

@@ -13,8 +13,8 @@ TEST_F(MainWindowTest, EveryInputAndResultFieldHasAnAccessibleName)
     for (size_t i = 0; i < MainControlCount; ++i) {
         const MainControl& c = MainControls[i];
         const bool field = c.kind == ControlKind::Edit || c.kind == ControlKind::Combo
-            || c.kind == ControlKind::DropDown || c.kind == ControlKind::TrackBar
-            || c.kind == ControlKind::ListView || (c.kind == ControlKind::Check && !*c.text);
+            || c.kind == ControlKind::DropDown || c.kind == ControlKind::TrackBar || c.kind == ControlKind::ListView
+            || (c.kind == ControlKind::Check && !*c.text);
         if (field) {
             EXPECT_FALSE(ControlWidget(c.number)->accessibleName().isEmpty()) << c.number;
         }
@@ -22,4 +22,4 @@ TEST_F(MainWindowTest, EveryInputAndResultFieldHasAnAccessibleName)
     EXPECT_EQ(ControlWidget(12)->accessibleName(), QStringLiteral("Débit (L/h)"));
 }
 
-} // namespace
+}  // namespace

@@ -1,12 +1,12 @@
 #include <QPalette>
 #include <QTreeWidget>
 
-#include "tabs/info_fixture.h"
 #include "platform/colour_contrast.h"
+#include "tabs/info_fixture.h"
 #include "ui/air_controls.h"
 #include "ui/drainage_controls.h"
-#include "ui/water_controls.h"
 #include "ui/field_colours.h"
+#include "ui/water_controls.h"
 
 namespace {
 
@@ -18,8 +18,8 @@ int Rgb(const QColor& colour)
 // Every fixed background takes a text colour that reads on it (4.5:1 at least).
 TEST(FieldColours, TextOnEveryFixedBackgroundContrastsEnough)
 {
-    for (int background : {WaterInputColour, OverPowerColour, AirInputColour, AirConditionColour,
-                           SumInProgressColour, FlowColumnColour, VelocityColumnColour})
+    for (int background : {WaterInputColour, OverPowerColour, AirInputColour, AirConditionColour, SumInProgressColour,
+                           FlowColumnColour, VelocityColumnColour})
         EXPECT_GE(ContrastRatio(background, ContrastingTextColour(background)), 4.5) << std::hex << background;
 }
 
@@ -60,7 +60,7 @@ TEST_F(DarkPaletteTest, ColouredFieldsKeepAReadableTextAndTheOthersFollowThePale
     EXPECT_EQ(ControlWidget(VelocityField)->palette().color(QPalette::Text), QColor(Qt::white));
 
     AddRow(CapacityList, {"100", "3.80", "0.97", "100.0", "110.0"});
-    SetColumnBackground(CapacityList, ColumnFlow, FlowColumnColour);   // as the table builder does
+    SetColumnBackground(CapacityList, ColumnFlow, FlowColumnColour);  // as the table builder does
     const QTreeWidgetItem* row = static_cast<QTreeWidget*>(ControlWidget(CapacityList))->topLevelItem(0);
     ASSERT_NE(row->foreground(ColumnFlow).style(), Qt::NoBrush);
     EXPECT_EQ(Rgb(row->foreground(ColumnFlow).color()), 0x000000);
@@ -80,4 +80,4 @@ TEST_F(DarkPaletteTest, ColouredFieldsKeepAReadableTextAndTheOthersFollowThePale
     }
 }
 
-} // namespace
+}  // namespace

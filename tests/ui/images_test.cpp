@@ -31,7 +31,7 @@ int Breaches(const QImage& image, Region inRegion, Rule rule)
     return breaches;
 }
 
-} // namespace
+}  // namespace
 
 TEST(FillImages, WaterBelowTheLevelWallBetweenTheCirclesNothingOutside)
 {
@@ -50,16 +50,27 @@ TEST(FillImages, WaterBelowTheLevelWallBetweenTheCirclesNothingOutside)
         auto water = [](QRgb p) { return p == Green || p == Black; };
 
         // Below the level, away from the depth arrow: water.
-        EXPECT_EQ(Breaches(image, [&](int x, int y) { return Distance(x, y) < 21 && y > level + 1 && std::abs(x - 30) > 4; }, isGreen), 0);
+        EXPECT_EQ(Breaches(
+                      image, [&](int x, int y) { return Distance(x, y) < 21 && y > level + 1 && std::abs(x - 30) > 4; },
+                      isGreen),
+                  0);
         // The arrow is drawn over the water, nothing else is.
-        EXPECT_EQ(Breaches(image, [&](int x, int y) { return Distance(x, y) < 21 && y > level; }, water), 0);
+        EXPECT_EQ(Breaches(
+                      image, [&](int x, int y) { return Distance(x, y) < 21 && y > level; }, water),
+                  0);
         // Above the level inside the pipe: empty, the water did not leak.
-        EXPECT_EQ(Breaches(image, [&](int x, int y) { return Distance(x, y) < 21 && y < level; }, transparent), 0);
+        EXPECT_EQ(Breaches(
+                      image, [&](int x, int y) { return Distance(x, y) < 21 && y < level; }, transparent),
+                  0);
         // The wall between the circles is grey all round.
-        EXPECT_EQ(Breaches(image, [](int x, int y) { return Distance(x, y) > 22.8 && Distance(x, y) < 24.2; },
-                           [](QRgb p) { return p == Grey; }), 0);
+        EXPECT_EQ(Breaches(
+                      image, [](int x, int y) { return Distance(x, y) > 22.8 && Distance(x, y) < 24.2; },
+                      [](QRgb p) { return p == Grey; }),
+                  0);
         // Outside the pipe: transparent.
-        EXPECT_EQ(Breaches(image, [](int x, int y) { return Distance(x, y) > 26; }, transparent), 0);
+        EXPECT_EQ(Breaches(
+                      image, [](int x, int y) { return Distance(x, y) > 26; }, transparent),
+                  0);
         // The circles and the level line are black.
         EXPECT_EQ(image.pixel(30, 5), Black);
         EXPECT_EQ(image.pixel(30, 8), Black);

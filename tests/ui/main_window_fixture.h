@@ -5,8 +5,8 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
-#include "tabs/program_state.h"
 #include "platform/windows.h"
+#include "tabs/program_state.h"
 #include "ui/images.h"
 #include "ui/main_window.h"
 #include "ui/window_descriptors.h"

@@ -118,7 +118,7 @@ QTreeWidget* DrainageList(QRect where)
     return qobject_cast<QTreeWidget*>(MainWindowTest::WidgetAt(2, "QTreeWidget", where));
 }
 
-} // namespace
+}  // namespace
 
 TEST_F(MainWindowTest, ControlsSitWhereTheLayoutBuiltPutsThem)
 {
@@ -227,8 +227,8 @@ TEST_F(MainWindowTest, ResultLabelsKeepTheAlignmentOfTheBuiltLayout)
 {
     for (int layout : {H, V}) {
         Build(layout);
-        auto* diam = qobject_cast<QLabel*>(WidgetAt(0, "QLabel", layout == H ? QRect(400, 27, 37, 15)
-                                                                           : QRect(10, 285, 43, 15)));
+        auto* diam =
+            qobject_cast<QLabel*>(WidgetAt(0, "QLabel", layout == H ? QRect(400, 27, 37, 15) : QRect(10, 285, 43, 15)));
         ASSERT_NE(diam, nullptr);
         const bool centred = diam->alignment() & Qt::AlignHCenter;
         EXPECT_EQ(centred, layout == V);
@@ -308,14 +308,14 @@ TEST_F(MainWindowTest, FontsFollowTheTable)
         int points;  // -1: the system font
         bool italic;
     } cases[] = {
-        {0, "QGroupBox", {2, 5, 172, 100}, 8, true},      // frame 1, F1
-        {0, "QPushButton", {7, 23, 40, 23}, 8, false},    // button 2, F0
-        {0, "QLineEdit", {221, 24, 70, 20}, 9, false},    // field 12, F2
-        {0, "QLineEdit", {332, 24, 35, 20}, 8, false},    // field 15, F0
-        {0, "QSlider", {60, 110, 330, 30}, -1, false},    // track bar 30
-        {2, "QGroupBox", {148, 5, 390, 139}, 8, false},   // frame 148, F0
-        {3, "QGroupBox", {375, 5, 95, 70}, 8, true},      // frame 310, F1
-        {3, "QLineEdit", {220, 80, 110, 20}, 9, false},   // field 306, F2
+        {0, "QGroupBox", {2, 5, 172, 100}, 8, true},     // frame 1, F1
+        {0, "QPushButton", {7, 23, 40, 23}, 8, false},   // button 2, F0
+        {0, "QLineEdit", {221, 24, 70, 20}, 9, false},   // field 12, F2
+        {0, "QLineEdit", {332, 24, 35, 20}, 8, false},   // field 15, F0
+        {0, "QSlider", {60, 110, 330, 30}, -1, false},   // track bar 30
+        {2, "QGroupBox", {148, 5, 390, 139}, 8, false},  // frame 148, F0
+        {3, "QGroupBox", {375, 5, 95, 70}, 8, true},     // frame 310, F1
+        {3, "QLineEdit", {220, 80, 110, 20}, 9, false},  // field 306, F2
     };
     for (const auto& c : cases) {
         QWidget* widget = WidgetAt(c.tab, c.className, c.where);
@@ -396,8 +396,7 @@ TEST_F(MainWindowTest, LabelTextsFitWhereTheyShow)
         int control;
         const char* text;  // nullptr: the built text
     } cases[] = {
-        {V, false, 28, "DN Imposé"},
-        {H, true, 28, "DN Imposé"},
+        {V, false, 28, "DN Imposé"}, {H, true, 28, "DN Imposé"},
         {H, true, 149, nullptr},   // "Nature du tube :" beside list 150
         {H, true, 128, nullptr},   // "Diamètre Gaine" in 60 px
         {V, false, 117, nullptr},  // fits as built: unchanged
@@ -430,4 +429,4 @@ TEST_F(MainWindowTest, LabelTextsFitWhereTheyShow)
     }
 }
 
-} // namespace
+}  // namespace

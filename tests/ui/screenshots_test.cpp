@@ -13,7 +13,7 @@ void Save(const QString& name, int tab)
     EXPECT_TRUE(WindowHandle(MainWindow)->grab().save(name)) << name.toStdString();
 }
 
-} // namespace
+}  // namespace
 
 // Saves a picture of every tab in both layouts for a person to look at; run by
 // tests/scripts/test_screenshots.sh, which names the folder in VQ_SCREENSHOT_DIR.
@@ -50,8 +50,9 @@ TEST_F(MainWindowTest, ScreenshotsOfEveryTab)
         SetVisible(132, false);
         SetVisible(133, false);
         SetVisible(134, false);
-        AddRow(154, {QStringLiteral("100"), QStringLiteral("5.54"), QStringLiteral("1.41"),
-                     QStringLiteral("96.8"), QStringLiteral("100.0")});
+        AddRow(154,
+               {QStringLiteral("100"), QStringLiteral("5.54"), QStringLiteral("1.41"), QStringLiteral("96.8"),
+                QStringLiteral("100.0")});
         SetText(8, QStringLiteral("105"));  // the longest texts these take must stay readable
         SetText(28, QString::fromUtf8("DN Imposé"));
         SetText(9, QStringLiteral("70"));

@@ -14,10 +14,8 @@ TEST(WindowDescriptors, SizesTitlesAndOwners)
         bool centred, tool;
     };
     const Row rows[] = {
-        {MainWindow, 555, 181, "Vorquil III", false, false},
-        {EditorWindow, 457, 432, "Editeur Tubes", false, false},
-        {HelpWindow, 300, 210, "Aide", true, false},
-        {AboutWindow, 310, 250, "A Propos...", true, false},
+        {MainWindow, 555, 181, "Vorquil III", false, false}, {EditorWindow, 457, 432, "Editeur Tubes", false, false},
+        {HelpWindow, 300, 210, "Aide", true, false},         {AboutWindow, 310, 250, "A Propos...", true, false},
         {ConsoleWindow, 250, 150, "Console", true, true},
     };
     for (const Row& r : rows) {
@@ -43,17 +41,16 @@ TEST(WindowDescriptors, SizesTitlesAndOwners)
 
 TEST(FontFile, OnlySystemsOlderThanVistaNeedTheirOwnFile)
 {
-    const OsVersion older[] = {OsVersion::Windows95, OsVersion::Windows98, OsVersion::WindowsMe,
-                               OsVersion::WindowsNt3, OsVersion::WindowsNt4, OsVersion::Windows2000,
-                               OsVersion::WindowsXp, OsVersion::WindowsXp64, OsVersion::WindowsServer2003};
-    const OsVersion newer[] = {OsVersion::WindowsVista, OsVersion::WindowsServer2008, OsVersion::Windows7,
-                               OsVersion::WindowsServer2008R2, OsVersion::Windows8,
-                               OsVersion::WindowsServer2012, OsVersion::Unknown, OsVersion::Linux};
+    const OsVersion older[] = {OsVersion::Windows95,  OsVersion::Windows98,   OsVersion::WindowsMe,
+                               OsVersion::WindowsNt3, OsVersion::WindowsNt4,  OsVersion::Windows2000,
+                               OsVersion::WindowsXp,  OsVersion::WindowsXp64, OsVersion::WindowsServer2003};
+    const OsVersion newer[] = {
+        OsVersion::WindowsVista, OsVersion::WindowsServer2008, OsVersion::Windows7, OsVersion::WindowsServer2008R2,
+        OsVersion::Windows8,     OsVersion::WindowsServer2012, OsVersion::Unknown,  OsVersion::Linux};
     for (OsVersion os : older)
         EXPECT_TRUE(NeedsPrivateFontFile(os)) << int(os);
     for (OsVersion os : newer)
         EXPECT_FALSE(NeedsPrivateFontFile(os)) << int(os);
     EXPECT_FALSE(NeedsPrivateFontFile(CurrentOsVersion()));
-    EXPECT_EQ(FontFilePath("/home/u/.local/share/Vorquil 3/"),
-              "/home/u/.local/share/Vorquil 3/Fonts/calibri.ttf");
+    EXPECT_EQ(FontFilePath("/home/u/.local/share/Vorquil 3/"), "/home/u/.local/share/Vorquil 3/Fonts/calibri.ttf");
 }
