@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "base/number_text.h"
+#include "engines/bracketed_search.h"
 #include "engines/duct_flow.h"
 #include "engines/duct_tables.h"
 #include "physics/air_properties.h"
@@ -16,56 +18,26 @@ namespace {
 constexpr float SmallestSide = 50.0f;  // [mm] the first candidate, and the smallest side A or B
 
 // The candidates of a search: first + step * n for n = 0..last, whole
-// millimetres that single precision holds exactly (below 2^24).
+// millimetres that single precision holds exactly (below 2^24). Up to 3000 mm
+// every candidate is tried in turn: the sizes of a building lie there, and a
+// wall roughness of a few times the duct size (a value typed for "Autre")
+// makes the friction factor, and the pressure drop, rise again with the size.
+// Beyond, for any roughness below some 11 m, the pressure drop and the
+// velocity only fall as the duct grows, so the rest are bracketed.
 struct Steps {
-    int first;    // [mm]
-    int step;     // [mm]
-    int last;     // n of the largest candidate
-    int scanned;  // n of the largest candidate tried one by one
+    int first;  // [mm]
+    int step;   // [mm]
+    BracketedSearch search;
     float Candidate(int n) const { return static_cast<float>(first + step * n); }
 };
 constexpr int LargestExact = 16777215;  // [mm] 2^24 - 1
 constexpr int ScanUpTo = 3000;          // [mm]
 constexpr Steps MakeSteps(int first, int step)
 {
-    return {first, step, (LargestExact - first) / step, (ScanUpTo - first) / step};
+    return {first, step, {.last = (LargestExact - first) / step, .scanned = (ScanUpTo - first) / step}};
 }
 constexpr Steps DiameterSteps = MakeSteps(50, 5);  // circular: D [mm]
 constexpr Steps SideSteps = MakeSteps(50, 50);     // rectangular: side B [mm]
-
-// n of the first accepted candidate, -1 when none is. Up to 3000 mm every
-// candidate is tried in turn: the sizes of a building lie there, and a wall
-// roughness of a few times the duct size (a value typed for "Autre") makes the
-// friction factor, and the pressure drop, rise again with the size. Beyond,
-// for any roughness below some 11 m, the pressure drop and the velocity only
-// fall as the duct grows, so the first accepted candidate is bracketed by
-// doubling strides and bisected: a few dozen evaluations instead of millions,
-// the same candidate found. A value that is not a number is never accepted,
-// so such a search ends at the last candidate.
-template <class Accepted>
-int FirstAccepted(const Steps& steps, Accepted accepted)
-{
-    for (int n = 0; n <= steps.scanned; ++n)
-        if (accepted(n))
-            return n;
-    int beyond = steps.scanned;  // a candidate known to be rejected
-    for (int stride = 1; beyond < steps.last; stride *= 2) {
-        const int probe = std::min(beyond + stride, steps.last);
-        if (accepted(probe)) {
-            int within = probe;
-            while (within - beyond > 1) {
-                const int middle = beyond + (within - beyond) / 2;
-                if (accepted(middle))
-                    within = middle;
-                else
-                    beyond = middle;
-            }
-            return within;
-        }
-        beyond = probe;
-    }
-    return -1;
-}
 
 // One run: the inputs, the air state and what has been written so far.
 struct Run {
@@ -103,12 +75,10 @@ DuctState RectangularDuct(Run& run, float sideA, float sideB)
     return s;
 }
 
-// Mode 0 limits the pressure drop [Pa/m], mode 2 the velocity [m/s]; equality
-// is accepted.
-bool WithinLimit(const Run& run, const DuctState& s, float limit)
+// Mode 0 limits the pressure drop [Pa/m], mode 2 the velocity [m/s].
+float LimitedValue(const Run& run, const DuctState& s)
 {
-    const float value = run.in.mode == AirModeMaxVelocity ? s.velocity : s.pressureDrop;
-    return value <= limit;
+    return run.in.mode == AirModeMaxVelocity ? s.velocity : s.pressureDrop;
 }
 
 void Write(Run& run, AirOutput field, const QString& text)
@@ -141,13 +111,14 @@ void ShowDuct(Run& run, const DuctState& s, const QString& size, bool sizeFinite
 
 void SizeCircularDuct(Run& run, const std::vector<int>& standardDiameters, float limit)
 {
-    const int found = FirstAccepted(
-        DiameterSteps, [&](int n) { return WithinLimit(run, CircularDuct(run, DiameterSteps.Candidate(n)), limit); });
-    if (found < 0) {
+    const std::optional<int> found = FirstWithinLimit(DiameterSteps.search, limit, [&](int n) {
+        return LimitedValue(run, CircularDuct(run, DiameterSteps.Candidate(n)));
+    });
+    if (!found) {
         MarkNotAvailable(run, {AirOutTheoretical, AirOutDuctDiameter, AirOutVelocity, AirOutPressureDrop});
         return;
     }
-    const float d = DiameterSteps.Candidate(found);  // theoretical diameter [mm]
+    const float d = DiameterSteps.Candidate(*found);  // theoretical diameter [mm]
     Write(run, AirOutTheoretical, WholeNumberText(d));
     const auto standard = std::find_if(standardDiameters.begin(), standardDiameters.end(),
                                        [d](int ds) { return static_cast<float>(ds) >= d; });
@@ -170,13 +141,14 @@ void SizeRectangularDuct(Run& run, float limit)
         MarkNotAvailable(run, none);
         return;
     }
-    const int found = FirstAccepted(
-        SideSteps, [&](int n) { return WithinLimit(run, RectangularDuct(run, a, SideSteps.Candidate(n)), limit); });
-    if (found < 0) {
+    const std::optional<int> found = FirstWithinLimit(SideSteps.search, limit, [&](int n) {
+        return LimitedValue(run, RectangularDuct(run, a, SideSteps.Candidate(n)));
+    });
+    if (!found) {
         MarkNotAvailable(run, none);
         return;
     }
-    const float b = SideSteps.Candidate(found);  // [mm]
+    const float b = SideSteps.Candidate(*found);  // [mm]
     const QString sideB = DecimalText(b, 0);
     Write(run, AirOutSideB, sideB);
     Write(run, AirOutResultSideB, sideB);

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "base/number_text.h"
+#include "engines/bracketed_search.h"
 #include "engines/pipe_library.h"
 #include "physics/friction.h"
 #include "physics/internal_data.h"
@@ -185,43 +187,20 @@ const std::vector<float>& SearchDiameters()
     return steps;
 }
 
-// A gradient that is not a finite number is never within the limit.
-bool WithinLimit(Run& run, float d, float limit)
-{
-    const float j = Gradient(run, d, PipeVelocity(d, run.flow));  // [mmCE/m]
-    return std::isfinite(j) && j <= limit;
-}
-
-// Index of the first search diameter whose pressure drop is within the limit,
-// -1 when there is none. The gradient falls as the diameter grows (about as
-// D^-4.75, far above float noise from one step to the next), so the first step
-// within the limit is bracketed by doubling strides and bisected: a few dozen
-// gradients instead of up to 30 000, the same step found. The last gradient
-// evaluated when nothing fits is that of the last step, as in a plain scan.
-int FirstStepWithinLimit(Run& run, float limit)
+// Index of the first search diameter whose pressure drop is within the limit.
+// The gradient falls as the diameter grows (about as D^-4.75, far above float
+// noise from one step to the next), so only the first step is tried alone and
+// the rest are bracketed. A gradient that is not a finite number is never
+// within the limit. The last gradient evaluated when nothing fits is that of
+// the last step, as in a plain scan.
+std::optional<int> FirstStepWithinLimit(Run& run, float limit)
 {
     const std::vector<float>& steps = SearchDiameters();
-    const int last = static_cast<int>(steps.size()) - 1;
-    if (WithinLimit(run, steps[0], limit))
-        return 0;
-    int beyond = 0;  // a step known to exceed the limit
-    for (int stride = 1;; stride *= 2) {
-        const int probe = std::min(beyond + stride, last);
-        if (WithinLimit(run, steps[probe], limit)) {
-            int within = probe;
-            while (within - beyond > 1) {
-                const int middle = beyond + (within - beyond) / 2;
-                if (WithinLimit(run, steps[middle], limit))
-                    within = middle;
-                else
-                    beyond = middle;
-            }
-            return within;
-        }
-        if (probe == last)
-            return -1;
-        beyond = probe;
-    }
+    const BracketedSearch search{.last = static_cast<int>(steps.size()) - 1, .scanned = 0, .finiteOnly = true};
+    return FirstWithinLimit(search, limit, [&](int n) {
+        const float d = steps[n];                            // [mm]
+        return Gradient(run, d, PipeVelocity(d, run.flow));  // j [mmCE/m]
+    });
 }
 
 // Ends a mode 0 run at a search step: records its Reynolds number, as the last
@@ -243,12 +222,12 @@ void SizeForPressureDrop(Run& run)
         return;
 
     const std::vector<float>& steps = SearchDiameters();
-    const int first = FirstStepWithinLimit(run, limit);
+    const std::optional<int> first = FirstStepWithinLimit(run, limit);
     if (first != 0)
         MarkNotAvailable(run, MarkAll);  // the steps before it exceeded the limit
-    if (first < 0)
+    if (!first)
         return;
-    const float d = steps[first];  // theoretical diameter [mm]
+    const float d = steps[*first];  // theoretical diameter [mm]
     if (d > lastDiameter) {
         StopBeyondLibrary(run, d);
         return;
@@ -263,7 +242,7 @@ void SizeForPressureDrop(Run& run)
     }
     // Only inactive sizes hold D. Larger steps stay within the limit and find
     // no active size either, so the search goes on until D passes the last size.
-    const auto beyond = std::upper_bound(steps.begin() + first, steps.end(), lastDiameter);
+    const auto beyond = std::upper_bound(steps.begin() + *first, steps.end(), lastDiameter);
     if (beyond == steps.end()) {
         Gradient(run, steps.back(), PipeVelocity(steps.back(), run.flow));
         return;

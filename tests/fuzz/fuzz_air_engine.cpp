@@ -16,7 +16,6 @@
 #include "engines/duct_tables.h"
 #include "fuzz_support.h"
 #include "physics/internal_data.h"
-#include "tabs/program_state.h"
 
 namespace {
 
