@@ -198,6 +198,16 @@ int RunCalc(const QStringList& args, QIODevice& out, QIODevice& err)
                   : QStringLiteral("vorquil-calc : commande inconnue « %1 » (voir --help)\n").arg(command.command));
         return CalcUsage;
     }
+    const struct {
+        const char* command;
+        const char* const* names;
+    } sections[] = {{"water", WaterOptionNames}, {"air", AirOptionNames}, {"drainage", DrainageOptionNames}};
+    for (const auto& section : sections)
+        if (command.command == QLatin1String(section.command)
+            && !CheckOptionNames(command.options, section.names, command.command, error)) {
+            Write(err, QStringLiteral("vorquil-calc : %1 (voir --help)\n").arg(error));
+            return CalcUsage;
+        }
     CalcData data;
     if (!LoadCalcData(command.dataDir, data, error)) {
         Write(err, QStringLiteral("vorquil-calc : %1\n").arg(error));
