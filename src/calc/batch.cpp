@@ -8,21 +8,13 @@
 namespace {
 
 const char* const ResultNames[] = {
-    "flow",     "power",         "oversize_power", "total_power", "size",      "theoretical_diameter",
-    "velocity", "pressure_drop", "copy",           "density",     "viscosity", "reynolds"};
+    "flow", "power",   "oversize_power", "total_power", "size", "theoretical_diameter", "velocity", "pressure_drop",
+    "copy", "density", "viscosity",      "reynolds",    nullptr};
 
 bool Listed(const QString& name, const char* const* names)
 {
     for (const char* const* n = names; *n; ++n)
         if (name == QLatin1String(*n))
-            return true;
-    return false;
-}
-
-bool IsResult(const QString& name)
-{
-    for (const char* result : ResultNames)
-        if (name == QLatin1String(result))
             return true;
     return false;
 }
@@ -64,7 +56,7 @@ bool RunBatch(const CalcData& data, QIODevice& in, QIODevice& out, QIODevice& me
     }
     for (QString& name : header) {
         name = name.trimmed();
-        const bool known = IsOption(name) || IsResult(name) || name == QLatin1String("kind")
+        const bool known = IsOption(name) || Listed(name, ResultNames) || name == QLatin1String("kind")
             || name == QLatin1String("id") || name == QLatin1String("error");
         if (!known) {
             error = QStringLiteral("colonne inconnue « %1 »").arg(name);
@@ -76,9 +68,9 @@ bool RunBatch(const CalcData& data, QIODevice& in, QIODevice& out, QIODevice& me
         return false;
     }
     QStringList columns = header;
-    for (const char* result : ResultNames)
-        if (!columns.contains(QLatin1String(result)))
-            columns << QString::fromLatin1(result);
+    for (const char* const* result = ResultNames; *result; ++result)
+        if (!columns.contains(QLatin1String(*result)))
+            columns << QString::fromLatin1(*result);
     if (!columns.contains(QStringLiteral("error")))
         columns << QStringLiteral("error");
     const qsizetype errorColumn = columns.indexOf(QStringLiteral("error"));
@@ -111,9 +103,9 @@ bool RunBatch(const CalcData& data, QIODevice& in, QIODevice& out, QIODevice& me
         while (row.size() < columns.size())
             row << QString();
         row = row.mid(0, columns.size());
-        for (const char* result : ResultNames)
-            if (!IsOption(QString::fromLatin1(result)))  // flow, power and size may be inputs: kept
-                row[columns.indexOf(QLatin1String(result))].clear();
+        for (const char* const* result = ResultNames; *result; ++result)
+            if (!IsOption(QString::fromLatin1(*result)))  // flow, power and size may be inputs: kept
+                row[columns.indexOf(QLatin1String(*result))].clear();
         for (const CalcField& field : results)
             row[columns.indexOf(field.name)] = field.text;
         row[errorColumn] = message;

@@ -1,6 +1,7 @@
 #include "calc/calc_command.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include "base/identity.h"
 #include "calc/air_section.h"
@@ -146,6 +147,13 @@ int RunBatchCommand(const CalcCommand& command, const CalcData& data, QIODevice&
     if (!in.open(QIODevice::ReadOnly)) {
         Write(err, QStringLiteral("vorquil-calc : %1 : fichier illisible\n").arg(command.file));
         return CalcUnreadable;
+    }
+    // Opening the output empties it: it must not be the schedule being read.
+    const QFileInfo output(command.output);
+    if (!command.output.isEmpty() && output.exists()
+        && output.canonicalFilePath() == QFileInfo(command.file).canonicalFilePath()) {
+        Write(err, QStringLiteral("vorquil-calc : -o %1 : la sortie remplacerait le fichier lu\n").arg(command.output));
+        return CalcUsage;
     }
     QFile file(command.output);
     if (!command.output.isEmpty() && !file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {

@@ -73,6 +73,7 @@ TEST_F(CalcCommandTest, AnswersEachCommandWithItsTextAndStatus)
          "R2,water,abc,,,,,,,,,,,,,flow : « abc » n'est pas un nombre entier",
          "ligne 4 : limit : « 25 » n'est pas proposé"},
         {{"batch", "FILE"}, "kind,colour\n", CalcRefused, "", "colonne inconnue « colour »"},
+        {{"batch", "FILE", "-o", "FILE"}, good, CalcUsage, "", "la sortie remplacerait le fichier lu"},
     };
     for (const auto& c : cases) {
         QStringList args = c.args;
@@ -86,6 +87,7 @@ TEST_F(CalcCommandTest, AnswersEachCommandWithItsTextAndStatus)
         EXPECT_EQ(RunCalc(args, out, err), c.status) << err.data().toStdString();
         EXPECT_TRUE(out.data().contains(c.out)) << out.data().toStdString();
         EXPECT_TRUE(err.data().contains(c.err)) << err.data().toStdString();
+        EXPECT_EQ(ReadBytes(path), c.schedule);
     }
 }
 
