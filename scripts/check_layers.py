@@ -22,8 +22,9 @@ LAYERS = {
     "ui": ["platform", "base"],
     "tabs": ["ui", "engines", "platform"],
     "app": ["tabs", "ui", "engines", "platform", "base", "physics"],
+    "calc": ["engines", "base", "physics"],
 }
-CHECKED_TESTS = ["base", "physics", "engines"]
+CHECKED_TESTS = ["base", "physics", "engines", "calc"]
 INCLUDE = re.compile(r'^\s*#\s*include\s*"([^"/]+)/[^"]+"', re.MULTILINE)
 
 

@@ -19,6 +19,16 @@ QString ViscosityText(float viscosity)
     return text;
 }
 
+QString DensityText(float density)
+{
+    return DecimalText(density, 3);
+}
+
+QString ReynoldsText(float reynolds)
+{
+    return DecimalText(reynolds, 2);
+}
+
 QString InternalDataText(const InternalDataRecord& data, int domain)
 {
     QString text;
@@ -28,8 +38,8 @@ QString InternalDataText(const InternalDataRecord& data, int domain)
     else
         text = QString::fromUtf8("Données Internes (Eau): ") + LineEnd + LineEnd
             + QString::fromUtf8("Capacité Thermique : ") + DecimalText(data.heatFactor, 3) + LineEnd;
-    text += QStringLiteral("Masse Volumique : ") + DecimalText(data.density, 3) + LineEnd;
+    text += QStringLiteral("Masse Volumique : ") + DensityText(data.density) + LineEnd;
     text += QString::fromUtf8("Viscosité Cin.: ") + ViscosityText(data.kinematicViscosity) + LineEnd;
-    text += QStringLiteral("Nb de Reynolds : ") + DecimalText(data.reynolds, 2) + LineEnd;
+    text += QStringLiteral("Nb de Reynolds : ") + ReynoldsText(data.reynolds) + LineEnd;
     return text;
 }

@@ -72,7 +72,11 @@ int FindLibraryByName(const PipeLibraryList& libraries, const QString& name)
 
 void ScanLibraries(const QString& dataFolder, PipeLibraryList& waterLibraries, PipeLibraryList& drainageLibraries)
 {
-    const QString folder = dataFolder + QStringLiteral("Data/");
+    ScanLibraryFolder(dataFolder + QStringLiteral("Data/"), waterLibraries, drainageLibraries);
+}
+
+void ScanLibraryFolder(const QString& folder, PipeLibraryList& waterLibraries, PipeLibraryList& drainageLibraries)
+{
     ScanPattern(folder, QStringLiteral("*.tub"), waterLibraries, waterLibraries, drainageLibraries);
     ScanPattern(folder, QStringLiteral("*.eva"), drainageLibraries, waterLibraries, drainageLibraries);
 }

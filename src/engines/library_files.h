@@ -27,6 +27,9 @@ inline constexpr QLatin1String GlobalGroup("Global");
 // listed is left as it was.
 void ScanLibraries(const QString& dataFolder, PipeLibraryList& waterLibraries, PipeLibraryList& drainageLibraries);
 
+// The same from the files of one folder (ending with "/") itself.
+void ScanLibraryFolder(const QString& folder, PipeLibraryList& waterLibraries, PipeLibraryList& drainageLibraries);
+
 // Appends the library of one file to the list its extension names ("tub" water,
 // "eva" drainage, in any letter case). False, with nothing appended, for any
 // other extension or a file that cannot be read.

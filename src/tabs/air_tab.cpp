@@ -4,6 +4,7 @@
 #include "engines/air_engine.h"
 #include "engines/duct_tables.h"
 #include "engines/internal_data_text.h"
+#include "engines/limit_scales.h"
 #include "platform/controls.h"
 #include "platform/events.h"
 #include "tabs/air_sizing.h"
@@ -15,24 +16,9 @@ namespace {
 
 constexpr int StoredMaterialLength = 16;  // "MatGaine" [characters]
 
-// Track bar 124 of a search mode: the limit is its position / 10.
-struct LimitScale {
-    int maximum;   // position
-    int tick;      // positions between ticks
-    int position;  // default
-    const char* caption;
-};
-constexpr LimitScale PressureDropScale = {100, 3, 8, "PdC Maxi."};  // 0.10 to 10.00 Pa/m
-constexpr LimitScale VelocityScale = {200, 4, 40, "Vit. Maxi."};    // 0.10 to 20.00 m/s
-
 bool IsSearchMode(int mode)
 {
     return mode == AirModeMaxPressureDrop || mode == AirModeMaxVelocity;
-}
-
-QString LimitText(int position)
-{
-    return DecimalText(static_cast<float>(position) / 10.0f, 2);  // [Pa/m] or [m/s]
 }
 
 void SetShown(std::initializer_list<int> controls, bool shown)
@@ -44,8 +30,8 @@ void SetShown(std::initializer_list<int> controls, bool shown)
 void ShowLimit(int mode)
 {
     const bool searching = IsSearchMode(mode);
-    const LimitScale& scale = mode == AirModeMaxVelocity ? VelocityScale : PressureDropScale;
-    SetTrackBar(AirLimitBar, 1, scale.maximum);
+    const AirLimitScale& scale = AirLimitScaleFor(mode);
+    SetTrackBar(AirLimitBar, AirLimitFirst, scale.maximum);
     SetTickFrequency(AirLimitBar, scale.tick);
     for (int control : {AirLimitBar, AirLimitLabel, AirLimitField})
         SetEnabled(control, searching);
@@ -57,7 +43,7 @@ void ShowLimit(int mode)
     }
     SetState(AirLimitBar, scale.position);
     SetText(AirLimitLabel, QString::fromUtf8(scale.caption));
-    SetText(AirLimitField, LimitText(scale.position));
+    SetText(AirLimitField, AirLimitText(scale.position));
     SetBackground(AirLimitField, AirConditionColour);
 }
 
@@ -165,7 +151,7 @@ void OnAirLimitMove(ProgramState& state, const Event&)
 {
     if (!IsSearchMode(GetState(AirModeList)))
         return;
-    SetText(AirLimitField, LimitText(GetState(AirLimitBar)));
+    SetText(AirLimitField, AirLimitText(GetState(AirLimitBar)));
     SizeAirDuct(state);
 }
 

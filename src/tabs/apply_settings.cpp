@@ -1,6 +1,7 @@
 #include "tabs/apply_settings.h"
 
 #include "base/number_text.h"
+#include "engines/limit_scales.h"
 #include "engines/water_engine.h"
 #include "platform/controls.h"
 #include "platform/windows.h"
@@ -56,11 +57,12 @@ bool SelectStoredWaterLibrary(ProgramState& state)
     return false;
 }
 
-void SetLimitRange(int position, const QString& limit)
+void SetLimitRange(int mode)
 {
-    SetTrackBar(LimitBar, 1, 100);
+    const int position = WaterLimitDefaultPosition(mode);
+    SetTrackBar(LimitBar, WaterLimitFirst, WaterLimitLast);
     SetState(LimitBar, position);
-    SetText(LimitField, limit);
+    SetText(LimitField, WaterLimitText(mode, position));
 }
 
 void PrepareStoredMode(ProgramState& state, bool libraryFound)
@@ -70,7 +72,7 @@ void PrepareStoredMode(ProgramState& state, bool libraryFound)
     SetTickFrequency(LimitBar, WaterLimitTickFrequency(state.domain.settings.AffMode, mode));
     switch (mode) {
     case ModeMaxPressureDrop:
-        SetLimitRange(18, QStringLiteral("18"));
+        SetLimitRange(mode);
         break;
     case ModeImposedSize:
         if (libraryFound) {
@@ -84,7 +86,7 @@ void PrepareStoredMode(ProgramState& state, bool libraryFound)
         break;
     case ModeMaxVelocity:
         SetText(LimitLabel, QStringLiteral("Vit. Maxi."));
-        SetLimitRange(12, QStringLiteral("1.20"));
+        SetLimitRange(mode);
         break;
     default:
         break;

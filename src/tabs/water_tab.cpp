@@ -4,6 +4,7 @@
 
 #include "base/number_text.h"
 #include "engines/internal_data_text.h"
+#include "engines/limit_scales.h"
 #include "engines/water_engine.h"
 #include "platform/controls.h"
 #include "platform/events.h"
@@ -25,16 +26,9 @@ constexpr int StoredNameLength = 128;       // "MatTube" [characters]
 // Track bar 30 and field 29 for modes 0 and 2: range 1..100 at a given position.
 void SetPercentLimitBar(const ProgramState& state, int mode, int position)
 {
-    SetTrackBar(LimitBar, 1, 100);
+    SetTrackBar(LimitBar, WaterLimitFirst, WaterLimitLast);
     SetTickFrequency(LimitBar, WaterLimitTickFrequency(state.domain.settings.AffMode, mode));
     SetState(LimitBar, position);
-}
-
-QString LimitText(int mode, int position)
-{
-    if (mode == ModeMaxVelocity)
-        return DecimalText(static_cast<float>(position) / 10.0f, 2);  // [m/s]
-    return QString::number(position);                                 // [mmCE/m]
 }
 
 const PipeSize* CurrentWaterSize(const ProgramState& state)
@@ -99,11 +93,8 @@ void PrepareImposedSize(ProgramState& state)
 {
     // Held in a growing list: a library may have any number of active sizes.
     std::vector<int>& index = state.water.imposedSizeIndex;
-    index.clear();
-    if (const PipeLibrary* library = CurrentWaterLibrary(state))
-        for (size_t i = 0; i < library->sizes.size(); ++i)
-            if (library->sizes[i].active)
-                index.push_back(static_cast<int>(i));
+    const PipeLibrary* library = CurrentWaterLibrary(state);
+    index = library ? ActiveSizeIndex(*library) : std::vector<int>();
     state.water.size = index.empty() ? 0 : index.front();
 
     SetTrackBar(LimitBar, 1, static_cast<int>(index.size()));
@@ -117,10 +108,10 @@ void PrepareWaterMode(ProgramState& state, int mode)
     switch (mode) {
     case ModeMaxPressureDrop:
     case ModeMaxVelocity: {
-        const int position = mode == ModeMaxPressureDrop ? 18 : 12;
+        const int position = WaterLimitDefaultPosition(mode);
         SetText(LimitLabel, mode == ModeMaxPressureDrop ? QStringLiteral("PdC Maxi.") : QStringLiteral("Vit. Maxi."));
         SetPercentLimitBar(state, mode, position);
-        SetText(LimitField, LimitText(mode, position));
+        SetText(LimitField, WaterLimitText(mode, position));
         SetText(DiameterLabel, QStringLiteral("Ø Théo."));
         break;
     }
@@ -255,7 +246,7 @@ void OnWaterLimitMove(ProgramState& state, const Event&)
             state.water.size = index[position - 1];
         ShowImposedSize(state);
     } else if (mode == ModeMaxPressureDrop || mode == ModeMaxVelocity) {
-        SetText(LimitField, LimitText(mode, position));
+        SetText(LimitField, WaterLimitText(mode, position));
     }
     WaterSizing(state);
 }

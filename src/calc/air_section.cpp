@@ -1,0 +1,165 @@
+#include "calc/air_section.h"
+
+#include "engines/duct_tables.h"
+#include "engines/internal_data_text.h"
+#include "engines/limit_scales.h"
+#include "physics/internal_data.h"
+
+const char* const AirOptionNames[] = {"shape", "mode",     "limit",    "diameter", "side-a",    "side-b", "flow",
+                                      "temp",  "humidity", "altitude", "material", "roughness", nullptr};
+
+namespace {
+
+const char* const ShapeWords[] = {"circ", "rect", nullptr};
+const char* const ModeWords[] = {"pdc", "dn", "vitesse", nullptr};  // in AirMode order
+
+constexpr int64_t LargestFlow = 999999999;  // [m3/h]
+constexpr int64_t LargestSize = 99999;      // [mm]
+constexpr double LargestRoughness = 100.0;  // [mm]
+
+// What the window's fields show at start.
+struct AirDefault {
+    const char* option;
+    QString AirInputs::*input;
+    const char* text;
+    int64_t first, last;
+    const char* unit;
+};
+const AirDefault AirDefaults[] = {
+    {"flow", &AirInputs::flow, "100", 1, LargestFlow, "m3/h"},
+    {"temp", &AirInputs::temperature, "20", 0, 999, "°C"},
+    {"humidity", &AirInputs::humidity, "40", 0, 100, "%"},
+    {"altitude", &AirInputs::altitude, "10", 0, 9999, "m"},
+    {"diameter", &AirInputs::imposedDiameter, "125", 1, LargestSize, "mm"},
+    {"side-a", &AirInputs::sideA, "100", 1, LargestSize, "mm"},
+    {"side-b", &AirInputs::sideB, "100", 1, LargestSize, "mm"},
+};
+
+bool ReadMaterial(const CalcData& data, const SectionOptions& options, AirSection& section, QString& error)
+{
+    AirInputs& in = section.inputs;
+    const QString* given = FindOption(options, "material");
+    const QString* roughness = FindOption(options, "roughness");
+    const QString own = QString::fromUtf8(OwnRoughnessMaterial);
+    QString name = given ? *given : roughness ? own : data.settings.MatGaine;
+    QStringList names;
+    for (const DuctMaterial& material : data.ductMaterials)
+        names << material.name;
+    section.material = static_cast<int>(names.indexOf(name));
+    if (section.material < 0 && given) {
+        error = UnknownNameMessage(QStringLiteral("material"), name, names);
+        return false;
+    }
+    if (roughness && name != own) {
+        error = QStringLiteral("roughness : seulement avec le matériau « %1 »").arg(own);
+        return false;
+    }
+    // Without a material of the stored name the window shows the last one.
+    if (section.material < 0)
+        section.material = static_cast<int>(names.size()) - 1;
+    in.material = names.value(section.material);
+    in.ductRoughness = given ? data.ductMaterials[section.material].roughness : data.settings.RugoGaine;
+    in.ownRoughness = data.settings.AutreRugo;
+    if (roughness) {
+        double k = 0.0;  // [mm]
+        if (!ReadDecimal(QStringLiteral("roughness"), *roughness, 0.0, LargestRoughness, "mm", k, error))
+            return false;
+        in.ownRoughness = static_cast<float>(k);
+    }
+    return true;
+}
+
+// Which sizes the user gives: the diameter of an imposed circular duct, side A
+// of a rectangle, side B of an imposed rectangle.
+bool ReadSizes(const SectionOptions& options, AirInputs& in, QString& error)
+{
+    const bool imposed = in.mode == AirModeImposedSize;
+    const struct {
+        const char* option;
+        bool allowed;
+        const char* when;
+    } uses[] = {
+        {"diameter", !in.rectangular && imposed, "seulement en forme circ, mode dn"},
+        {"side-a", in.rectangular, "seulement en forme rect"},
+        {"side-b", in.rectangular && imposed, "seulement en forme rect, mode dn"},
+    };
+    for (const auto& use : uses)
+        if (!use.allowed && FindOption(options, use.option)) {
+            error = QStringLiteral("%1 : %2").arg(QString::fromLatin1(use.option), QString::fromUtf8(use.when));
+            return false;
+        }
+    for (const AirDefault& field : AirDefaults) {
+        in.*field.input = QString::fromUtf8(field.text);
+        if (const QString* given = FindOption(options, field.option)) {
+            int64_t value = 0;
+            if (!ReadWhole(QString::fromLatin1(field.option), *given, field.first, field.last, field.unit, value,
+                           error))
+                return false;
+            in.*field.input = *given;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+bool ReadAirSection(const CalcData& data, const SectionOptions& options, AirSection& section, QString& error)
+{
+    section = AirSection();
+    AirInputs& in = section.inputs;
+    in.copyOn = true;
+    in.mode = data.settings.AirCalcMode;
+    int shape = data.settings.CircRect == 0 ? 0 : 1;
+    if (!CheckOptionNames(options, AirOptionNames, QStringLiteral("air"), error))
+        return false;
+    if (const QString* given = FindOption(options, "shape");
+        given && !ReadChoice(QStringLiteral("shape"), *given, ShapeWords, shape, error))
+        return false;
+    if (const QString* given = FindOption(options, "mode");
+        given && !ReadChoice(QStringLiteral("mode"), *given, ModeWords, in.mode, error))
+        return false;
+    in.rectangular = shape == 1;
+    const QString* limit = FindOption(options, "limit");
+    if (in.mode == AirModeImposedSize) {
+        if (limit) {
+            error = QStringLiteral("limit : sans objet en mode dn");
+            return false;
+        }
+        in.limit = QStringLiteral("N/A");
+    } else {
+        const AirLimitScale& scale = AirLimitScaleFor(in.mode);
+        section.limitPosition = scale.position;
+        if (limit
+            && !ReadBarPosition(QStringLiteral("limit"), *limit, AirLimitFirst, scale.maximum, 10, 2,
+                                in.mode == AirModeMaxVelocity ? "m/s" : "Pa/m", section.limitPosition, error))
+            return false;
+        in.limit = AirLimitText(section.limitPosition);
+    }
+    return ReadMaterial(data, options, section, error) && ReadSizes(options, in, error);
+}
+
+CalcFields SizeAirSection(const CalcData& data, const AirSection& section)
+{
+    const AirInputs& in = section.inputs;
+    InternalDataRecord internal;
+    const AirResult result = RunAirSizing(in, data.standardDuctDiameters, internal);
+    const auto shown = [&](AirOutput field, const QString& before) {
+        return result.fields[field] ? *result.fields[field] : before;
+    };
+    const bool searching = in.mode != AirModeImposedSize;
+    CalcFields fields;
+    if (searching && !in.rectangular)
+        fields.push_back({QStringLiteral("theoretical_diameter"), shown(AirOutTheoretical, QString())});
+    // The results repeat the sizes the user gives: fields 129, 131 and 134.
+    const QString size = in.rectangular ? in.sideA + u'x' + (searching ? shown(AirOutResultSideB, QString()) : in.sideB)
+                                        : (searching ? shown(AirOutDuctDiameter, QString()) : in.imposedDiameter);
+    fields.push_back({QStringLiteral("size"), size});
+    fields.push_back({QStringLiteral("velocity"), shown(AirOutVelocity, QString())});
+    fields.push_back({QStringLiteral("pressure_drop"), shown(AirOutPressureDrop, QString())});
+    fields.push_back({QStringLiteral("copy"),
+                      result.copy ? FillAirTemplate(data.settings.TextToCopyAir, result.copyTexts) : QString()});
+    fields.push_back({QStringLiteral("density"), DensityText(internal.density)});
+    fields.push_back({QStringLiteral("viscosity"), ViscosityText(internal.kinematicViscosity)});
+    fields.push_back({QStringLiteral("reynolds"), ReynoldsText(internal.reynolds)});
+    return fields;
+}

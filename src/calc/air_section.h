@@ -1,0 +1,22 @@
+#pragma once
+
+#include "calc/calc_data.h"
+#include "calc/section_options.h"
+#include "engines/air_engine.h"
+
+// An air section read from its options, with the window's defaults for what
+// is not given.
+struct AirSection {
+    int material = -1;      // in CalcData::ductMaterials
+    int limitPosition = 0;  // track bar 124 in a search mode
+    AirInputs inputs;
+};
+
+// The option names of an air section, null-terminated.
+extern const char* const AirOptionNames[];
+
+bool ReadAirSection(const CalcData& data, const SectionOptions& options, AirSection& section, QString& error);
+
+// theoretical_diameter (a circular search only), size, velocity,
+// pressure_drop, copy, density, viscosity, reynolds.
+CalcFields SizeAirSection(const CalcData& data, const AirSection& section);

@@ -1,0 +1,130 @@
+#include "calc/batch.h"
+
+#include "calc/air_section.h"
+#include "calc/csv_rows.h"
+#include "calc/section_output.h"
+#include "calc/water_section.h"
+
+namespace {
+
+const char* const ResultNames[] = {
+    "flow", "power",   "oversize_power", "total_power", "size", "theoretical_diameter", "velocity", "pressure_drop",
+    "copy", "density", "viscosity",      "reynolds",    nullptr};
+
+bool Listed(const QString& name, const char* const* names)
+{
+    for (const char* const* n = names; *n; ++n)
+        if (name == QLatin1String(*n))
+            return true;
+    return false;
+}
+
+bool IsOption(const QString& name)
+{
+    return Listed(name, WaterOptionNames) || Listed(name, AirOptionNames);
+}
+
+// The results of one row, or why it was refused.
+CalcFields SizeRow(const CalcData& data, const QString& kind, const SectionOptions& options, QString& error)
+{
+    if (kind == QLatin1String("water")) {
+        WaterSection section;
+        if (ReadWaterSection(data, options, section, error))
+            return SizeWaterSection(data, section);
+    } else if (kind == QLatin1String("air")) {
+        AirSection section;
+        if (ReadAirSection(data, options, section, error))
+            return SizeAirSection(data, section);
+    } else {
+        error = QStringLiteral("kind : « %1 » inconnu ; valeurs permises : water|air").arg(kind);
+    }
+    return {};
+}
+
+}  // namespace
+
+bool RunBatch(const CalcData& data, QIODevice& in, QIODevice& out, QIODevice& messages, bool json, BatchCount& count,
+              QString& error)
+{
+    count = BatchCount();
+    CsvReader reader;
+    reader.device = &in;
+    QStringList header;
+    if (!ReadCsvRow(reader, header)) {
+        error = QStringLiteral("fichier vide : la première ligne doit nommer les colonnes");
+        return false;
+    }
+    for (QString& name : header) {
+        name = name.trimmed();
+        const bool known = IsOption(name) || Listed(name, ResultNames) || name == QLatin1String("kind")
+            || name == QLatin1String("id") || name == QLatin1String("error");
+        if (!known) {
+            error = QStringLiteral("colonne inconnue « %1 »").arg(name);
+            return false;
+        }
+    }
+    if (!header.contains(QStringLiteral("kind"))) {
+        error = QStringLiteral("colonne « kind » manquante (water ou air)");
+        return false;
+    }
+    QStringList columns = header;
+    for (const char* const* result = ResultNames; *result; ++result)
+        if (!columns.contains(QLatin1String(*result)))
+            columns << QString::fromLatin1(*result);
+    if (!columns.contains(QStringLiteral("error")))
+        columns << QStringLiteral("error");
+    const qsizetype errorColumn = columns.indexOf(QStringLiteral("error"));
+    const qsizetype idColumn = columns.indexOf(QStringLiteral("id"));
+    if (reader.byteOrderMark && !json)
+        out.write("\xEF\xBB\xBF");
+    if (!json)
+        out.write(CsvLine(columns, reader.separator).toUtf8());
+
+    QStringList cells;
+    while (ReadCsvRow(reader, cells)) {
+        if (cells.join(QString()).trimmed().isEmpty())
+            continue;
+        ++count.rows;
+        QString kind, message;
+        SectionOptions options;
+        for (qsizetype c = 0; c < cells.size() && c < header.size(); ++c) {
+            const QString value = cells[c].trimmed();
+            if (header[c] == QLatin1String("kind"))
+                kind = value;
+            else if (!value.isEmpty() && IsOption(header[c]))
+                options.push_back({header[c], value});
+        }
+        CalcFields results;
+        if (cells.size() > header.size())
+            message = QStringLiteral("%1 cellules pour %2 colonnes").arg(cells.size()).arg(header.size());
+        else
+            results = SizeRow(data, kind, options, message);
+        QStringList row = cells;
+        while (row.size() < columns.size())
+            row << QString();
+        row = row.mid(0, columns.size());
+        for (const char* const* result = ResultNames; *result; ++result)
+            if (!IsOption(QString::fromLatin1(*result)))  // flow, power and size may be inputs: kept
+                row[columns.indexOf(QLatin1String(*result))].clear();
+        for (const CalcField& field : results)
+            row[columns.indexOf(field.name)] = field.text;
+        row[errorColumn] = message;
+        if (!message.isEmpty()) {
+            ++count.failed;
+            messages.write(QStringLiteral("ligne %1 : %2\n").arg(reader.line).arg(message).toUtf8());
+        }
+        if (json) {
+            CalcFields object;
+            if (idColumn >= 0)
+                object.push_back({QStringLiteral("id"), row[idColumn]});
+            object.push_back({QStringLiteral("kind"), kind});
+            object.insert(object.end(), results.begin(), results.end());
+            if (!message.isEmpty())
+                object.push_back({QStringLiteral("error"), message});
+            out.write((JsonObject(object) + u'\n').toUtf8());
+        } else {
+            out.write(CsvLine(row, reader.separator).toUtf8());
+        }
+    }
+    return true;
+}

@@ -1,0 +1,227 @@
+#include "calc/calc_command.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include "base/identity.h"
+#include "calc/air_section.h"
+#include "calc/batch.h"
+#include "calc/calc_data.h"
+#include "calc/drainage_section.h"
+#include "calc/section_output.h"
+#include "calc/water_section.h"
+
+namespace {
+
+const char* const HelpText = R"(Usage : vorquil-calc COMMANDE [OPTIONS]
+
+Dimensionne en ligne de commande, avec les moteurs et les bibliothèques de
+Vorquil III, et donne les textes que montre la fenêtre.
+
+Commandes :
+  water     une tuyauterie d'eau
+              --library NOM  --mode pdc|dn|vitesse  --limit VALEUR (mmCE/m ou m/s)
+              --size DÉSIGNATION (mode dn)  --flow L/h | --power W
+              --oversize %  (avec --power)  --supply °C  --return °C  --antifreeze %
+  air       une gaine d'air
+              --shape circ|rect  --mode pdc|dn|vitesse  --limit VALEUR (Pa/m ou m/s)
+              --diameter mm (circ, dn)  --side-a mm (rect)  --side-b mm (rect, dn)
+              --flow m3/h  --temp °C  --humidity %  --altitude m
+              --material NOM | --roughness mm
+  drainage  le tableau des capacités d'une bibliothèque d'évacuation
+              --library NOM  --fill 5|7  --slope cm/m  --code-roughness yes|no
+  batch FICHIER.csv [-o SORTIE.csv]
+            une section par ligne (séparateur , ou ; ; UTF-8 ou Latin-1) ;
+            colonnes : kind (water, air), id facultatif, et les options sans tirets
+
+Pour toutes les commandes :
+  --data-dir DOSSIER  les bibliothèques (.tub, .eva) à utiliser
+  --json              un objet JSON par section
+  --help, --version
+
+Sans option, les valeurs sont celles de la configuration par défaut du programme.
+État de sortie : 0 fait, 1 valeur refusée (ou une ligne au moins), 2 commande
+mal formée, 3 fichier ou dossier illisible.
+)";
+
+const char* const Commands[] = {"water", "air", "drainage", "batch", nullptr};
+
+// The command line once read.
+struct CalcCommand {
+    QString command;
+    SectionOptions options;
+    QString dataDir;
+    QString file;    // batch
+    QString output;  // batch, "-o"
+    bool json = false;
+    bool help = false;
+    bool version = false;
+};
+
+void Write(QIODevice& device, const QString& text)
+{
+    device.write(text.toUtf8());
+}
+
+bool ReadCommand(const QStringList& args, CalcCommand& command, QString& error)
+{
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        QString arg = args[i];
+        if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
+            command.help = true;
+        } else if (arg == QLatin1String("--version")) {
+            command.version = true;
+        } else if (arg == QLatin1String("--json")) {
+            command.json = true;
+        } else if (arg.startsWith(QLatin1String("--")) || arg == QLatin1String("-o")) {
+            QString name = arg == QLatin1String("-o") ? QStringLiteral("output") : arg.mid(2);
+            QString value;
+            if (const qsizetype equals = name.indexOf(u'='); equals >= 0) {
+                value = name.mid(equals + 1);
+                name.truncate(equals);
+            } else if (i + 1 < args.size()) {
+                value = args[++i];
+            } else {
+                error = QStringLiteral("%1 : valeur manquante").arg(arg);
+                return false;
+            }
+            if (name == QLatin1String("data-dir"))
+                command.dataDir = value;
+            else if (name == QLatin1String("output"))
+                command.output = value;
+            else
+                command.options.push_back({name, value});
+        } else if (command.command.isEmpty()) {
+            command.command = arg;
+        } else if (command.command == QLatin1String("batch") && command.file.isEmpty()) {
+            command.file = arg;
+        } else {
+            error = QStringLiteral("argument inattendu « %1 »").arg(arg);
+            return false;
+        }
+    }
+    return true;
+}
+
+int Refuse(QIODevice& err, const QString& message)
+{
+    Write(err, QStringLiteral("vorquil-calc : %1\n").arg(message));
+    return CalcRefused;
+}
+
+int RunSection(const CalcCommand& command, const CalcData& data, QIODevice& out, QIODevice& err)
+{
+    QString error;
+    if (command.command == QLatin1String("water")) {
+        WaterSection section;
+        if (!ReadWaterSection(data, command.options, section, error))
+            return Refuse(err, error);
+        const CalcFields fields = SizeWaterSection(data, section);
+        Write(out, command.json ? JsonObject(fields) + u'\n' : FieldTable(fields, false));
+    } else if (command.command == QLatin1String("air")) {
+        AirSection section;
+        if (!ReadAirSection(data, command.options, section, error))
+            return Refuse(err, error);
+        const CalcFields fields = SizeAirSection(data, section);
+        Write(out, command.json ? JsonObject(fields) + u'\n' : FieldTable(fields, true));
+    } else {
+        DrainageSection section;
+        if (!ReadDrainageSection(data, command.options, section, error))
+            return Refuse(err, error);
+        const std::vector<CalcFields> rows = SizeDrainageSection(data, section);
+        const CalcFields head = {{QStringLiteral("library"), data.drainageLibraries[section.library].name}};
+        Write(out, command.json ? DrainageJson(head, rows) + u'\n' : DrainageTable(rows));
+    }
+    return CalcDone;
+}
+
+int RunBatchCommand(const CalcCommand& command, const CalcData& data, QIODevice& out, QIODevice& err)
+{
+    if (!command.options.empty()) {
+        Write(err,
+              QStringLiteral("vorquil-calc : --%1 : les options des sections vont dans les colonnes du fichier\n")
+                  .arg(command.options.front().name));
+        return CalcUsage;
+    }
+    QFile in(command.file);
+    if (!in.open(QIODevice::ReadOnly)) {
+        Write(err, QStringLiteral("vorquil-calc : %1 : fichier illisible\n").arg(command.file));
+        return CalcUnreadable;
+    }
+    // Opening the output empties it: it must not be the schedule being read.
+    const QFileInfo output(command.output);
+    if (!command.output.isEmpty() && output.exists()
+        && output.canonicalFilePath() == QFileInfo(command.file).canonicalFilePath()) {
+        Write(err, QStringLiteral("vorquil-calc : -o %1 : la sortie remplacerait le fichier lu\n").arg(command.output));
+        return CalcUsage;
+    }
+    QFile file(command.output);
+    if (!command.output.isEmpty() && !file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        Write(err, QStringLiteral("vorquil-calc : %1 : écriture impossible\n").arg(command.output));
+        return CalcUnreadable;
+    }
+    BatchCount count;
+    QString error;
+    if (!RunBatch(data, in, command.output.isEmpty() ? out : file, err, command.json, count, error)) {
+        Write(err, QStringLiteral("vorquil-calc : %1 : %2\n").arg(command.file, error));
+        return CalcRefused;
+    }
+    if (file.isOpen() && !file.flush()) {
+        Write(err, QStringLiteral("vorquil-calc : %1 : écriture impossible\n").arg(command.output));
+        return CalcUnreadable;
+    }
+    if (count.failed > 0) {
+        Write(err, QStringLiteral("vorquil-calc : %1 ligne(s) sur %2 en erreur\n").arg(count.failed).arg(count.rows));
+        return CalcRefused;
+    }
+    return CalcDone;
+}
+
+}  // namespace
+
+int RunCalc(const QStringList& args, QIODevice& out, QIODevice& err)
+{
+    CalcCommand command;
+    QString error;
+    if (!ReadCommand(args, command, error)) {
+        Write(err, QStringLiteral("vorquil-calc : %1 (voir --help)\n").arg(error));
+        return CalcUsage;
+    }
+    if (command.help) {
+        Write(out, QString::fromUtf8(HelpText));
+        return CalcDone;
+    }
+    if (command.version) {
+        Write(out, QStringLiteral("vorquil-calc (%1) %2\n").arg(ProgramTitle, ProgramVersion));
+        return CalcDone;
+    }
+    bool known = false;
+    for (const char* const* name = Commands; *name && !known; ++name)
+        known = command.command == QLatin1String(*name);
+    if (!known || (command.command == QLatin1String("batch") && command.file.isEmpty())
+        || (command.command != QLatin1String("batch") && !command.output.isEmpty())) {
+        Write(err,
+              command.command.isEmpty() || known
+                  ? QStringLiteral("vorquil-calc : commande incomplète (voir --help)\n")
+                  : QStringLiteral("vorquil-calc : commande inconnue « %1 » (voir --help)\n").arg(command.command));
+        return CalcUsage;
+    }
+    const struct {
+        const char* command;
+        const char* const* names;
+    } sections[] = {{"water", WaterOptionNames}, {"air", AirOptionNames}, {"drainage", DrainageOptionNames}};
+    for (const auto& section : sections)
+        if (command.command == QLatin1String(section.command)
+            && !CheckOptionNames(command.options, section.names, command.command, error)) {
+            Write(err, QStringLiteral("vorquil-calc : %1 (voir --help)\n").arg(error));
+            return CalcUsage;
+        }
+    CalcData data;
+    if (!LoadCalcData(command.dataDir, data, error)) {
+        Write(err, QStringLiteral("vorquil-calc : %1\n").arg(error));
+        return CalcUnreadable;
+    }
+    if (command.command == QLatin1String("batch"))
+        return RunBatchCommand(command, data, out, err);
+    return RunSection(command, data, out, err);
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QIODevice>
+#include <QStringList>
+
+// The rows of a schedule file, one at a time: comma- or semicolon-separated
+// (the header row decides), quoted fields as spreadsheets write them, each
+// line UTF-8 when it is valid UTF-8 and Latin-1 otherwise.
+struct CsvReader {
+    QIODevice* device = nullptr;
+    QChar separator;  // null until the first row is read
+    bool byteOrderMark = false;
+    int line = 0;  // of the last row's last line
+};
+
+// The next row; false at the end of the file. A quoted field may hold the
+// separator, doubled quotes and line breaks.
+bool ReadCsvRow(CsvReader& reader, QStringList& fields);
+
+// One row written back, ending with a line break; a field holding the
+// separator, a quote or a line break is quoted.
+QString CsvLine(const QStringList& fields, QChar separator);

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+#include "calc/section_options.h"
+
+// How a section's results are written: a short aligned table in French, or
+// one JSON object on one line.
+
+// "Libellé   texte unité" lines, the labels padded to one width; the
+// pressure drop in Pa/m for air, mmCE/m for water.
+QString FieldTable(const CalcFields& fields, bool air);
+
+// The capacity table of a drainage library, its columns aligned.
+QString DrainageTable(const std::vector<CalcFields>& rows);
+
+// {"name":"text",...} in the order of the fields.
+QString JsonObject(const CalcFields& fields);
+
+// {"library":"…",…,"rows":[{…},…]}
+QString DrainageJson(const CalcFields& head, const std::vector<CalcFields>& rows);

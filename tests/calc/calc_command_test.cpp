@@ -1,0 +1,94 @@
+#include <QBuffer>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "calc/calc_command.h"
+#include "support/scratch_files.h"
+
+namespace {
+
+// The delivered libraries and configuration, whatever the user's data folder holds.
+class CalcCommandTest : public testing::Test {
+protected:
+    QTemporaryDir home;
+    void SetUp() override { qputenv("XDG_DATA_HOME", home.path().toUtf8()); }
+    void TearDown() override { qunsetenv("XDG_DATA_HOME"); }
+};
+
+// A section's message or a schedule's rows, and the exit status.
+TEST_F(CalcCommandTest, AnswersEachCommandWithItsTextAndStatus)
+{
+    const QByteArray good = "id;kind;library;flow;mode;limit;shape;side-a\n"
+                            "R1;water;Cuivre;1000;;;;\nG1;air;;2000;vitesse;3,5;rect;400\n";
+    const QByteArray bad = "id,kind,flow,limit\nR1,water,1000,\nR2,water,abc,\nR3,air,,25\n";
+    const struct {
+        QStringList args;  // "FILE" stands for the schedule
+        QByteArray schedule;
+        int status;
+        const char* out;  // expected in the output, UTF-8
+        const char* err;  // expected in the messages
+    } cases[] = {
+        {{"water", "--library", "Cuivre", "--flow", "1000"}, {}, CalcDone, "Diamètre            28\n", ""},
+        {{"water", "--flow=1000", "--json"}, {}, CalcDone, "{\"flow\":\"1000\",\"power\":\"23175\",", ""},
+        {{"air", "--shape", "rect", "--side-a", "400", "--flow", "2000", "--json"},
+         {},
+         CalcDone,
+         "{\"size\":\"400x300\",\"velocity\":\"4.63\",\"pressure_drop\":\"0.74\",\"copy\":\"2000m3/h-400x300\"",
+         ""},
+        {{"drainage", "--library", "PVC", "--json"}, {}, CalcDone, "{\"library\":\"PVC\",\"rows\":[{\"dn\":\"32\"", ""},
+        {{"water", "--library", "Fer"}, {}, CalcRefused, "", "disponibles : Acier, Cuivre, Inox, Multicouche, PER"},
+        {{"water", "--mode", "vitesse", "--limit", "0.15"},
+         {},
+         CalcRefused,
+         "",
+         "limit : « 0.15 » n'est pas proposé ; valeurs permises de 0.10 à 10.00 m/s par pas de 0.10"},
+        {{"water", "--limit", "101"}, {}, CalcRefused, "", "de 1 à 100 mmCE/m par pas de 1"},
+        {{"air", "--mode", "vitesse", "--limit", "20.5"}, {}, CalcRefused, "", "de 0.10 à 20.00 m/s"},
+        {{"drainage", "--slope", "0.7"}, {}, CalcRefused, "", "de 0.5 à 5.0 cm/m par pas de 0.5"},
+        {{"water", "--flow", "12a"}, {}, CalcRefused, "", "flow : « 12a » n'est pas un nombre entier"},
+        {{"water", "--flow", "1", "--power", "2"}, {}, CalcRefused, "", "l'un ou l'autre"},
+        {{"water", "--oversize", "10"}, {}, CalcRefused, "", "oversize : seulement avec power"},
+        {{"water", "--mode", "dn", "--size", "99"},
+         {},
+         CalcRefused,
+         "",
+         "size : « 99 » inconnu ; disponibles : 10, 15"},
+        {{"air", "--material", "Bois"}, {}, CalcRefused, "", "disponibles : Galva., Plastique"},
+        {{"water", "--temp", "20"}, {}, CalcUsage, "", "temp : option inconnue pour water"},
+        {{"water", "--flow"}, {}, CalcUsage, "", "--flow : valeur manquante"},
+        {{"pump"}, {}, CalcUsage, "", "commande inconnue « pump »"},
+        {{"water", "--data-dir", "/nowhere"}, {}, CalcUnreadable, "", "dossier illisible"},
+        {{"batch", "/nowhere.csv"}, {}, CalcUnreadable, "", "fichier illisible"},
+        {{"--version"}, {}, CalcDone, "vorquil-calc (Vorquil III) 3.1.09\n", ""},
+        {{"--help"}, {}, CalcDone, "batch FICHIER.csv [-o SORTIE.csv]", ""},
+        {{"batch", "FILE"},
+         good,
+         CalcDone,
+         "R1;water;Cuivre;1000;;;;;23175;0;0;28;23.9;0.52;11.98;1000L/h-Cu.Ø28;",
+         ""},
+        {{"batch", "FILE", "--json"}, good, CalcDone, "{\"id\":\"G1\",\"kind\":\"air\",\"size\":\"400x", ""},
+        {{"batch", "FILE"},
+         bad,
+         CalcRefused,
+         "R2,water,abc,,,,,,,,,,,,,flow : « abc » n'est pas un nombre entier",
+         "ligne 4 : limit : « 25 » n'est pas proposé"},
+        {{"batch", "FILE"}, "kind,colour\n", CalcRefused, "", "colonne inconnue « colour »"},
+        {{"batch", "FILE", "-o", "FILE"}, good, CalcUsage, "", "la sortie remplacerait le fichier lu"},
+    };
+    for (const auto& c : cases) {
+        QStringList args = c.args;
+        const QString path = home.filePath(QStringLiteral("schedule.csv"));
+        ASSERT_TRUE(WriteBytes(path, c.schedule));
+        args.replaceInStrings(QStringLiteral("FILE"), path);
+        QBuffer out, err;
+        out.open(QIODevice::WriteOnly);
+        err.open(QIODevice::WriteOnly);
+        SCOPED_TRACE(args.join(u' ').toStdString());
+        EXPECT_EQ(RunCalc(args, out, err), c.status) << err.data().toStdString();
+        EXPECT_TRUE(out.data().contains(c.out)) << out.data().toStdString();
+        EXPECT_TRUE(err.data().contains(c.err)) << err.data().toStdString();
+        EXPECT_EQ(ReadBytes(path), c.schedule);
+    }
+}
+
+}  // namespace

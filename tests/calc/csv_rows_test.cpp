@@ -1,0 +1,41 @@
+#include <QBuffer>
+#include <gtest/gtest.h>
+
+#include "calc/csv_rows.h"
+
+namespace {
+
+// Each file's rows, cells joined with "|" and rows with "/".
+TEST(CsvRows, ReadsBothSeparatorsBothEncodingsAndQuotedFields)
+{
+    const struct {
+        QByteArray file;
+        const char* rows;  // UTF-8
+    } cases[] = {
+        {"kind,flow\nwater,1000\n", "kind|flow/water|1000"},
+        {"kind;limit\r\nwater;0,8\r\n", "kind|limit/water|0,8"},
+        {"\xEF\xBB\xBFid;library\n1;Cuivre \xC3\x98\n", "id|library/1|Cuivre Ø"},
+        {"id;library\n\xC9t\xE9;\xD8\n", "id|library/Été|Ø"},
+        {"id,kind\n\"a,b\",\"say \"\"hi\"\"\"\n", "id|kind/a,b|say \"hi\""},
+        {"id;kind\n\"two\nlines\";air\n;\n", "id|kind/two\nlines|air/|"},
+    };
+    for (const auto& c : cases) {
+        QByteArray bytes = c.file;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::ReadOnly);
+        CsvReader reader;
+        reader.device = &buffer;
+        QStringList rows, fields;
+        while (ReadCsvRow(reader, fields))
+            rows << fields.join(u'|');
+        EXPECT_EQ(rows.join(u'/'), QString::fromUtf8(c.rows)) << c.file.toStdString();
+    }
+}
+
+TEST(CsvRows, QuotesWhatWouldSplitOrBreakTheRow)
+{
+    EXPECT_EQ(CsvLine({"a;b", "say \"hi\"", "plain", "two\nlines"}, u';'),
+              QStringLiteral("\"a;b\";\"say \"\"hi\"\"\";plain;\"two\nlines\"\n"));
+}
+
+}  // namespace
