@@ -9,6 +9,11 @@
 
 namespace {
 
+// The field that shows each WaterOutput.
+const int WaterOutputControls[WaterOutputCount] = {FlowField,       PowerField,       OversizingPowerField,
+                                                   TotalPowerField, SizeField,        TheoreticalField,
+                                                   VelocityField,   PressureDropField};
+
 WaterInputs ReadWaterInputs(const ProgramState& state)
 {
     WaterInputs in;
