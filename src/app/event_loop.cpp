@@ -12,6 +12,7 @@
 #include "tabs/program_state.h"
 #include "tabs/sum_entry.h"
 #include "tabs/water_tab.h"
+#include "ui/about_controls.h"
 #include "ui/about_window.h"
 #include "ui/air_controls.h"
 #include "ui/drainage_controls.h"
@@ -21,19 +22,6 @@
 #include "ui/water_controls.h"
 
 namespace {
-
-// Control numbers the shell itself looks at.
-enum : int {
-    EditLibraryButton = 2,
-    GalvaButton = 104,
-    AboutButton = 313,
-    SiteLink = 427,
-    ContactLink = 428,
-    HistoryLink = 429,
-};
-
-// Menu events of the main window.
-enum : int { MenuHelp = 7, MenuInternalData = 8 };
 
 enum class Reacts { Change, Any };
 
@@ -47,12 +35,12 @@ struct ControlRoute {
 
 void ShowOptionsTab(ProgramState&, const Event&)
 {
-    SetState(ControlTabPanel, 3);
+    SetState(MainTabPanel, TabOptions);
 }
 
 // Main window controls and who handles them; a control that is not listed is ignored.
 const ControlRoute MainRoutes[] = {
-    {ControlTabPanel, ControlTabPanel, Reacts::Change, OnMainTabChange},
+    {MainTabPanel, MainTabPanel, Reacts::Change, OnMainTabChange},
     {EditLibraryButton, EditLibraryButton, Reacts::Any, OnEditLibraryButton},
     {WaterLibraryList, WaterLibraryList, Reacts::Change, OnWaterLibraryChange},
     {WaterModeList, WaterModeList, Reacts::Change, OnWaterModeChange},
@@ -74,7 +62,7 @@ const ControlRoute MainRoutes[] = {
     {SideAField, SideAField, Reacts::Change, OnDuctSizeChange},
     {SideBField, SideBField, Reacts::Change, OnDuctSizeChange},
     {AirLimitBar, AirLimitBar, Reacts::Any, OnAirLimitMove},
-    {GalvaButton, GalvaButton, Reacts::Any, ShowOptionsTab},
+    {DuctMaterialButton, DuctMaterialButton, Reacts::Any, ShowOptionsTab},
     {HalfFillOption, SevenTenthsFillOption, Reacts::Any, OnFillRatioOption},
     {SlopeBar, SlopeBar, Reacts::Any, OnSlopeMove},
     {DrainageLibraryList, DrainageLibraryList, Reacts::Change, OnDrainageLibraryChange},
@@ -133,7 +121,7 @@ bool HandleMainEvent(ProgramState& state, const Event& event)
     switch (event.kind) {
     case EventKind::Menu:
         if (event.item == MenuHelp)
-            OpenTabHelp(state.web, GetState(ControlTabPanel));
+            OpenTabHelp(state.web, GetState(MainTabPanel));
         else if (event.item == MenuInternalData)
             OnInternalDataKey(state);
         else if (event.item >= SumKeyEnter && event.item <= SumKeyMinus)

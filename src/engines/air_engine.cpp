@@ -11,8 +11,6 @@
 #include "physics/air_properties.h"
 #include "physics/internal_data.h"
 
-const int AirOutputControls[AirOutputCount] = {118, 123, 129, 134, 136, 139};
-
 namespace {
 
 constexpr float SmallestSide = 50.0f;  // [mm] the first candidate, and the smallest side A or B

@@ -41,7 +41,6 @@ enum AirOutput : int {
     AirOutPressureDrop,
     AirOutputCount
 };
-extern const int AirOutputControls[AirOutputCount];  // 118 123 129 134 136 139
 
 // What a run leaves: the final text of every field it wrote (the others keep
 // what they show), and the texts for the clipboard when a size was shown and

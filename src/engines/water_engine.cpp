@@ -13,8 +13,6 @@
 #include "physics/internal_data.h"
 #include "physics/water_properties.h"
 
-const int WaterOutputControls[WaterOutputCount] = {12, 18, 25, 27, 33, 36, 39, 42};
-
 namespace {
 
 constexpr float Pi = 3.1415927f;

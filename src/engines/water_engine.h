@@ -43,7 +43,6 @@ enum WaterOutput : int {
     OutPressureDrop,
     WaterOutputCount
 };
-extern const int WaterOutputControls[WaterOutputCount];  // 12 18 25 27 33 36 39 42
 
 // What a run leaves: the final text of every field it wrote (the others keep
 // what they show), and the texts for the clipboard when a result was shown and

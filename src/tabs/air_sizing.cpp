@@ -9,6 +9,10 @@
 
 namespace {
 
+// The field that shows each AirOutput.
+const int AirOutputControls[AirOutputCount] = {TheoreticalDuctField, SideBField,       DuctDiameterField,
+                                               ResultSideBField,     AirVelocityField, AirPressureDropField};
+
 AirInputs ReadAirInputs(const ProgramState& state)
 {
     AirInputs in;

@@ -67,7 +67,9 @@ void RefreshAirModeControls()
     const int mode = GetState(AirModeList);
     const bool searching = IsSearchMode(mode);
 
-    SetShown({119, 120, 121, 122, 123, 130, 131, 132, 133, 134}, rectangular);
+    SetShown({SideALabel, SideAField, SideTimesLabel, SideBLabel, SideBField, ResultSideALabel, ResultSideAField,
+              ResultSideTimesLabel, ResultSideBLabel, ResultSideBField},
+             rectangular);
     SetShown({DuctDiameterLabel, DuctDiameterField}, !rectangular);
     if (rectangular) {
         SetShown({ImposedDiameterLabel, ImposedDiameterCombo, TheoreticalDuctLabel, TheoreticalDuctField}, false);

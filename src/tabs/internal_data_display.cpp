@@ -26,10 +26,10 @@ void OnInternalDataKey(ProgramState& state)
     if (IsWindowOpen(ConsoleWindow))
         return;
     OpenInternalData(state.window);
-    ShowInternalDataForTab(state, GetState(ControlTabPanel));
+    ShowInternalDataForTab(state, GetState(MainTabPanel));
 }
 
 void OnMainTabChange(ProgramState& state, const Event&)
 {
-    ShowInternalDataForTab(state, GetState(ControlTabPanel));
+    ShowInternalDataForTab(state, GetState(MainTabPanel));
 }

@@ -8,11 +8,9 @@
 #include "ui/main_window.h"
 #include "ui/options_controls.h"
 #include "ui/template_help.h"
+#include "ui/water_controls.h"
 
 namespace {
-
-// The water tab's antifreeze controls that option 204 shows or hides.
-enum : int { AntifreezeCheck = 14, AntifreezeField = 15, AntifreezePercentLabel = 16 };
 
 constexpr int StoredTemplateLength = 128;  // "TextToCopyEau", "TextToCopyAir" [characters]
 

@@ -4,9 +4,15 @@
 #include "platform/controls.h"
 #include "tabs/copy_results.h"
 #include "tabs/program_state.h"
+#include "ui/options_controls.h"
 #include "ui/water_controls.h"
 
 namespace {
+
+// The field that shows each WaterOutput.
+const int WaterOutputControls[WaterOutputCount] = {FlowField,       PowerField,       OversizingPowerField,
+                                                   TotalPowerField, SizeField,        TheoreticalField,
+                                                   VelocityField,   PressureDropField};
 
 WaterInputs ReadWaterInputs(const ProgramState& state)
 {
@@ -22,7 +28,7 @@ WaterInputs ReadWaterInputs(const ProgramState& state)
     in.oversizingPercent = GetText(OversizingField);
     in.totalPower = GetText(TotalPowerField);
     in.limit = GetText(LimitField);
-    in.copyOn = GetState(CopyWaterCheck) == 1;
+    in.copyOn = GetState(CopyWaterOptionCheck) == 1;
     in.entryMode = state.entryMode;
     return in;
 }

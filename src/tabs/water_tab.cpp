@@ -11,13 +11,11 @@
 #include "tabs/internal_data_display.h"
 #include "tabs/program_state.h"
 #include "tabs/water_sizing.h"
+#include "ui/images.h"
 #include "ui/main_window.h"
 #include "ui/water_controls.h"
 
 namespace {
-
-// Images of the temperature dot 7.
-enum : int { BlueDot = 3, MagentaDot = 4, RedDot = 5 };
 
 constexpr int StoredTemperatureLength = 3;  // "TetaAller", "TetaRetour" [characters]: 100 degC and more
 constexpr int StoredPercentLength = 2;      // "AntigelP100", "SurpP100" [characters]
@@ -131,7 +129,7 @@ void PrepareWaterMode(ProgramState& state, int mode)
 void ShowTemperatureIndicator(const QString& flowTemperature, const QString& returnTemperature)
 {
     const int64_t mean = (LeadingInteger(flowTemperature) + LeadingInteger(returnTemperature)) / 2;  // [degC]
-    SetImage(TemperatureDot, mean < 20 ? BlueDot : mean < 50 ? MagentaDot : RedDot);
+    SetImage(TemperatureDot, mean < 20 ? ImageDotBlue : mean < 50 ? ImageDotMagenta : ImageDotRed);
 }
 
 void SwitchWaterEntryMode(ProgramState& state, int field)

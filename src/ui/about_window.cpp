@@ -4,15 +4,14 @@
 #include "platform/controls.h"
 #include "platform/graphics.h"
 #include "platform/windows.h"
+#include "ui/about_controls.h"
 #include "ui/embedded_images.h"
 #include "ui/images.h"
 #include "ui/window_state.h"
 
 namespace {
 
-enum : int { LogoImage = 422, VersionLabel = 424 };
-
-struct AboutControl {
+struct AboutControlRow {
     int number;
     ControlKind kind;
     const char* text;  // UTF-8; the version label's text is built
@@ -23,16 +22,16 @@ struct AboutControl {
 
 // In creation order; the logo image 422 comes first, sized to its picture.
 // clang-format off
-const AboutControl AboutControls[] = {
-    {423, ControlKind::Label, "Vorquil III", {80, 25, 250, 35}, StyleAlignLeft, &MainFonts::f3},
-    {VersionLabel, ControlKind::Label, "", {80, 60, 150, 20}, StyleAlignLeft, &MainFonts::f1},
-    {429, ControlKind::Hyperlink, "Historique des versions", {100, 80, 250, 20}, StyleAlignLeft, &MainFonts::f0},
-    {425, ControlKind::Label,
+const AboutControlRow AboutControls[] = {
+    {AboutTitleLabel, ControlKind::Label, "Vorquil III", {80, 25, 250, 35}, StyleAlignLeft, &MainFonts::f3},
+    {AboutVersionLabel, ControlKind::Label, "", {80, 60, 150, 20}, StyleAlignLeft, &MainFonts::f1},
+    {HistoryLink, ControlKind::Hyperlink, "Historique des versions", {100, 80, 250, 20}, StyleAlignLeft, &MainFonts::f0},
+    {AboutDescriptionLabel, ControlKind::Label,
      "Calculatrice d'aide à la sélection\nde diamètres de tuyauteries\nen hydraulique et aéraulique.",
      {35, 105, 250, 60}, StyleAlignCentre, &MainFonts::f2},
-    {427, ControlKind::Hyperlink, "Site Internet", {120, 160, 250, 20}, StyleAlignLeft, &MainFonts::f2},
-    {428, ControlKind::Hyperlink, "Contact", {135, 190, 250, 20}, StyleAlignLeft, &MainFonts::f2},
-    {426, ControlKind::Label, "© 2008-2012 Vorquil Logiciels", {80, 220, 250, 20}, StyleAlignLeft, &MainFonts::f2},
+    {SiteLink, ControlKind::Hyperlink, "Site Internet", {120, 160, 250, 20}, StyleAlignLeft, &MainFonts::f2},
+    {ContactLink, ControlKind::Hyperlink, "Contact", {135, 190, 250, 20}, StyleAlignLeft, &MainFonts::f2},
+    {AboutCopyrightLabel, ControlKind::Label, "© 2008-2012 Vorquil Logiciels", {80, 220, 250, 20}, StyleAlignLeft, &MainFonts::f2},
 };
 // clang-format on
 
@@ -63,10 +62,10 @@ void OpenAbout(WindowState& windows)
     }
     if (!DecodeLogo() || !OpenWindow(about, about.width, about.height))
         return;
-    CreateControl(AboutWindow, LogoImage, ControlKind::Image, QString(), {10, 15, 0, 0});
-    SetImage(LogoImage, ImageLogo);
-    for (const AboutControl& c : AboutControls) {
-        const QString text = c.number == VersionLabel ? AboutVersionText() : QString::fromUtf8(c.text);
+    CreateControl(AboutWindow, AboutLogoImage, ControlKind::Image, QString(), {10, 15, 0, 0});
+    SetImage(AboutLogoImage, ImageLogo);
+    for (const AboutControlRow& c : AboutControls) {
+        const QString text = c.number == AboutVersionLabel ? AboutVersionText() : QString::fromUtf8(c.text);
         CreateControl(AboutWindow, c.number, c.kind, text, c.where, c.style);
         SetFont(c.number, windows.fonts.*c.font);
     }

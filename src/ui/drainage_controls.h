@@ -2,18 +2,23 @@
 
 // Controls of the drainage tab ("Evacuations").
 enum DrainageControl : int {
+    DrainageParametersFrame = 141,
     FillImageControl = 142,
     HalfFillOption = 143,
     SevenTenthsFillOption = 144,
+    SlopeLabel = 145,
     SlopeField = 146,
     SlopeBar = 147,
+    DrainageResultsFrame = 148,
+    DrainageLibraryLabel = 149,
     DrainageLibraryList = 150,
     DrainageRoughnessLabel = 151,
     CodeRoughnessCheck = 152,
+    CodeRoughnessLabel = 153,
     CapacityList = 154,
 };
 
-// Columns of the capacity list 154.
+// Columns of the capacity list.
 enum CapacityColumn : int {
     ColumnSizeName,
     ColumnFlow,

@@ -7,10 +7,18 @@
 // The controls of the library editor window "Editeur Tubes".
 enum EditorControl : int {
     EditorLibraryList = 400,  // drop-down: names of the loaded water libraries
+    EditorLibraryLabel = 401,
     EditorOutsideField = 402,
     EditorThicknessField = 403,
+    EditorOutsideLabel = 404,
+    EditorThicknessLabel = 405,
     EditorSizeNameField = 406,
+    EditorSizeNameLabel = 407,
     EditorNameField = 408,
+    EditorNameLabel = 409,
+    EditorAbbreviationLabel = 410,
+    EditorSymbolLabel = 411,
+    EditorRoughnessLabel = 412,
     EditorAbbreviationField = 413,
     EditorSymbolField = 414,
     EditorRoughnessField = 415,

@@ -66,14 +66,12 @@ struct SwitchPlacement {
 extern const SwitchPlacement SwitchPlacements[];
 extern const size_t SwitchPlacementCount;
 
-// Control numbers that code outside the table refers to.
-enum : int {
-    ControlTabPanel = 0,
-    ControlWaterMode = 5,
-    ControlWaterLimitBar = 30,
-    ControlRoughnessLabel = 151,
-    ControlDrainageList = 154,
-};
+// The tab panel that carries the four pages; the pages' controls are named in
+// ui/water_controls.h, air_controls.h, drainage_controls.h and options_controls.h.
+enum MainPanelControl : int { MainTabPanel = 0 };
+
+// Menu events the main window's shortcuts post.
+enum MainMenu : int { MenuHelp = 7, MenuInternalData = 8 };
 
 QString ControlText(const MainControl& control, int layout);
 ControlRect ControlPlacement(const MainControl& control, int layout);

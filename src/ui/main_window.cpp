@@ -4,15 +4,14 @@
 #include "platform/graphics.h"
 #include "platform/windows.h"
 #include "ui/accessible_names.h"
+#include "ui/drainage_controls.h"
 #include "ui/main_controls.h"
 #include "ui/roughness_label.h"
+#include "ui/water_controls.h"
 #include "ui/window_descriptors.h"
 #include "ui/window_state.h"
 
 namespace {
-
-// Menu events the main window's shortcuts post.
-enum : int { MenuHelp = 7, MenuInternalData = 8 };
 
 int FontNumber(const MainFonts& fonts, int font)
 {
@@ -38,9 +37,9 @@ void SetDrainageColumns(int layout, bool create)
         const QString title = QString::fromUtf8(horizontal ? c.horizontalTitle : c.verticalTitle);
         const int width = horizontal ? c.horizontalWidth : c.verticalWidth;
         if (create)
-            AddColumn(ControlDrainageList, title, width);
+            AddColumn(CapacityList, title, width);
         else
-            SetColumn(ControlDrainageList, column, title, width);
+            SetColumn(CapacityList, column, title, width);
     }
 }
 
@@ -54,7 +53,7 @@ bool CreateMainControl(const MainControl& c, int layout)
 {
     const bool horizontal = LayoutFromAffMode(layout) == LayoutHorizontal;
     const unsigned style = c.style | (horizontal ? c.alignHorizontal : c.alignVertical);
-    const QString text = c.number == ControlRoughnessLabel ? InitialRoughnessText(layout) : ControlText(c, layout);
+    const QString text = c.number == DrainageRoughnessLabel ? InitialRoughnessText(layout) : ControlText(c, layout);
     if (!CreateControl(MainWindow, c.number, c.kind, text, ControlPlacement(c, layout), style, c.tab))
         return false;
     if (c.tooltip[0] != '\0')
@@ -99,13 +98,13 @@ bool BuildMainWindow(WindowState& windows, int layout, bool shown)
         const MainControl& c = MainControls[i];
         if (c.tab != tab) {
             tab = c.tab;
-            AddTab(ControlTabPanel, TabCaptionText(tab, layout));
+            AddTab(MainTabPanel, TabCaptionText(tab, layout));
         }
         if (!CreateMainControl(c, layout))
             return false;
     }
     SetDrainageColumns(layout, true);
-    SetTickFrequency(ControlWaterLimitBar, WaterLimitTickFrequency(layout, GetState(ControlWaterMode)));
+    SetTickFrequency(LimitBar, WaterLimitTickFrequency(layout, GetState(WaterModeList)));
 
     AddShortcut(MainWindow, QStringLiteral("F1"), MenuHelp);
     AddShortcut(MainWindow, QStringLiteral("Shift+F12"), MenuInternalData);
@@ -119,7 +118,7 @@ bool BuildMainWindow(WindowState& windows, int layout, bool shown)
 
 void SwitchLayout(WindowState& windows, int layout)
 {
-    SetText(ControlRoughnessLabel, RoughnessText(RoughnessShown(GetText(ControlRoughnessLabel)), layout));
+    SetText(DrainageRoughnessLabel, RoughnessText(RoughnessShown(GetText(DrainageRoughnessLabel)), layout));
 
     const WindowDescriptor& window = windows.windows[MainWindow];
     SetWindowClientSize(MainWindow, MainClientWidth(window, layout), MainClientHeight(window, layout));
@@ -127,9 +126,9 @@ void SwitchLayout(WindowState& windows, int layout)
     for (size_t i = 0; i < MainControlCount; ++i)
         MoveControl(MainControls[i].number, SwitchedPlacement(MainControls[i], layout));
 
-    SetTabCaption(ControlTabPanel, TabDrainage, TabCaptionText(TabDrainage, layout));
+    SetTabCaption(MainTabPanel, TabDrainage, TabCaptionText(TabDrainage, layout));
     SetDrainageColumns(layout, false);
-    SetTickFrequency(ControlWaterLimitBar, WaterLimitTickFrequency(layout, GetState(ControlWaterMode)));
+    SetTickFrequency(LimitBar, WaterLimitTickFrequency(layout, GetState(WaterModeList)));
 }
 
 int WaterLimitTickFrequency(int layout, int waterMode)

@@ -1,5 +1,6 @@
 #include "ui/roughness_label.h"
 
+#include "ui/drainage_controls.h"
 #include "ui/main_controls.h"
 
 namespace {
@@ -16,7 +17,7 @@ QString TwoDecimals(float value)
 
 QString InitialRoughnessText(int layout)
 {
-    return ControlText(*FindMainControl(ControlRoughnessLabel), layout) + TwoDecimals(StartGamma);
+    return ControlText(*FindMainControl(DrainageRoughnessLabel), layout) + TwoDecimals(StartGamma);
 }
 
 QString RoughnessText(float gamma, int layout)

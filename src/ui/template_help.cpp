@@ -2,13 +2,8 @@
 
 #include "platform/controls.h"
 #include "platform/windows.h"
+#include "ui/help_controls.h"
 #include "ui/window_state.h"
-
-namespace {
-
-enum : int { HelpLabel = 421 };
-
-}  // namespace
 
 QString TemplateHelpText()
 {
@@ -35,5 +30,5 @@ void ShowTemplateHelp(WindowState& windows)
     const bool wasOpen = IsWindowOpen(HelpWindow);
     if (!OpenWindow(help, help.width, help.height) || wasOpen)
         return;
-    CreateControl(HelpWindow, HelpLabel, ControlKind::Label, TemplateHelpText(), {5, 5, 290, 200});
+    CreateControl(HelpWindow, HelpTextLabel, ControlKind::Label, TemplateHelpText(), {5, 5, 290, 200});
 }

@@ -9,6 +9,10 @@
 #include "platform/events.h"
 #include "platform/windows.h"
 #include "tabs/program_state.h"
+#include "ui/air_controls.h"
+#include "ui/main_controls.h"
+#include "ui/options_controls.h"
+#include "ui/water_controls.h"
 #include "ui/window_descriptors.h"
 
 namespace {
@@ -21,7 +25,8 @@ protected:
         state.window.windows[MainWindow].x = 50;
         state.window.windows[MainWindow].y = 60;
         ASSERT_TRUE(OpenWindow(state.window.windows[MainWindow], 555, 181));
-        ASSERT_TRUE(CreateControl(MainWindow, 202, ControlKind::Check, "Sauver positions fenêtres", {10, 10, 150, 20}));
+        ASSERT_TRUE(CreateControl(MainWindow, SavePositionsCheck, ControlKind::Check, "Sauver positions fenêtres",
+                                  {10, 10, 150, 20}));
         ClearWindowEvents();
     }
     void TearDown() override
@@ -107,7 +112,7 @@ TEST_F(EventLoopTest, MainWindowPositionIsStoredOnlyWhenTickedAndPositive)
     for (const Case& c : cases) {
         state.domain.settings.xPosMain = 7;
         state.domain.settings.yPosMain = 8;
-        SetState(202, c.ticked ? 1 : 0);
+        SetState(SavePositionsCheck, c.ticked ? 1 : 0);
         SetWindowPosition(MainWindow, c.x, c.y);
         Handle(EventKind::Moved, MainWindow);
         EXPECT_EQ(state.domain.settings.xPosMain, c.stored ? c.x : 7) << c.x << "," << c.y;
@@ -119,7 +124,7 @@ TEST_F(EventLoopTest, EditorPositionIsStoredWhenTickedWhateverItsSign)
 {
     WindowDescriptor& editor = state.window.windows[EditorWindow];
     ASSERT_TRUE(OpenWindow(editor, editor.width, editor.height));
-    SetState(202, 1);
+    SetState(SavePositionsCheck, 1);
     SetWindowPosition(EditorWindow, -30, 40);
     Handle(EventKind::Moved, EditorWindow);
     EXPECT_EQ(state.domain.settings.xPosEdit, -30);
@@ -127,7 +132,7 @@ TEST_F(EventLoopTest, EditorPositionIsStoredWhenTickedWhateverItsSign)
     EXPECT_EQ(editor.x, -30);
     EXPECT_EQ(editor.y, 40);
 
-    SetState(202, 0);
+    SetState(SavePositionsCheck, 0);
     SetWindowPosition(EditorWindow, 300, 300);
     Handle(EventKind::Moved, EditorWindow);
     EXPECT_EQ(state.domain.settings.xPosEdit, -30);
@@ -135,29 +140,29 @@ TEST_F(EventLoopTest, EditorPositionIsStoredWhenTickedWhateverItsSign)
 
 TEST_F(EventLoopTest, FocusGainedSelectsTheWholeText)
 {
-    ASSERT_TRUE(
-        CreateControl(MainWindow, 12, ControlKind::Edit, "1250", {10, 40, 70, 20}, StyleDigitsOnly | StyleAlignRight));
+    ASSERT_TRUE(CreateControl(MainWindow, FlowField, ControlKind::Edit, "1250", {10, 40, 70, 20},
+                              StyleDigitsOnly | StyleAlignRight));
     auto* edit = WindowHandle(MainWindow)->findChild<QLineEdit*>();
     ASSERT_NE(edit, nullptr);
     ActivateWindow(MainWindow);
     ASSERT_TRUE(QTest::qWaitForWindowActive(WindowHandle(MainWindow)));
-    SetFocus(12);
+    SetFocus(FlowField);
     ASSERT_TRUE(QTest::qWaitFor([&] { return edit->hasFocus(); }));
     edit->deselect();
     ClearWindowEvents();
-    Handle(EventKind::Control, MainWindow, 12, SubtypeFocusGained);
+    Handle(EventKind::Control, MainWindow, FlowField, SubtypeFocusGained);
     EXPECT_EQ(edit->selectedText(), "1250");
 }
 
 TEST_F(EventLoopTest, GalvaButtonBringsTheOptionsTabForward)
 {
-    ASSERT_TRUE(CreateControl(MainWindow, 0, ControlKind::TabPanel, "", {3, 3, 551, 175}));
+    ASSERT_TRUE(CreateControl(MainWindow, MainTabPanel, ControlKind::TabPanel, "", {3, 3, 551, 175}));
     for (const char* caption : {"Eau", "Air", "Evacuations", "Options"})
-        AddTab(0, caption);
-    ASSERT_TRUE(CreateControl(MainWindow, 104, ControlKind::Button, "Galva.", {10, 113, 70, 25}, 0, 1));
-    SetState(0, 1);
-    Handle(EventKind::Control, MainWindow, 104, SubtypeClick);
-    EXPECT_EQ(GetState(0), 3);
+        AddTab(MainTabPanel, caption);
+    ASSERT_TRUE(CreateControl(MainWindow, DuctMaterialButton, ControlKind::Button, "Galva.", {10, 113, 70, 25}, 0, 1));
+    SetState(MainTabPanel, 1);
+    Handle(EventKind::Control, MainWindow, DuctMaterialButton, SubtypeClick);
+    EXPECT_EQ(GetState(MainTabPanel), 3);
 }
 
 }  // namespace

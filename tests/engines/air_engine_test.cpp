@@ -63,11 +63,11 @@ void ExpectFields(const AirResult& result, const Expected& e, const std::string&
     for (int f = 0; f < AirOutputCount; ++f) {
         if (!e.fields[f]) {
             EXPECT_FALSE(result.fields[f].has_value())
-                << what << ": field " << AirOutputControls[f] << " written as " << result.fields[f]->toStdString();
+                << what << ": output " << f << " written as " << result.fields[f]->toStdString();
             continue;
         }
-        ASSERT_TRUE(result.fields[f].has_value()) << what << ": field " << AirOutputControls[f];
-        EXPECT_EQ(result.fields[f]->toStdString(), e.fields[f]) << what << ": field " << AirOutputControls[f];
+        ASSERT_TRUE(result.fields[f].has_value()) << what << ": output " << f;
+        EXPECT_EQ(result.fields[f]->toStdString(), e.fields[f]) << what << ": output " << f;
     }
     EXPECT_EQ(result.copy, e.copiedSize != nullptr) << what;
     if (result.copy && e.copiedSize) {

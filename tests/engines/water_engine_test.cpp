@@ -59,13 +59,13 @@ void ExpectFields(const WaterResult& result, const Expected& e, const char* what
             continue;  // the oversizing tests look at these
         if (!wanted[f]) {
             EXPECT_FALSE(result.fields[f].has_value())
-                << what << ": field " << WaterOutputControls[f] << " written as " << result.fields[f]->toStdString();
+                << what << ": output " << f << " written as " << result.fields[f]->toStdString();
             continue;
         }
-        ASSERT_TRUE(result.fields[f].has_value()) << what << ": field " << WaterOutputControls[f];
+        ASSERT_TRUE(result.fields[f].has_value()) << what << ": output " << f;
         if (wanted[f] == Any)
             continue;
-        EXPECT_EQ(result.fields[f]->toStdString(), wanted[f]) << what << ": field " << WaterOutputControls[f];
+        EXPECT_EQ(result.fields[f]->toStdString(), wanted[f]) << what << ": output " << f;
     }
 }
 

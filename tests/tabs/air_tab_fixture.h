@@ -30,14 +30,19 @@ protected:
         ClearWindowEvents();
     }
 
-    static QSlider* AirLimitSlider() { return qobject_cast<QSlider*>(ControlWidget(124)); }
+    static QSlider* AirLimitSlider() { return qobject_cast<QSlider*>(ControlWidget(AirLimitBar)); }
 
     // Theoretical diameter, standard diameter, velocity, pressure drop.
-    static QStringList CircularResults() { return {GetText(118), GetText(129), GetText(136), GetText(139)}; }
+    static QStringList CircularResults()
+    {
+        return {GetText(TheoreticalDuctField), GetText(DuctDiameterField), GetText(AirVelocityField),
+                GetText(AirPressureDropField)};
+    }
     // Side B (input or result), result sides A and B, velocity, pressure drop.
     static QStringList RectangularResults()
     {
-        return {GetText(123), GetText(131), GetText(134), GetText(136), GetText(139)};
+        return {GetText(SideBField), GetText(ResultSideAField), GetText(ResultSideBField), GetText(AirVelocityField),
+                GetText(AirPressureDropField)};
     }
 
     static bool AllVisible(std::initializer_list<int> controls, bool visible)

@@ -58,16 +58,16 @@ protected:
     void StartOnDrainageTab()
     {
         Start();
-        SetState(0, 2);
+        SetState(MainTabPanel, 2);
     }
 
     static std::vector<QStringList> Rows()
     {
         std::vector<QStringList> rows;
-        for (int r = 0; r < CountRows(154); ++r) {
+        for (int r = 0; r < CountRows(CapacityList); ++r) {
             QStringList cells;
             for (int c = 0; c < 5; ++c)
-                cells << GetCellText(154, r, c);
+                cells << GetCellText(CapacityList, r, c);
             rows.push_back(cells);
         }
         return rows;
@@ -76,7 +76,7 @@ protected:
     // Which fill image control 142 shows: 0 or 1, -1 neither.
     static int FillShown()
     {
-        auto* label = qobject_cast<QLabel*>(ControlWidget(142));
+        auto* label = qobject_cast<QLabel*>(ControlWidget(FillImageControl));
         if (!label)
             return -1;
         const QImage shown = label->pixmap().toImage();
@@ -107,27 +107,27 @@ const QStringList Pvc100 = {"100", "3.80", "0.97", "100.0", "110.0"};
 TEST_F(DrainageTabTest, OpensWithTheStoredDrainageSettingsAndTheTable)
 {
     StartOnDrainageTab();
-    ASSERT_EQ(CountItems(150), 6);
+    ASSERT_EQ(CountItems(DrainageLibraryList), 6);
     const char* names[] = {"", "FONTE SMU", "PP", "PVC", "PVC", "Vide"};
     for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(GetItemText(150, i), names[i]);
-    EXPECT_EQ(GetState(150), 3);
-    EXPECT_EQ(GetState(143), 1);
-    EXPECT_EQ(GetState(144), 0);
+        EXPECT_EQ(GetItemText(DrainageLibraryList, i), names[i]);
+    EXPECT_EQ(GetState(DrainageLibraryList), 3);
+    EXPECT_EQ(GetState(HalfFillOption), 1);
+    EXPECT_EQ(GetState(SevenTenthsFillOption), 0);
     EXPECT_EQ(FillShown(), ImageFillHalf);
-    auto* slider = qobject_cast<QSlider*>(ControlWidget(147));
+    auto* slider = qobject_cast<QSlider*>(ControlWidget(SlopeBar));
     ASSERT_NE(slider, nullptr);
     EXPECT_EQ(slider->minimum(), 1);
     EXPECT_EQ(slider->maximum(), 10);
-    EXPECT_EQ(GetState(147), 4);
-    EXPECT_EQ(GetText(146), "2.0");
-    EXPECT_EQ(GetState(152), 1);
-    EXPECT_TRUE(IsEnabled(152));
-    EXPECT_EQ(GetText(151), "Rugo.: 0.16");
+    EXPECT_EQ(GetState(SlopeBar), 4);
+    EXPECT_EQ(GetText(SlopeField), "2.0");
+    EXPECT_EQ(GetState(CodeRoughnessCheck), 1);
+    EXPECT_TRUE(IsEnabled(CodeRoughnessCheck));
+    EXPECT_EQ(GetText(DrainageRoughnessLabel), "Rugo.: 0.16");
     // Every size in the library's order, the inactive one too.
     EXPECT_EQ(Rows(), std::vector<QStringList>({Pvc40, Pvc63, Pvc100}));
 
-    auto* tree = qobject_cast<QTreeWidget*>(ControlWidget(154));
+    auto* tree = qobject_cast<QTreeWidget*>(ControlWidget(CapacityList));
     ASSERT_NE(tree, nullptr);
     for (int r = 0; r < tree->topLevelItemCount(); ++r) {
         const QTreeWidgetItem* row = tree->topLevelItem(r);
@@ -142,7 +142,7 @@ TEST_F(DrainageTabTest, FillRatioSwitchesTheImageAndTheFlowColumnsOnly)
 {
     StartOnDrainageTab();
     const std::vector<QStringList> half = Rows();
-    Click(144);
+    Click(SevenTenthsFillOption);
     DeliverQueuedEvents();
     EXPECT_EQ(state.domain.settings.FillType, 1);
     EXPECT_EQ(FillShown(), ImageFillSevenTenths);
@@ -156,7 +156,7 @@ TEST_F(DrainageTabTest, FillRatioSwitchesTheImageAndTheFlowColumnsOnly)
             EXPECT_NE(seven[r][c], half[r][c]) << r;
     }
 
-    Click(143);
+    Click(HalfFillOption);
     DeliverQueuedEvents();
     EXPECT_EQ(state.domain.settings.FillType, 0);
     EXPECT_EQ(FillShown(), ImageFillHalf);
@@ -166,22 +166,22 @@ TEST_F(DrainageTabTest, FillRatioSwitchesTheImageAndTheFlowColumnsOnly)
 TEST_F(DrainageTabTest, SlopeTrackBarRunsFromHalfToFiveCentimetresPerMetre)
 {
     StartOnDrainageTab();
-    Key(147, Qt::Key_Home);
+    Key(SlopeBar, Qt::Key_Home);
     DeliverQueuedEvents();
     EXPECT_EQ(state.domain.settings.Pente, 1);
-    EXPECT_EQ(GetText(146), "0.5");
+    EXPECT_EQ(GetText(SlopeField), "0.5");
     EXPECT_EQ(Rows()[2], QStringList({"100", "1.90", "0.48", "100.0", "110.0"}));
 
-    Key(147, Qt::Key_End);
+    Key(SlopeBar, Qt::Key_End);
     DeliverQueuedEvents();
     EXPECT_EQ(state.domain.settings.Pente, 10);
-    EXPECT_EQ(GetText(146), "5.0");
+    EXPECT_EQ(GetText(SlopeField), "5.0");
     EXPECT_EQ(Rows()[2], QStringList({"100", "6.00", "1.53", "100.0", "110.0"}));
 
-    Key(147, Qt::Key_Left);  // an odd position: 4.5 cm/m
+    Key(SlopeBar, Qt::Key_Left);  // an odd position: 4.5 cm/m
     DeliverQueuedEvents();
     EXPECT_EQ(state.domain.settings.Pente, 9);
-    EXPECT_EQ(GetText(146), "4.5");
+    EXPECT_EQ(GetText(SlopeField), "4.5");
     EXPECT_EQ(Rows()[0][0], "40");
 }
 
@@ -189,7 +189,7 @@ TEST_F(DrainageTabTest, TypingInTheSlopeFieldChangesNothing)
 {
     StartOnDrainageTab();
     const std::vector<QStringList> before = Rows();
-    Type(146, "4.0");
+    Type(SlopeField, "4.0");
     EXPECT_EQ(state.domain.settings.Pente, 4);
     EXPECT_EQ(Rows(), before);
 }
@@ -198,31 +198,31 @@ TEST_F(DrainageTabTest, CodeRoughnessIsImposedOnlyForCastIron)
 {
     state.domain.settings.ConformDTU = 0;
     StartOnDrainageTab();
-    EXPECT_EQ(GetState(152), 0);
-    EXPECT_EQ(GetText(151), "Rugo.: 0.06");
+    EXPECT_EQ(GetState(CodeRoughnessCheck), 0);
+    EXPECT_EQ(GetText(DrainageRoughnessLabel), "Rugo.: 0.06");
     EXPECT_EQ(Rows()[2], QStringList({"100", "5.54", "1.41", "100.0", "110.0"}));
 
-    Key(150, Qt::Key_Up);
-    Key(150, Qt::Key_Up);  // from "PVC" over "PP" to "FONTE SMU"
+    Key(DrainageLibraryList, Qt::Key_Up);
+    Key(DrainageLibraryList, Qt::Key_Up);  // from "PVC" over "PP" to "FONTE SMU"
     DeliverQueuedEvents();
     EXPECT_EQ(state.domain.settings.EvacType, "FONTE SMU");
-    EXPECT_FALSE(IsEnabled(152));
-    EXPECT_EQ(GetState(152), 0);
-    EXPECT_EQ(GetText(151), "Rugo.: 0.16");
+    EXPECT_FALSE(IsEnabled(CodeRoughnessCheck));
+    EXPECT_EQ(GetState(CodeRoughnessCheck), 0);
+    EXPECT_EQ(GetText(DrainageRoughnessLabel), "Rugo.: 0.16");
     EXPECT_EQ(
         Rows(),
         std::vector<QStringList>({{"50", "0.59", "0.57", "51.0", "58.0"}, {"100", "4.12", "0.99", "103.0", "110.0"}}));
 
-    Pick(150, 3);
+    Pick(DrainageLibraryList, 3);
     EXPECT_EQ(state.domain.settings.EvacType, "PVC");
-    EXPECT_TRUE(IsEnabled(152));
-    EXPECT_EQ(GetText(151), "Rugo.: 0.06");
+    EXPECT_TRUE(IsEnabled(CodeRoughnessCheck));
+    EXPECT_EQ(GetText(DrainageRoughnessLabel), "Rugo.: 0.06");
     EXPECT_EQ(Rows()[2][1], "5.54");
 
-    Click(152);
+    Click(CodeRoughnessCheck);
     DeliverQueuedEvents();
     EXPECT_EQ(state.domain.settings.ConformDTU, 1);
-    EXPECT_EQ(GetText(151), "Rugo.: 0.16");
+    EXPECT_EQ(GetText(DrainageRoughnessLabel), "Rugo.: 0.16");
     EXPECT_EQ(Rows()[2], Pvc100);
 }
 
@@ -231,38 +231,38 @@ TEST_F(DrainageTabTest, RoughnessLabelInBothLayoutsAndAcrossASwitch)
     state.domain.settings.AffMode = 1;
     state.domain.settings.ConformDTU = 0;
     StartOnDrainageTab();
-    EXPECT_EQ(GetText(151), QString::fromUtf8("Rugosité : 0.06"));
-    Click(152);
+    EXPECT_EQ(GetText(DrainageRoughnessLabel), QString::fromUtf8("Rugosité : 0.06"));
+    Click(CodeRoughnessCheck);
     DeliverQueuedEvents();
-    EXPECT_EQ(GetText(151), QString::fromUtf8("Rugosité : 0.16"));
+    EXPECT_EQ(GetText(DrainageRoughnessLabel), QString::fromUtf8("Rugosité : 0.16"));
 
-    Pick(311, 1);  // vertical
-    EXPECT_EQ(GetText(151), "Rugo.: 0.16");
-    Pick(152, 0);
-    EXPECT_EQ(GetText(151), "Rugo.: 0.06");
-    Pick(312, 1);  // horizontal again
-    EXPECT_EQ(GetText(151), QString::fromUtf8("Rugosité : 0.06"));
+    Pick(VerticalOption, 1);  // vertical
+    EXPECT_EQ(GetText(DrainageRoughnessLabel), "Rugo.: 0.16");
+    Pick(CodeRoughnessCheck, 0);
+    EXPECT_EQ(GetText(DrainageRoughnessLabel), "Rugo.: 0.06");
+    Pick(HorizontalOption, 1);  // horizontal again
+    EXPECT_EQ(GetText(DrainageRoughnessLabel), QString::fromUtf8("Rugosité : 0.06"));
     EXPECT_EQ(Rows()[2][1], "5.54");  // a switch does not rebuild the rows
 }
 
 TEST_F(DrainageTabTest, OnlyTheFirstLibraryOfAName)
 {
     StartOnDrainageTab();
-    Pick(150, 4);  // the second "PVC"
+    Pick(DrainageLibraryList, 4);  // the second "PVC"
     EXPECT_EQ(Rows(), std::vector<QStringList>({Pvc40, Pvc63, Pvc100}));
 }
 
 TEST_F(DrainageTabTest, LibraryWithoutSizesGivesAnEmptyTable)
 {
     StartOnDrainageTab();
-    Pick(150, 5);
+    Pick(DrainageLibraryList, 5);
     EXPECT_EQ(state.domain.settings.EvacType, "Vide");
-    EXPECT_EQ(CountRows(154), 0);
-    Pick(147, 6);
-    EXPECT_EQ(GetText(146), "3.0");
-    EXPECT_EQ(CountRows(154), 0);
-    Pick(150, 3);
-    EXPECT_EQ(CountRows(154), 3);
+    EXPECT_EQ(CountRows(CapacityList), 0);
+    Pick(SlopeBar, 6);
+    EXPECT_EQ(GetText(SlopeField), "3.0");
+    EXPECT_EQ(CountRows(CapacityList), 0);
+    Pick(DrainageLibraryList, 3);
+    EXPECT_EQ(CountRows(CapacityList), 3);
 }
 
 TEST_F(DrainageTabTest, SizeWithoutInsideDiameterHasNoCapacity)
@@ -276,7 +276,7 @@ TEST_F(DrainageTabTest, SizeWithoutInsideDiameterHasNoCapacity)
 TEST_F(DrainageTabTest, NamelessLibraryIsShownWhenPicked)
 {
     StartOnDrainageTab();
-    Pick(150, 0);
+    Pick(DrainageLibraryList, 0);
     EXPECT_EQ(state.domain.settings.EvacType, "");
     EXPECT_EQ(Rows(), std::vector<QStringList>({{"sans nom", "0.56", "0.57", "50.0", "55.0"}}));
 }
@@ -300,14 +300,14 @@ TEST_F(DrainageTabTest, OddStoredSettings)
     };
     const Case cases[] = {
         // The empty name is that of the file without header group.
-        {"no setting at all", 0, 0, "", 0, 143, 0, 1, "0.5", 0, "Rugo.: 0.06", true, 1},
-        {"fill type other than 0", 3, 4, "PVC", 1, 144, 1, 4, "2.0", 3, "Rugo.: 0.16", true, 3},
-        {"slope beyond the bar", 0, 25, "PVC", 1, 143, 0, 10, "5.0", 3, "Rugo.: 0.16", true, 3},
-        {"negative slope", 0, -3, "PVC", 1, 143, 0, 1, "0.5", 3, "Rugo.: 0.16", true, 3},
-        {"library no longer there", 0, 4, "Fonte", 0, 143, 0, 4, "2.0", -1, "Rugo.: 0.06", true, 0},
-        {"name in another case", 0, 4, "pvc", 1, 143, 0, 4, "2.0", -1, "Rugo.: 0.16", true, 0},
-        {"code roughness stored as 5", 0, 4, "PVC", 5, 143, 0, 4, "2.0", 3, "Rugo.: 0.16", true, 3},
-        {"cast iron, box unticked", 0, 4, "FONTE SMU", 0, 143, 0, 4, "2.0", 1, "Rugo.: 0.16", false, 2},
+        {"no setting at all", 0, 0, "", 0, HalfFillOption, 0, 1, "0.5", 0, "Rugo.: 0.06", true, 1},
+        {"fill type other than 0", 3, 4, "PVC", 1, SevenTenthsFillOption, 1, 4, "2.0", 3, "Rugo.: 0.16", true, 3},
+        {"slope beyond the bar", 0, 25, "PVC", 1, HalfFillOption, 0, 10, "5.0", 3, "Rugo.: 0.16", true, 3},
+        {"negative slope", 0, -3, "PVC", 1, HalfFillOption, 0, 1, "0.5", 3, "Rugo.: 0.16", true, 3},
+        {"library no longer there", 0, 4, "Fonte", 0, HalfFillOption, 0, 4, "2.0", -1, "Rugo.: 0.06", true, 0},
+        {"name in another case", 0, 4, "pvc", 1, HalfFillOption, 0, 4, "2.0", -1, "Rugo.: 0.16", true, 0},
+        {"code roughness stored as 5", 0, 4, "PVC", 5, HalfFillOption, 0, 4, "2.0", 3, "Rugo.: 0.16", true, 3},
+        {"cast iron, box unticked", 0, 4, "FONTE SMU", 0, HalfFillOption, 0, 4, "2.0", 1, "Rugo.: 0.16", false, 2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -320,14 +320,14 @@ TEST_F(DrainageTabTest, OddStoredSettings)
         StartOnDrainageTab();
         EXPECT_EQ(GetState(c.option), 1);
         EXPECT_EQ(FillShown(), c.image);
-        EXPECT_EQ(GetState(147), c.position);
+        EXPECT_EQ(GetState(SlopeBar), c.position);
         EXPECT_EQ(s.Pente, c.position);
-        EXPECT_EQ(GetText(146), c.slope);
-        EXPECT_EQ(GetState(150), c.listed);
-        EXPECT_EQ(GetState(152), c.conform != 0 ? 1 : 0);
-        EXPECT_EQ(GetText(151), c.label);
-        EXPECT_EQ(IsEnabled(152), c.checkEnabled);
-        EXPECT_EQ(CountRows(154), c.rows);
+        EXPECT_EQ(GetText(SlopeField), c.slope);
+        EXPECT_EQ(GetState(DrainageLibraryList), c.listed);
+        EXPECT_EQ(GetState(CodeRoughnessCheck), c.conform != 0 ? 1 : 0);
+        EXPECT_EQ(GetText(DrainageRoughnessLabel), c.label);
+        EXPECT_EQ(IsEnabled(CodeRoughnessCheck), c.checkEnabled);
+        EXPECT_EQ(CountRows(CapacityList), c.rows);
     }
 }
 
@@ -335,14 +335,14 @@ TEST_F(DrainageTabTest, WithoutAnyDrainageLibrary)
 {
     state.domain.drainageLibraries.clear();
     StartOnDrainageTab();
-    EXPECT_EQ(CountItems(150), 0);
-    EXPECT_EQ(GetState(150), -1);
-    EXPECT_EQ(GetText(151), "Rugo.: 0.16");
-    for (int control : {144, 143, 152})
+    EXPECT_EQ(CountItems(DrainageLibraryList), 0);
+    EXPECT_EQ(GetState(DrainageLibraryList), -1);
+    EXPECT_EQ(GetText(DrainageRoughnessLabel), "Rugo.: 0.16");
+    for (int control : {SevenTenthsFillOption, HalfFillOption, CodeRoughnessCheck})
         Pick(control, GetState(control) == 1 ? 0 : 1);
-    Pick(147, 7);
-    EXPECT_EQ(GetText(146), "3.5");
-    EXPECT_EQ(CountRows(154), 0);
+    Pick(SlopeBar, 7);
+    EXPECT_EQ(GetText(SlopeField), "3.5");
+    EXPECT_EQ(CountRows(CapacityList), 0);
     EXPECT_EQ(state.domain.settings.EvacType, "PVC");
 }
 

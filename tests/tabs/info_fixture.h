@@ -11,6 +11,9 @@
 #include "engines/duct_tables.h"
 #include "platform/dialogs.h"
 #include "tabs/air_sizing.h"
+#include "ui/about_controls.h"
+#include "ui/console_controls.h"
+#include "ui/help_controls.h"
 #include "ui/main_window_fixture.h"  // readable QString failures
 #include "water_tab_fixture.h"
 

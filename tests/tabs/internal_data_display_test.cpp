@@ -10,8 +10,8 @@ using InternalDataWindowTest = InfoTest;
 TEST_F(InternalDataWindowTest, ShiftF12OpensTheConsoleOnceWithTheWaterData)
 {
     StartActive();
-    FocusOn(12);
-    Type(12, "100");  // the water run comes last
+    FocusOn(FlowField);
+    Type(FlowField, "100");  // the water run comes last
     const QString water = InternalDataText(state.domain.internalData, InternalDataWater);
     EXPECT_TRUE(water.contains(QStringLiteral("Masse Volumique : 979.629")))
         << water.toStdString();  // at the mean 80 degC
@@ -20,37 +20,37 @@ TEST_F(InternalDataWindowTest, ShiftF12OpensTheConsoleOnceWithTheWaterData)
     QWidget* console = WindowHandle(ConsoleWindow);
     EXPECT_EQ(console->windowTitle(), QStringLiteral("Console"));
     EXPECT_TRUE(console->windowFlags().testFlag(Qt::Tool));
-    EXPECT_EQ(ControlWidget(430)->geometry(), QRect(5, 5, 240, 140));
-    EXPECT_EQ(GetText(430), water);
+    EXPECT_EQ(ControlWidget(InternalDataLabel)->geometry(), QRect(5, 5, 240, 140));
+    EXPECT_EQ(GetText(InternalDataLabel), water);
 
     // Pressed again while open: no second window, and the text stays as it was.
     state.domain.internalData.density = 1.0f;
     WindowHandle(MainWindow)->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(WindowHandle(MainWindow)));
-    FocusOn(12);
+    FocusOn(FlowField);
     Press(Qt::Key_F12, Qt::ShiftModifier);
     EXPECT_EQ(WindowHandle(ConsoleWindow), console);
     EXPECT_EQ(TopLevelWindowsTitled(QStringLiteral("Console")), 1);
-    EXPECT_EQ(GetText(430), water);
+    EXPECT_EQ(GetText(InternalDataLabel), water);
 }
 
 TEST_F(InternalDataWindowTest, OnTheOtherTabsTheConsoleOpensEmptyAndTheTabChangeFillsIt)
 {
     StartActive();
     ShowTab(2);
-    PostWindowEvent(Event{EventKind::Menu, MainWindow, -1, SubtypeNone, 8});
+    PostWindowEvent(Event{EventKind::Menu, MainWindow, -1, SubtypeNone, MenuInternalData});
     DeliverQueuedEvents();
     ASSERT_TRUE(IsWindowOpen(ConsoleWindow));
-    EXPECT_EQ(GetText(430), QString());
+    EXPECT_EQ(GetText(InternalDataLabel), QString());
     ShowTab(3);
-    EXPECT_EQ(GetText(430), QString());
+    EXPECT_EQ(GetText(InternalDataLabel), QString());
 
     ShowTab(0);
-    EXPECT_EQ(GetText(430), InternalDataText(state.domain.internalData, InternalDataWater));
+    EXPECT_EQ(GetText(InternalDataLabel), InternalDataText(state.domain.internalData, InternalDataWater));
     // The air tab shows the air heading over the last calculation, whichever it was.
     state.domain.internalData.atmosphericPressure = 101204.5f;
     ShowTab(1);
-    const QString air = GetText(430);
+    const QString air = GetText(InternalDataLabel);
     EXPECT_TRUE(
         air.startsWith(QString::fromUtf8("Données Internes (Air): \r\n\r\nPression Atmosphérique : 101204.50\r\n")))
         << air.toStdString();
@@ -61,9 +61,9 @@ TEST_F(InternalDataWindowTest, OnTheOtherTabsTheConsoleOpensEmptyAndTheTabChange
 TEST_F(InternalDataWindowTest, WaterRunsAfterFlowPowerAndAntifreezeRefreshTheConsole)
 {
     StartActive();
-    PostWindowEvent(Event{EventKind::Menu, MainWindow, -1, SubtypeNone, 8});
+    PostWindowEvent(Event{EventKind::Menu, MainWindow, -1, SubtypeNone, MenuInternalData});
     DeliverQueuedEvents();
-    const QString before = GetText(430);
+    const QString before = GetText(InternalDataLabel);
 
     struct Step {
         const char* what;
@@ -71,22 +71,22 @@ TEST_F(InternalDataWindowTest, WaterRunsAfterFlowPowerAndAntifreezeRefreshTheCon
         bool refreshed;
     };
     const Step steps[] = {
-        {"flow 12", [&] { Type(12, "1000"); }, true},
-        {"mode 5", [&] { Pick(5, 2); }, false},
+        {"flow 12", [&] { Type(FlowField, "1000"); }, true},
+        {"mode 5", [&] { Pick(WaterModeList, 2); }, false},
         {"power 18",
          [&] {
-             Focus(18);
-             Type(18, "50000");
+             Focus(PowerField);
+             Type(PowerField, "50000");
          },
          true},
-        {"antifreeze on", [&] { Pick(14, 1); }, false},
-        {"antifreeze % 15", [&] { Type(15, "40"); }, true},
-        {"oversizing % 22", [&] { Type(22, "30"); }, false},
+        {"antifreeze on", [&] { Pick(AntifreezeCheck, 1); }, false},
+        {"antifreeze % 15", [&] { Type(AntifreezeField, "40"); }, true},
+        {"oversizing % 22", [&] { Type(OversizingField, "30"); }, false},
     };
     QString shown = before;
     for (const Step& s : steps) {
         s.act();
-        const QString now = GetText(430);
+        const QString now = GetText(InternalDataLabel);
         if (s.refreshed) {
             EXPECT_EQ(now, InternalDataText(state.domain.internalData, InternalDataWater)) << s.what;
             EXPECT_NE(now, shown) << s.what;
@@ -100,16 +100,16 @@ TEST_F(InternalDataWindowTest, WaterRunsAfterFlowPowerAndAntifreezeRefreshTheCon
 TEST_F(InternalDataWindowTest, TheCloseBoxClosesItAndARefreshThenDoesNothing)
 {
     StartActive();
-    PostWindowEvent(Event{EventKind::Menu, MainWindow, -1, SubtypeNone, 8});
+    PostWindowEvent(Event{EventKind::Menu, MainWindow, -1, SubtypeNone, MenuInternalData});
     DeliverQueuedEvents();
     ASSERT_TRUE(IsWindowOpen(ConsoleWindow));
     WindowHandle(ConsoleWindow)->close();  // the close box
     DeliverQueuedEvents();
     EXPECT_FALSE(IsWindowOpen(ConsoleWindow));
-    EXPECT_FALSE(ControlExists(430));
-    Type(12, "300");
+    EXPECT_FALSE(ControlExists(InternalDataLabel));
+    Type(FlowField, "300");
     EXPECT_FALSE(IsWindowOpen(ConsoleWindow));
-    EXPECT_EQ(GetText(18), "6952");  // 20 K x 300 / 0.863 = 6952.49: the water run itself went on
+    EXPECT_EQ(GetText(PowerField), "6952");  // 20 K x 300 / 0.863 = 6952.49: the water run itself went on
 }
 
 }  // namespace
@@ -120,18 +120,19 @@ TEST_F(InternalDataWindowTest, AirRunsAfterFlowAndConditionsRefreshTheConsoleWit
 {
     StartActive();
     ShowTab(1);
-    PostWindowEvent(Event{EventKind::Menu, MainWindow, -1, SubtypeNone, 8});
+    PostWindowEvent(Event{EventKind::Menu, MainWindow, -1, SubtypeNone, MenuInternalData});
     DeliverQueuedEvents();
-    ASSERT_TRUE(GetText(430).startsWith(QString::fromUtf8("Données Internes (Air): ")));
-    for (const auto& [field, text] :
-         std::vector<std::pair<int, const char*>>{{107, "400"}, {109, "35"}, {111, "90"}, {113, "1500"}}) {
-        const QString before = GetText(430);
+    ASSERT_TRUE(GetText(InternalDataLabel).startsWith(QString::fromUtf8("Données Internes (Air): ")));
+    for (const auto& [field, text] : std::vector<std::pair<int, const char*>>{
+             {AirFlowField, "400"}, {AirTemperatureField, "35"}, {AirHumidityField, "90"}, {AltitudeField, "1500"}}) {
+        const QString before = GetText(InternalDataLabel);
         Type(field, QString::fromLatin1(text));
-        EXPECT_EQ(GetText(430), InternalDataText(state.domain.internalData, InternalDataAir)) << field;
-        EXPECT_NE(GetText(430), before) << field;
+        EXPECT_EQ(GetText(InternalDataLabel), InternalDataText(state.domain.internalData, InternalDataAir)) << field;
+        EXPECT_NE(GetText(InternalDataLabel), before) << field;
     }
     // The altitude lowers the atmospheric pressure shown.
-    EXPECT_TRUE(GetText(430).contains(QString::fromUtf8("Pression Atmosphérique : 8"))) << GetText(430).toStdString();
+    EXPECT_TRUE(GetText(InternalDataLabel).contains(QString::fromUtf8("Pression Atmosphérique : 8")))
+        << GetText(InternalDataLabel).toStdString();
 }
 
 }  // namespace

@@ -105,7 +105,7 @@ protected:
     }
 
     // Events of the editor's controls (these hide the main window's Type and Pick).
-    void ClickEdit() { HandleEvent(state, Event{EventKind::Control, MainWindow, 2, SubtypeClick, -1}); }
+    void ClickEdit() { HandleEvent(state, Event{EventKind::Control, MainWindow, EditLibraryButton, SubtypeClick, -1}); }
     void Editor(int control, int subtype, int item = -1)
     {
         HandleEvent(state, Event{EventKind::Control, EditorWindow, control, subtype, item});

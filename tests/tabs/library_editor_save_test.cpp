@@ -237,7 +237,7 @@ INSTANTIATE_TEST_SUITE_P(AllActions, LeavingModifiedLibrary,
 TEST_F(LibraryEditorTest, SavedChangesReachTheWaterTabWhenTheEditorCloses)
 {
     Start();
-    EXPECT_EQ(GetText(33), "15");
+    EXPECT_EQ(GetText(SizeField), "15");
     ClickEdit();
     SelectRow(3);  // "15"
     Click(EditorDeleteButton);
@@ -247,26 +247,26 @@ TEST_F(LibraryEditorTest, SavedChangesReachTheWaterTabWhenTheEditorCloses)
     Click(EditorOkButton);
     ASSERT_FALSE(IsWindowOpen(EditorWindow));
     EXPECT_TRUE(IsWindowEnabled(MainWindow));
-    EXPECT_EQ(Items(3), QStringList({"Acier", "Cuivre"}));
-    EXPECT_EQ(GetText(3), "Cuivre");
+    EXPECT_EQ(Items(WaterLibraryList), QStringList({"Acier", "Cuivre"}));
+    EXPECT_EQ(GetText(WaterLibraryList), "Cuivre");
     EXPECT_EQ(state.domain.waterLibraries[1].sizes.size(), 10u);
-    EXPECT_EQ(GetText(33), "18");  // the next active size
-    EXPECT_EQ(GetText(34), "DN");
+    EXPECT_EQ(GetText(SizeField), "18");  // the next active size
+    EXPECT_EQ(GetText(SymbolLabel), "DN");
 }
 
 TEST_F(LibraryEditorTest, ImposedSizesFollowTheSavedFlags)
 {
     state.domain.settings.EauCalcMode = 1;
     Start();
-    EXPECT_EQ(GetText(29), "10");
+    EXPECT_EQ(GetText(LimitField), "10");
     ClickEdit();
     TickRow(0, false);  // "10" no longer active
     answers = {AnswerYes, AnswerYes};
     chosenFiles = {DataPath("Cuivre.tub")};
     CloseBox();
     ASSERT_FALSE(IsWindowOpen(EditorWindow));
-    EXPECT_EQ(GetText(29), "12");
-    EXPECT_EQ(GetText(33), "12");
+    EXPECT_EQ(GetText(LimitField), "12");
+    EXPECT_EQ(GetText(SizeField), "12");
     EXPECT_EQ(state.water.imposedSizeIndex, std::vector<int>({1, 3, 5, 6, 7, 8, 9, 10}));
 }
 
@@ -304,10 +304,10 @@ TEST_F(LibraryEditorTest, ANewLibrarySavedAsIsListedInTheEditorAndTheWaterTab)
     Click(EditorOkButton);
     EXPECT_TRUE(messages.empty());
     ASSERT_FALSE(IsWindowOpen(EditorWindow));
-    EXPECT_EQ(Items(3), QStringList({"Acier", "Bronze", "Cuivre"}));
-    EXPECT_EQ(GetText(3), "Bronze");
+    EXPECT_EQ(Items(WaterLibraryList), QStringList({"Acier", "Bronze", "Cuivre"}));
+    EXPECT_EQ(GetText(WaterLibraryList), "Bronze");
     EXPECT_EQ(state.water.library, 1);
-    EXPECT_EQ(GetText(33), "DN15");
+    EXPECT_EQ(GetText(SizeField), "DN15");
 }
 
 TEST_F(LibraryEditorTest, AfterSaveAsTheNewLibraryAndFileAreTheCurrentOnes)
@@ -424,11 +424,11 @@ TEST_P(ClosingTheEditor, SelectsTheWaterLibraryByName)
     }
     CloseBox();
     ASSERT_FALSE(IsWindowOpen(EditorWindow));
-    EXPECT_EQ(GetText(3), c.listed);
-    EXPECT_EQ(GetState(3), c.library);
+    EXPECT_EQ(GetText(WaterLibraryList), c.listed);
+    EXPECT_EQ(GetState(WaterLibraryList), c.library);
     EXPECT_EQ(state.domain.settings.MatTube, c.listed);
     EXPECT_EQ(state.water.library, c.library);
-    EXPECT_EQ(GetText(33), c.size);
+    EXPECT_EQ(GetText(SizeField), c.size);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -15,7 +15,7 @@ namespace {
 TEST_F(LibraryEditorTest, EditOpensTheListedLibraryOverADisabledMainWindow)
 {
     Start();
-    EXPECT_EQ(GetText(3), "Cuivre");
+    EXPECT_EQ(GetText(WaterLibraryList), "Cuivre");
     ClickEdit();
     ASSERT_TRUE(IsWindowOpen(EditorWindow));
     EXPECT_FALSE(IsWindowEnabled(MainWindow));
@@ -72,7 +72,8 @@ TEST_F(LibraryEditorTest, WithoutAnyLibraryTheEditorStartsOnANewOne)
 TEST_F(LibraryEditorTest, FontsMenuAndHelpKey)
 {
     StartEditor();
-    for (int control : {400, 401, 407, 408, 416, 420}) {
+    for (int control : {EditorLibraryList, EditorLibraryLabel, EditorSizeNameLabel, EditorNameField, EditorSizeList,
+                        EditorOkButton}) {
         EXPECT_EQ(ControlWidget(control)->font().family(), "Calibri") << control;
         EXPECT_EQ(ControlWidget(control)->font().pointSize(), 8) << control;
     }
@@ -95,7 +96,7 @@ TEST_F(LibraryEditorTest, FontsMenuAndHelpKey)
             posted.push_back(e.item);
     }
     EXPECT_EQ(items, QStringList({"Nouveau", "Enregistrer sous...", "Aide (F1)"}));
-    EXPECT_EQ(posted, std::vector<int>({0, 1, 2}));
+    EXPECT_EQ(posted, std::vector<int>({EditorMenuNew, EditorMenuSaveAs, EditorMenuHelp}));
 
     ASSERT_TRUE(QTest::qWaitForWindowActive(WindowHandle(EditorWindow)));
     ClearWindowEvents();
@@ -105,7 +106,7 @@ TEST_F(LibraryEditorTest, FontsMenuAndHelpKey)
     while (PollWindowEvent(key))
         if (key.kind == EventKind::Menu && key.window == EditorWindow)
             keyed.push_back(key.item);
-    EXPECT_EQ(keyed, std::vector<int>({7}));
+    EXPECT_EQ(keyed, std::vector<int>({EditorMenuHelpKey}));
 
     // "Aide (F1)" and F1 open the editor's help page.
     QTextBrowser opened;

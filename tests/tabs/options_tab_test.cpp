@@ -2,6 +2,7 @@
 #include <QWidget>
 
 #include "tabs/copy_results.h"
+#include "ui/help_controls.h"
 #include "ui/template_help.h"
 #include "water_tab_fixture.h"
 
@@ -18,26 +19,28 @@ TEST_F(WaterTabTest, OptionsOpenAsStored)
     state.domain.settings.SavePos = 0;
     state.domain.settings.TextToCopyAir = "%v";
     Start();
-    EXPECT_EQ(GetState(201), 1);
+    EXPECT_EQ(GetState(AlwaysOnTopCheck), 1);
     EXPECT_TRUE(KeptOnTop());
-    EXPECT_EQ(GetState(202), 0);
-    for (int control : {203, 204, 205, 305, 307})
+    EXPECT_EQ(GetState(SavePositionsCheck), 0);
+    for (int control :
+         {SaveSettingsCheck, AntifreezeOptionCheck, AutoUpdateCheck, CopyWaterOptionCheck, CopyAirOptionCheck})
         EXPECT_EQ(GetState(control), 1) << control;
-    EXPECT_EQ(GetText(306), "%d-%n.%c");
-    EXPECT_EQ(GetText(308), "%v");
-    EXPECT_EQ(GetState(311), 1);
-    EXPECT_EQ(GetState(312), 0);
+    EXPECT_EQ(GetText(WaterTemplateField), "%d-%n.%c");
+    EXPECT_EQ(GetText(AirTemplateField), "%v");
+    EXPECT_EQ(GetState(VerticalOption), 1);
+    EXPECT_EQ(GetState(HorizontalOption), 0);
 }
 
 TEST_F(WaterTabTest, WithoutAConfigurationEverythingIsOff)
 {
     state.domain.settings = Settings{};
     Start();
-    for (int control : {201, 202, 203, 204, 205, 305, 307})
+    for (int control : {AlwaysOnTopCheck, SavePositionsCheck, SaveSettingsCheck, AntifreezeOptionCheck, AutoUpdateCheck,
+                        CopyWaterOptionCheck, CopyAirOptionCheck})
         EXPECT_EQ(GetState(control), 0) << control;
     EXPECT_FALSE(KeptOnTop());
-    EXPECT_FALSE(IsVisible(14));
-    EXPECT_EQ(GetState(3), -1);  // no library named ""
+    EXPECT_FALSE(IsVisible(AntifreezeCheck));
+    EXPECT_EQ(GetState(WaterLibraryList), -1);  // no library named ""
     EXPECT_TRUE(GetClipboardText().isEmpty());
 }
 
@@ -49,9 +52,10 @@ TEST_F(WaterTabTest, PreferenceSwitchesAreStored)
         int8_t Settings::*field;
     };
     const Switch switches[] = {
-        {201, &Settings::AlwaysOnTop},     {202, &Settings::SavePos},    {203, &Settings::SaveConfig},
-        {204, &Settings::AntigelOnOff},    {205, &Settings::UpdateAuto}, {305, &Settings::TxtCopyEauOnOff},
-        {307, &Settings::TxtCopyAirOnOff},
+        {AlwaysOnTopCheck, &Settings::AlwaysOnTop},       {SavePositionsCheck, &Settings::SavePos},
+        {SaveSettingsCheck, &Settings::SaveConfig},       {AntifreezeOptionCheck, &Settings::AntigelOnOff},
+        {AutoUpdateCheck, &Settings::UpdateAuto},         {CopyWaterOptionCheck, &Settings::TxtCopyEauOnOff},
+        {CopyAirOptionCheck, &Settings::TxtCopyAirOnOff},
     };
     for (const Switch& s : switches) {
         Pick(s.control, 0);
@@ -64,9 +68,9 @@ TEST_F(WaterTabTest, PreferenceSwitchesAreStored)
 TEST_F(WaterTabTest, KeepOnTopFollowsItsCheckBox)
 {
     Start();
-    Pick(201, 0);
+    Pick(AlwaysOnTopCheck, 0);
     EXPECT_FALSE(KeptOnTop());
-    Pick(201, 1);
+    Pick(AlwaysOnTopCheck, 1);
     EXPECT_TRUE(KeptOnTop());
 }
 
@@ -74,16 +78,16 @@ TEST_F(WaterTabTest, WaterCopyGoesToTheClipboardWithTheTemplateOfTheField)
 {
     state.domain.settings.EauCalcMode = 1;
     Start();
-    Pick(30, 2);
+    Pick(LimitBar, 2);
     EXPECT_EQ(GetClipboardText(), QString::fromUtf8("100L/h-Cu.Ø12"));
 
-    Type(306, "%d %d|%w");
+    Type(WaterTemplateField, "%d %d|%w");
     EXPECT_EQ(state.domain.settings.TextToCopyEau, "%d %d|%w");
-    Type(12, "150");
+    Type(FlowField, "150");
     EXPECT_EQ(GetClipboardText(), "150L/h 150L/h|3476W");  // 20 K x 150 / 0.863 = 3476.2
 
-    Pick(305, 0);
-    Type(12, "300");
+    Pick(CopyWaterOptionCheck, 0);
+    Type(FlowField, "300");
     EXPECT_EQ(GetClipboardText(), "150L/h 150L/h|3476W");
 }
 
@@ -92,16 +96,16 @@ TEST_F(WaterTabTest, LongTemplateIsUsedWholeButStoredCut)
     Start();
     const QString long129 = QString(123, QChar(u'x')) + QString::fromUtf8("é-%d-Ø");  // 129 characters
     ASSERT_EQ(long129.size(), 129);
-    Type(306, long129);
+    Type(WaterTemplateField, long129);
     EXPECT_EQ(state.domain.settings.TextToCopyEau, long129.left(128));
-    Type(12, "101");
+    Type(FlowField, "101");
     EXPECT_EQ(GetClipboardText(), QString(123, QChar(u'x')) + QString::fromUtf8("é-101L/h-Ø"));
 }
 
 TEST_F(WaterTabTest, AirCopyReadsItsOwnField)
 {
     Start();
-    Type(308, "%w-%n-%d");
+    Type(AirTemplateField, "%w-%n-%d");
     EXPECT_EQ(state.domain.settings.TextToCopyAir, "%w-%n-%d");
     CopyAirResult({"100", QString::fromUtf8("Ø125"), "0.65", "2.26"});
     EXPECT_EQ(GetClipboardText(), "%w-%n-100m3/h");
@@ -110,7 +114,7 @@ TEST_F(WaterTabTest, AirCopyReadsItsOwnField)
 TEST_F(WaterTabTest, HelpButtonOpensOneAideWindow)
 {
     Start();
-    User(309, SubtypeClick);
+    User(TemplateHelpButton, SubtypeClick);
     ASSERT_TRUE(IsWindowOpen(HelpWindow));
     EXPECT_EQ(WindowHandle(HelpWindow)->window()->windowTitle(), "Aide");
     const QString expected = QString::fromUtf8(
@@ -120,11 +124,11 @@ TEST_F(WaterTabTest, HelpButtonOpensOneAideWindow)
         "%c = Diamètre ou Section\n\n%p = Pertes de charge\n\n%v = Vitesse\n\n"
         "%n = Abréviation du matériau (ex.: PVCP ou Cu)");
     EXPECT_EQ(TemplateHelpText(), expected);
-    EXPECT_EQ(GetText(421), expected);
-    const ControlRect label = GetControlRect(421);
+    EXPECT_EQ(GetText(HelpTextLabel), expected);
+    const ControlRect label = GetControlRect(HelpTextLabel);
     EXPECT_EQ(QRect(label.x, label.y, label.w, label.h), QRect(5, 5, 290, 200));
 
-    User(309, SubtypeClick);
+    User(TemplateHelpButton, SubtypeClick);
     int open = 0;
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->isVisible() && w->windowTitle() == "Aide")
@@ -137,16 +141,16 @@ TEST_F(WaterTabTest, HelpButtonOpensOneAideWindow)
 TEST_F(WaterTabTest, LayoutOptionsSwitchTheWindow)
 {
     Start();
-    auto* slider = qobject_cast<QSlider*>(ControlWidget(30));
-    Pick(312, 1);
+    auto* slider = qobject_cast<QSlider*>(ControlWidget(LimitBar));
+    Pick(HorizontalOption, 1);
     EXPECT_EQ(state.domain.settings.AffMode, 1);
     EXPECT_EQ(slider->tickInterval(), 1);
-    EXPECT_EQ(GetControlRect(12).x, 221);  // horizontal placement
-    SetState(312, 0);
-    Pick(311, 1);
+    EXPECT_EQ(GetControlRect(FlowField).x, 221);  // horizontal placement
+    SetState(HorizontalOption, 0);
+    Pick(VerticalOption, 1);
     EXPECT_EQ(state.domain.settings.AffMode, 0);
     EXPECT_EQ(slider->tickInterval(), 2);
-    EXPECT_EQ(GetControlRect(12).x, 42);
+    EXPECT_EQ(GetControlRect(FlowField).x, 42);
 }
 
 }  // namespace

@@ -47,43 +47,43 @@ TEST_F(SumEntryTest, ClearTypeAddAndEnterGiveTheTotalAndTheWaterResult)
 {
     StartActive();
     const QStringList first = Results();
-    FocusOn(12);
-    EXPECT_EQ(Background(12), 0x73F1C1);
+    FocusOn(FlowField);
+    EXPECT_EQ(Background(FlowField), 0x73F1C1);
 
     Press(Qt::Key_C);
-    EXPECT_EQ(GetText(12), "");
-    EXPECT_EQ(Background(12), SumInProgressColour);
+    EXPECT_EQ(GetText(FlowField), "");
+    EXPECT_EQ(Background(FlowField), SumInProgressColour);
     EXPECT_TRUE(state.sumInProgress);
 
     TypeKeys("100");
     Press(Qt::Key_Plus, Qt::ShiftModifier);
-    EXPECT_EQ(GetText(12), "100+");
-    EXPECT_EQ(Edit(12)->cursorPosition(), 4);
+    EXPECT_EQ(GetText(FlowField), "100+");
+    EXPECT_EQ(Edit(FlowField)->cursorPosition(), 4);
     TypeKeys("250");
-    EXPECT_EQ(GetText(12), "100+250");
-    EXPECT_EQ(GetText(18), "2317");  // no run while the sum is typed
+    EXPECT_EQ(GetText(FlowField), "100+250");
+    EXPECT_EQ(GetText(PowerField), "2317");  // no run while the sum is typed
     EXPECT_EQ(Results(), first);
 
     Press(Qt::Key_Return);
-    EXPECT_EQ(GetText(12), "350");
+    EXPECT_EQ(GetText(FlowField), "350");
     EXPECT_FALSE(state.sumInProgress);
-    EXPECT_EQ(Background(12), AirInputColour);
-    EXPECT_EQ(Edit(12)->selectedText(), "350");
-    EXPECT_EQ(GetText(18), "8111");  // 20 K x 350 / 0.863 = 8111.24
+    EXPECT_EQ(Background(FlowField), AirInputColour);
+    EXPECT_EQ(Edit(FlowField)->selectedText(), "350");
+    EXPECT_EQ(GetText(PowerField), "8111");  // 20 K x 350 / 0.863 = 8111.24
     EXPECT_NE(Results(), first);
     EXPECT_TRUE(GetClipboardText().startsWith("350L/h-Cu.")) << GetClipboardText().toStdString();
     EXPECT_TRUE(messages.empty());
 
     // The selected total gives way to what is typed next, which runs again.
     TypeKeys("500");
-    EXPECT_EQ(GetText(12), "500");
-    EXPECT_EQ(GetText(18), "11587");  // 20 K x 500 / 0.863 = 11587.49
+    EXPECT_EQ(GetText(FlowField), "500");
+    EXPECT_EQ(GetText(PowerField), "11587");  // 20 K x 500 / 0.863 = 11587.49
 }
 
 TEST_F(SumEntryTest, EveryPlusAndMinusKeyAndBothEnterKeys)
 {
     StartActive();
-    FocusOn(18);
+    FocusOn(PowerField);
     struct Key {
         Qt::Key key;
         Qt::KeyboardModifiers modifiers;
@@ -111,9 +111,9 @@ TEST_F(SumEntryTest, EveryPlusAndMinusKeyAndBothEnterKeys)
             Press(c.operators[i].key, c.operators[i].modifiers);
             TypeKeys(terms[i]);
         }
-        EXPECT_EQ(GetText(18), c.expression);
+        EXPECT_EQ(GetText(PowerField), c.expression);
         Press(c.evaluate.key, c.evaluate.modifiers);
-        EXPECT_EQ(GetText(18), c.total) << c.expression;
+        EXPECT_EQ(GetText(PowerField), c.total) << c.expression;
         EXPECT_FALSE(state.sumInProgress) << c.expression;
     }
 }
@@ -121,31 +121,31 @@ TEST_F(SumEntryTest, EveryPlusAndMinusKeyAndBothEnterKeys)
 TEST_F(SumEntryTest, AnOperatorOnAnEmptyFieldDoesNothing)
 {
     StartActive();
-    FocusOn(12);
-    SetText(12, "");
+    FocusOn(FlowField);
+    SetText(FlowField, "");
     Press(Qt::Key_Plus, Qt::ShiftModifier);
     Press(Qt::Key_Minus);
-    EXPECT_EQ(GetText(12), "");
+    EXPECT_EQ(GetText(FlowField), "");
     EXPECT_FALSE(state.sumInProgress);
-    EXPECT_EQ(Background(12), 0x73F1C1);
+    EXPECT_EQ(Background(FlowField), 0x73F1C1);
 }
 
 TEST_F(SumEntryTest, EnterOnAnEmptyFieldWritesZero)
 {
     StartActive();
-    FocusOn(12);
+    FocusOn(FlowField);
     Press(Qt::Key_C);
     Press(Qt::Key_Return);
-    EXPECT_EQ(GetText(12), "0");
+    EXPECT_EQ(GetText(FlowField), "0");
     EXPECT_FALSE(state.sumInProgress);
-    EXPECT_EQ(Background(12), AirInputColour);
-    EXPECT_EQ(GetText(18), "2317");  // no flow: the run ends before writing anything
+    EXPECT_EQ(Background(FlowField), AirInputColour);
+    EXPECT_EQ(GetText(PowerField), "2317");  // no flow: the run ends before writing anything
 }
 
 TEST_F(SumEntryTest, RefusedTotalsLeaveTheExpressionToCorrect)
 {
     StartActive();
-    FocusOn(12);
+    FocusOn(FlowField);
     const struct {
         const char* first;
         Qt::Key sign;
@@ -161,21 +161,21 @@ TEST_F(SumEntryTest, RefusedTotalsLeaveTheExpressionToCorrect)
         TypeKeys(c.first);
         Press(c.sign, c.sign == Qt::Key_Plus ? Qt::ShiftModifier : Qt::NoModifier);
         TypeKeys(c.second);
-        const QString expression = GetText(12);
+        const QString expression = GetText(FlowField);
         Press(Qt::Key_Return);
         ASSERT_EQ(messages.size(), 1u) << c.message;
         EXPECT_EQ(messages[0].title, QStringLiteral("Vorquil III"));
         EXPECT_EQ(messages[0].text, QString::fromUtf8(c.message));
-        EXPECT_EQ(GetText(12), expression);
+        EXPECT_EQ(GetText(FlowField), expression);
         EXPECT_TRUE(state.sumInProgress);
-        EXPECT_EQ(Background(12), SumInProgressColour);
-        EXPECT_EQ(GetText(18), "2317");
+        EXPECT_EQ(Background(FlowField), SumInProgressColour);
+        EXPECT_EQ(GetText(PowerField), "2317");
     }
     // Corrected, it goes through.
     Press(Qt::Key_Backspace);
     TypeKeys("0");
     Press(Qt::Key_Return);
-    EXPECT_EQ(GetText(12), "2147483647");
+    EXPECT_EQ(GetText(FlowField), "2147483647");
     EXPECT_FALSE(state.sumInProgress);
 }
 
@@ -183,55 +183,55 @@ TEST_F(SumEntryTest, KeysLiveOnlyWhileASumFieldHasTheFocus)
 {
     StartActive();
     EXPECT_TRUE(SumKeyItems().empty());
-    FocusOn(12);
+    FocusOn(FlowField);
     EXPECT_EQ(SumKeyItems(), (std::vector<int>{0, 1, 1, 2, 3, 4, 5, 5, 6}));
-    FocusOn(18);  // focus moved straight from one sum field to the other
+    FocusOn(PowerField);  // focus moved straight from one sum field to the other
     EXPECT_EQ(SumKeyItems(), (std::vector<int>{0, 1, 1, 2, 3, 4, 5, 5, 6}));
     Press(Qt::Key_C);
-    EXPECT_EQ(GetText(18), "");
+    EXPECT_EQ(GetText(PowerField), "");
     Press(Qt::Key_Escape);
-    EXPECT_EQ(GetText(18), "");
+    EXPECT_EQ(GetText(PowerField), "");
     TypeKeys("4000");
     Press(Qt::Key_Return);
-    EXPECT_EQ(GetText(18), "4000");
+    EXPECT_EQ(GetText(PowerField), "4000");
 
-    FocusOn(8);
+    FocusOn(FlowTemperatureCombo);
     EXPECT_TRUE(SumKeyItems().empty());
-    const QString temperature = GetText(8);
+    const QString temperature = GetText(FlowTemperatureCombo);
     Press(Qt::Key_C);
     Press(Qt::Key_Plus, Qt::ShiftModifier);
     Press(Qt::Key_Return);
     EXPECT_FALSE(state.sumInProgress);
-    EXPECT_EQ(GetText(18), "4000");
-    EXPECT_EQ(Background(18), AirInputColour);
+    EXPECT_EQ(GetText(PowerField), "4000");
+    EXPECT_EQ(Background(PowerField), AirInputColour);
     // F1 and Shift+F12 stay.
     const PlatformWindow* main = FindPlatformWindow(MainWindow);
     ASSERT_TRUE(main);
     EXPECT_EQ(main->shortcuts.size(), 2u);
 
     ShowTab(1);
-    FocusOn(107);
+    FocusOn(AirFlowField);
     EXPECT_EQ(SumKeyItems().size(), 9u);
     Press(Qt::Key_C);
-    EXPECT_EQ(GetText(107), "");
+    EXPECT_EQ(GetText(AirFlowField), "");
     EXPECT_TRUE(state.sumInProgress);
-    EXPECT_EQ(Background(107), SumInProgressColour);
+    EXPECT_EQ(Background(AirFlowField), SumInProgressColour);
     TypeKeys("1200");
     Press(Qt::Key_Plus, Qt::KeypadModifier);
     TypeKeys("800");
-    EXPECT_EQ(GetText(129), "125");  // not sized while typed
+    EXPECT_EQ(GetText(DuctDiameterField), "125");  // not sized while typed
     Press(Qt::Key_Return);
-    EXPECT_EQ(GetText(107), "2000");
-    EXPECT_EQ(Background(107), AirInputColour);
+    EXPECT_EQ(GetText(AirFlowField), "2000");
+    EXPECT_EQ(Background(AirFlowField), AirInputColour);
     EXPECT_FALSE(state.sumInProgress);
-    EXPECT_NE(GetText(129), "125");  // the air run took the total
+    EXPECT_NE(GetText(DuctDiameterField), "125");  // the air run took the total
     EXPECT_TRUE(GetClipboardText().startsWith("2000m3/h-")) << GetClipboardText().toStdString();
 }
 
 TEST_F(SumEntryTest, EnterWithoutASumChangesNoColour)
 {
     StartActive();
-    for (int field : {12, 18}) {
+    for (int field : {FlowField, PowerField}) {
         FocusOn(field);
         Press(Qt::Key_Return);
         EXPECT_EQ(Background(field), WaterInputColour) << field;
@@ -246,10 +246,10 @@ TEST_F(SumEntryTest, FocusOnAnotherFieldEndsAPendingSum)
         int elsewhere, elsewhereTab;
         int colour;  // of the field once the sum has ended
     } cases[] = {
-        {12, 0, 8, 0, WaterInputColour},
-        {18, 0, 12, 0, DefaultColour},  // the flow drives again
-        {12, 0, 107, 1, WaterInputColour},
-        {107, 1, 109, 1, AirInputColour},
+        {FlowField, 0, FlowTemperatureCombo, 0, WaterInputColour},
+        {PowerField, 0, FlowField, 0, DefaultColour},  // the flow drives again
+        {FlowField, 0, AirFlowField, 1, WaterInputColour},
+        {AirFlowField, 1, AirTemperatureField, 1, AirInputColour},
     };
     for (const auto& c : cases) {
         ShowTab(c.tab);
@@ -268,26 +268,26 @@ TEST_F(SumEntryTest, FocusOnAnotherFieldEndsAPendingSum)
     }
     EXPECT_EQ(messages.size(), 4u);
     ShowTab(0);
-    FocusOn(12);
+    FocusOn(FlowField);
     TypeKeys("250");
-    EXPECT_EQ(GetText(18), "5794");  // sized again: 20 K x 250 / 0.863
+    EXPECT_EQ(GetText(PowerField), "5794");  // sized again: 20 K x 250 / 0.863
 }
 
 TEST_F(SumEntryTest, ASumTypedInThePowerFieldDrivesTheRun)
 {
     StartActive();
-    FocusOn(18);
+    FocusOn(PowerField);
     // The total typed in the power field drives the run; it is not overwritten.
     Press(Qt::Key_C);
     TypeKeys("3000");
     Press(Qt::Key_Minus);
     TypeKeys("683");
     Press(Qt::Key_Return);
-    EXPECT_EQ(GetText(18), "2317");
+    EXPECT_EQ(GetText(PowerField), "2317");
     EXPECT_EQ(state.entryMode, EntryMode::PowerEntered);
-    EXPECT_EQ(Background(18), AirInputColour);
-    EXPECT_EQ(Background(12), -1);
-    EXPECT_EQ(GetText(12), "100");  // 2317 W x 0.863 / 20 K = 99.98
+    EXPECT_EQ(Background(PowerField), AirInputColour);
+    EXPECT_EQ(Background(FlowField), -1);
+    EXPECT_EQ(GetText(FlowField), "100");  // 2317 W x 0.863 / 20 K = 99.98
     EXPECT_FALSE(state.sumInProgress);
 }
 

@@ -16,8 +16,13 @@
 #include "tabs/apply_settings.h"
 #include "tabs/program_state.h"
 #include "tabs/water_sizing.h"
+#include "ui/air_controls.h"
+#include "ui/drainage_controls.h"
 #include "ui/images.h"
+#include "ui/main_controls.h"
 #include "ui/main_window.h"
+#include "ui/options_controls.h"
+#include "ui/water_controls.h"
 #include "ui/window_descriptors.h"
 
 // The real main window, with the stored defaults of a configuration file, and
@@ -112,18 +117,21 @@ protected:
         return c ? c->background : -2;
     }
 
-    // Which of the dot images 3, 4, 5 image control 7 shows; -1 none of them.
+    // Which of the dot images the temperature dot shows; -1 none of them.
     static int DotShown()
     {
-        auto* label = qobject_cast<QLabel*>(ControlWidget(7));
+        auto* label = qobject_cast<QLabel*>(ControlWidget(TemperatureDot));
         if (!label)
             return -1;
         const QImage shown = label->pixmap().toImage();
-        for (int image : {3, 4, 5})
+        for (int image : {ImageDotBlue, ImageDotMagenta, ImageDotRed})
             if (QPixmap::fromImage(GetImage(image)).toImage() == shown)
                 return image;
         return -1;
     }
 
-    static QStringList Results() { return {GetText(33), GetText(36), GetText(39), GetText(42)}; }
+    static QStringList Results()
+    {
+        return {GetText(SizeField), GetText(TheoreticalField), GetText(VelocityField), GetText(PressureDropField)};
+    }
 };

@@ -22,7 +22,7 @@ TEST_F(AboutWindowTest, ButtonOpensTheWindowWithItsTextsPlacesAndFonts)
 {
     StartActive();
     ShowTab(3);
-    ClickControl(313);
+    ClickControl(AboutButton);
     ASSERT_TRUE(IsWindowOpen(AboutWindow));
     QWidget* about = WindowHandle(AboutWindow);
     EXPECT_EQ(about->windowTitle(), QStringLiteral("A Propos..."));
@@ -35,18 +35,18 @@ TEST_F(AboutWindowTest, ButtonOpensTheWindowWithItsTextsPlacesAndFonts)
         bool bold, italic;
         bool link;
     } cases[] = {
-        {423, "Vorquil III", {80, 25, 250, 35}, 25, true, true, false},
-        {424, "Version : 3.1.09", {80, 60, 150, 20}, 8, false, true, false},
-        {429, "Historique des versions", {100, 80, 250, 20}, 8, false, false, true},
-        {425,
+        {AboutTitleLabel, "Vorquil III", {80, 25, 250, 35}, 25, true, true, false},
+        {AboutVersionLabel, "Version : 3.1.09", {80, 60, 150, 20}, 8, false, true, false},
+        {HistoryLink, "Historique des versions", {100, 80, 250, 20}, 8, false, false, true},
+        {AboutDescriptionLabel,
          "Calculatrice d'aide à la sélection\nde diamètres de tuyauteries\nen hydraulique et aéraulique.",
          {35, 105, 250, 60},
          9,
          false,
          false,
          false},
-        {427, "Site Internet", {120, 160, 250, 20}, 9, false, false, true},
-        {428, "Contact", {135, 190, 250, 20}, 9, false, false, true},
+        {SiteLink, "Site Internet", {120, 160, 250, 20}, 9, false, false, true},
+        {ContactLink, "Contact", {135, 190, 250, 20}, 9, false, false, true},
     };
     for (const auto& c : cases) {
         auto* label = qobject_cast<QLabel*>(ControlWidget(c.control));
@@ -63,17 +63,17 @@ TEST_F(AboutWindowTest, ButtonOpensTheWindowWithItsTextsPlacesAndFonts)
         EXPECT_EQ(text == QColor(0, 0, 255), c.link) << c.control;
         EXPECT_EQ(label->cursor().shape() == Qt::PointingHandCursor, c.link) << c.control;
     }
-    EXPECT_TRUE(qobject_cast<QLabel*>(ControlWidget(425))->alignment().testFlag(Qt::AlignHCenter));
+    EXPECT_TRUE(qobject_cast<QLabel*>(ControlWidget(AboutDescriptionLabel))->alignment().testFlag(Qt::AlignHCenter));
 
     // The maker's line, in the same font as the description.
-    auto* maker = qobject_cast<QLabel*>(ControlWidget(426));
+    auto* maker = qobject_cast<QLabel*>(ControlWidget(AboutCopyrightLabel));
     ASSERT_TRUE(maker);
     EXPECT_EQ(maker->geometry(), QRect(80, 220, 250, 20));
     EXPECT_TRUE(maker->text().contains(QStringLiteral("Vorquil")));
     EXPECT_EQ(maker->font().pointSize(), 9);
 
     // The 64 x 64 logo, at its place and at its own size.
-    auto* logo = qobject_cast<QLabel*>(ControlWidget(422));
+    auto* logo = qobject_cast<QLabel*>(ControlWidget(AboutLogoImage));
     ASSERT_TRUE(logo);
     EXPECT_EQ(logo->geometry(), QRect(10, 15, 64, 64));
     EXPECT_EQ(logo->pixmap().size(), QSize(64, 64));
@@ -85,9 +85,9 @@ TEST_F(AboutWindowTest, LinksOpenTheSiteTheContactAndTheHistory)
     StartActive();
     SetWebAddresses(state.web);
     ShowTab(3);
-    ClickControl(313);
+    ClickControl(AboutButton);
     ASSERT_TRUE(IsWindowOpen(AboutWindow));
-    for (int link : {427, 428, 429})
+    for (int link : {SiteLink, ContactLink, HistoryLink})
         ClickControl(link);
     ASSERT_EQ(opened.size(), 3u);
     EXPECT_EQ(opened[0], QUrl(QStringLiteral("https://vorquil.example/")));
@@ -96,7 +96,7 @@ TEST_F(AboutWindowTest, LinksOpenTheSiteTheContactAndTheHistory)
     // No history in that working folder: the one installed with the program.
     EXPECT_EQ(opened[2], QUrl::fromLocalFile(state.web.helpFolder + QStringLiteral("History.txt")));
     // Plain labels are no links.
-    ClickControl(424);
+    ClickControl(AboutVersionLabel);
     EXPECT_EQ(opened.size(), 3u);
 }
 
@@ -108,7 +108,7 @@ TEST_F(AboutWindowTest, HistoryOfTheWorkingFolderElseTheInstalledOne)
     SetWebAddresses(state.web);
     ASSERT_TRUE(QFileInfo(state.web.helpFolder + QStringLiteral("History.txt")).isFile());
     ShowTab(3);
-    ClickControl(313);
+    ClickControl(AboutButton);
     const struct {
         bool inWorkFolder;
         QString opened;
@@ -121,7 +121,7 @@ TEST_F(AboutWindowTest, HistoryOfTheWorkingFolderElseTheInstalledOne)
             ASSERT_TRUE(QFile::copy(state.web.helpFolder + QStringLiteral("History.txt"), c.opened));
         }
         opened.clear();
-        ClickControl(429);
+        ClickControl(HistoryLink);
         ASSERT_EQ(opened.size(), 1u) << c.inWorkFolder;
         EXPECT_EQ(opened[0], QUrl::fromLocalFile(c.opened)) << c.inWorkFolder;
     }
@@ -131,20 +131,20 @@ TEST_F(AboutWindowTest, SecondClickBringsTheOpenWindowForwardAndTheCloseBoxClose
 {
     StartActive();
     ShowTab(3);
-    ClickControl(313);
+    ClickControl(AboutButton);
     QWidget* first = WindowHandle(AboutWindow);
     ASSERT_TRUE(first);
     WindowHandle(MainWindow)->activateWindow();
-    ClickControl(313);
+    ClickControl(AboutButton);
     EXPECT_EQ(WindowHandle(AboutWindow), first);
     EXPECT_EQ(TopLevelWindowsTitled(QStringLiteral("A Propos...")), 1);
 
     first->close();
     DeliverQueuedEvents();
     EXPECT_FALSE(IsWindowOpen(AboutWindow));
-    EXPECT_FALSE(ControlExists(423));
+    EXPECT_FALSE(ControlExists(AboutTitleLabel));
     EXPECT_TRUE(IsWindowOpen(MainWindow));
-    ClickControl(313);  // opens again, logo decoded afresh
+    ClickControl(AboutButton);  // opens again, logo decoded afresh
     EXPECT_TRUE(IsWindowOpen(AboutWindow));
     EXPECT_EQ(GetImage(ImageLogo).size(), QSize(64, 64));
 }

@@ -19,7 +19,7 @@ TEST_F(MainWindowTest, EveryInputAndResultFieldHasAnAccessibleName)
             EXPECT_FALSE(ControlWidget(c.number)->accessibleName().isEmpty()) << c.number;
         }
     }
-    EXPECT_EQ(ControlWidget(12)->accessibleName(), QStringLiteral("Débit (L/h)"));
+    EXPECT_EQ(ControlWidget(FlowField)->accessibleName(), QStringLiteral("Débit (L/h)"));
 }
 
 }  // namespace

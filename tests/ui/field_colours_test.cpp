@@ -67,8 +67,8 @@ TEST_F(DarkPaletteTest, ColouredFieldsKeepAReadableTextAndTheOthersFollowThePale
 
     // The About window's links, blue on a light window, turn light blue on a dark one.
     ShowTab(3);
-    ClickControl(313);
-    const QPalette link = ControlWidget(427)->palette();
+    ClickControl(AboutButton);
+    const QPalette link = ControlWidget(SiteLink)->palette();
     EXPECT_GE(ContrastRatio(Rgb(link.color(QPalette::Window)), Rgb(link.color(QPalette::WindowText))), 4.5);
 
     // A live switch back to the light palette: the read-only results follow it.

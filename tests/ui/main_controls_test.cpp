@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 #include <set>
 
+#include "ui/air_controls.h"
 #include "ui/main_controls.h"
 #include "ui/roughness_label.h"
+#include "ui/water_controls.h"
 
 namespace {
 
@@ -52,11 +54,15 @@ TEST(MainControls, SwitchPlacementsOverrideOnlyTheirControlAndLayout)
         int control, layout;
         ControlRect where;
     } cases[] = {
-        {32, LayoutVertical, {17, 285, 30, 15}},    {140, LayoutVertical, {176, 322, 30, 13}},
-        {25, LayoutVertical, {45, 235, 70, 20}},    {2, LayoutHorizontal, {7, 24, 40, 20}},
-        {30, LayoutHorizontal, {55, 110, 335, 30}}, {28, LayoutHorizontal, {5, 105, 50, 15}},
-        {32, LayoutHorizontal, {400, 27, 37, 15}},  // no placement of its own that way
-        {2, LayoutVertical, {10, 20, 65, 20}},      {30, LayoutVertical, {0, 133, 216, 30}},
+        {SizeLabel, LayoutVertical, {17, 285, 30, 15}},
+        {AirPressureDropUnitLabel, LayoutVertical, {176, 322, 30, 13}},
+        {OversizingPowerField, LayoutVertical, {45, 235, 70, 20}},
+        {EditLibraryButton, LayoutHorizontal, {7, 24, 40, 20}},
+        {LimitBar, LayoutHorizontal, {55, 110, 335, 30}},
+        {LimitLabel, LayoutHorizontal, {5, 105, 50, 15}},
+        {SizeLabel, LayoutHorizontal, {400, 27, 37, 15}},  // no placement of its own that way
+        {EditLibraryButton, LayoutVertical, {10, 20, 65, 20}},
+        {LimitBar, LayoutVertical, {0, 133, 216, 30}},
     };
     for (const auto& c : cases) {
         const ControlRect r = SwitchedPlacement(*FindMainControl(c.control), c.layout);

@@ -7,8 +7,13 @@
 
 #include "platform/windows.h"
 #include "tabs/program_state.h"
+#include "ui/air_controls.h"
+#include "ui/drainage_controls.h"
 #include "ui/images.h"
+#include "ui/main_controls.h"
 #include "ui/main_window.h"
+#include "ui/options_controls.h"
+#include "ui/water_controls.h"
 #include "ui/window_descriptors.h"
 
 // The main window built as start-up builds it, closed after each test.

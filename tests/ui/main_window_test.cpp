@@ -27,65 +27,65 @@ struct Placement {
 
 // Positions as the window tables give them, for the layout the window is built in.
 const Placement BuiltPlacements[] = {
-    {0, H, -1, "QTabWidget", {3, 3, 551, 175}},
-    {2, H, 0, "QPushButton", {7, 23, 40, 23}},
-    {12, H, 0, "QLineEdit", {221, 24, 70, 20}},
-    {30, H, 0, "QSlider", {60, 110, 330, 30}},
-    {43, H, 0, "QLabel", {503, 117, 30, 15}},
-    {31, H, 0, "QGroupBox", {393, 5, 148, 140}},
-    {107, H, 1, "QLineEdit", {135, 20, 70, 20}},
-    {124, H, 1, "QSlider", {220, 65, 180, 30}},
-    {139, H, 1, "QLineEdit", {445, 115, 60, 20}},
-    {104, H, 1, "QPushButton", {10, 113, 70, 25}},
-    {142, H, 2, "QWidget", {15, 25, 60, 60}},
-    {147, H, 2, "QSlider", {10, 110, 125, 25}},
-    {154, H, 2, "QAbstractItemView", {248, 20, 280, 115}},
-    {153, H, 2, "QLabel", {173, 85, 75, 60}},
-    {200, H, 3, "QGroupBox", {5, 5, 160, 140}},
-    {306, H, 3, "QLineEdit", {220, 80, 110, 20}},
-    {313, H, 3, "QPushButton", {465, 125, 75, 20}},
-    {0, V, -1, "QTabWidget", {3, 3, 223, 370}},
-    {2, V, 0, "QPushButton", {10, 20, 65, 20}},
-    {12, V, 0, "QLineEdit", {42, 185, 70, 20}},
-    {30, V, 0, "QSlider", {0, 133, 216, 30}},
-    {43, V, 0, "QLabel", {161, 322, 43, 15}},
-    {25, V, 0, "QLineEdit", {42, 235, 70, 20}},
-    {111, V, 1, "QLineEdit", {165, 74, 40, 20}},
-    {131, V, 1, "QLineEdit", {10, 300, 40, 20}},
-    {114, V, 1, "QGroupBox", {5, 135, 205, 125}},
-    {146, V, 2, "QLineEdit", {165, 80, 30, 20}},
-    {154, V, 2, "QAbstractItemView", {7, 197, 202, 140}},
-    {142, V, 2, "QWidget", {50, 15, 60, 55}},
-    {303, V, 3, "QLineEdit", {155, 145, 45, 20}},
-    {311, V, 3, "QRadioButton", {35, 288, 70, 20}},
-    {313, V, 3, "QPushButton", {75, 320, 75, 20}},
+    {MainTabPanel, H, -1, "QTabWidget", {3, 3, 551, 175}},
+    {EditLibraryButton, H, 0, "QPushButton", {7, 23, 40, 23}},
+    {FlowField, H, 0, "QLineEdit", {221, 24, 70, 20}},
+    {LimitBar, H, 0, "QSlider", {60, 110, 330, 30}},
+    {PressureDropUnitLabel, H, 0, "QLabel", {503, 117, 30, 15}},
+    {WaterResultsFrame, H, 0, "QGroupBox", {393, 5, 148, 140}},
+    {AirFlowField, H, 1, "QLineEdit", {135, 20, 70, 20}},
+    {AirLimitBar, H, 1, "QSlider", {220, 65, 180, 30}},
+    {AirPressureDropField, H, 1, "QLineEdit", {445, 115, 60, 20}},
+    {DuctMaterialButton, H, 1, "QPushButton", {10, 113, 70, 25}},
+    {FillImageControl, H, 2, "QWidget", {15, 25, 60, 60}},
+    {SlopeBar, H, 2, "QSlider", {10, 110, 125, 25}},
+    {CapacityList, H, 2, "QAbstractItemView", {248, 20, 280, 115}},
+    {CodeRoughnessLabel, H, 2, "QLabel", {173, 85, 75, 60}},
+    {PreferencesFrame, H, 3, "QGroupBox", {5, 5, 160, 140}},
+    {WaterTemplateField, H, 3, "QLineEdit", {220, 80, 110, 20}},
+    {AboutButton, H, 3, "QPushButton", {465, 125, 75, 20}},
+    {MainTabPanel, V, -1, "QTabWidget", {3, 3, 223, 370}},
+    {EditLibraryButton, V, 0, "QPushButton", {10, 20, 65, 20}},
+    {FlowField, V, 0, "QLineEdit", {42, 185, 70, 20}},
+    {LimitBar, V, 0, "QSlider", {0, 133, 216, 30}},
+    {PressureDropUnitLabel, V, 0, "QLabel", {161, 322, 43, 15}},
+    {OversizingPowerField, V, 0, "QLineEdit", {42, 235, 70, 20}},
+    {AirHumidityField, V, 1, "QLineEdit", {165, 74, 40, 20}},
+    {ResultSideAField, V, 1, "QLineEdit", {10, 300, 40, 20}},
+    {AirSettingsFrame, V, 1, "QGroupBox", {5, 135, 205, 125}},
+    {SlopeField, V, 2, "QLineEdit", {165, 80, 30, 20}},
+    {CapacityList, V, 2, "QAbstractItemView", {7, 197, 202, 140}},
+    {FillImageControl, V, 2, "QWidget", {50, 15, 60, 55}},
+    {DuctRoughnessField, V, 3, "QLineEdit", {155, 145, 45, 20}},
+    {VerticalOption, V, 3, "QRadioButton", {35, 288, 70, 20}},
+    {AboutButton, V, 3, "QPushButton", {75, 320, 75, 20}},
 };
 
 // Where the live switch puts controls, including the placements it makes on its own.
 const Placement SwitchedPlacements[] = {
-    {0, V, -1, "QTabWidget", {3, 3, 223, 370}},
-    {32, V, 0, "QLabel", {17, 285, 30, 15}},
-    {35, V, 0, "QLabel", {61, 285, 35, 15}},
-    {43, V, 0, "QLabel", {167, 322, 30, 15}},
-    {25, V, 0, "QLineEdit", {45, 235, 70, 20}},
-    {27, V, 0, "QLineEdit", {133, 235, 70, 20}},
-    {2, V, 0, "QPushButton", {10, 20, 65, 20}},
-    {135, V, 1, "QLabel", {125, 285, 30, 13}},
-    {140, V, 1, "QLabel", {176, 322, 30, 13}},
-    {139, V, 1, "QLineEdit", {160, 300, 45, 20}},
-    {154, V, 2, "QAbstractItemView", {7, 197, 202, 140}},
-    {312, V, 3, "QRadioButton", {115, 288, 80, 20}},
-    {0, H, -1, "QTabWidget", {3, 3, 551, 175}},
-    {2, H, 0, "QPushButton", {7, 24, 40, 20}},
-    {23, H, 0, "QLabel", {196, 67, 10, 15}},
-    {24, H, 0, "QLabel", {186, 77, 37, 15}},
-    {28, H, 0, "QLabel", {5, 105, 50, 15}},
-    {29, H, 0, "QLineEdit", {5, 120, 45, 20}},
-    {30, H, 0, "QSlider", {55, 110, 335, 30}},
-    {32, H, 0, "QLabel", {400, 27, 37, 15}},
-    {138, H, 1, "QLabel", {417, 119, 25, 13}},
-    {147, H, 2, "QSlider", {10, 110, 125, 25}},
-    {305, H, 3, "QCheckBox", {180, 80, 40, 20}},
+    {MainTabPanel, V, -1, "QTabWidget", {3, 3, 223, 370}},
+    {SizeLabel, V, 0, "QLabel", {17, 285, 30, 15}},
+    {DiameterLabel, V, 0, "QLabel", {61, 285, 35, 15}},
+    {PressureDropUnitLabel, V, 0, "QLabel", {167, 322, 30, 15}},
+    {OversizingPowerField, V, 0, "QLineEdit", {45, 235, 70, 20}},
+    {TotalPowerField, V, 0, "QLineEdit", {133, 235, 70, 20}},
+    {EditLibraryButton, V, 0, "QPushButton", {10, 20, 65, 20}},
+    {AirVelocityLabel, V, 1, "QLabel", {125, 285, 30, 13}},
+    {AirPressureDropUnitLabel, V, 1, "QLabel", {176, 322, 30, 13}},
+    {AirPressureDropField, V, 1, "QLineEdit", {160, 300, 45, 20}},
+    {CapacityList, V, 2, "QAbstractItemView", {7, 197, 202, 140}},
+    {HorizontalOption, V, 3, "QRadioButton", {115, 288, 80, 20}},
+    {MainTabPanel, H, -1, "QTabWidget", {3, 3, 551, 175}},
+    {EditLibraryButton, H, 0, "QPushButton", {7, 24, 40, 20}},
+    {OversizingPlusLabel, H, 0, "QLabel", {196, 67, 10, 15}},
+    {OversizingLabel, H, 0, "QLabel", {186, 77, 37, 15}},
+    {LimitLabel, H, 0, "QLabel", {5, 105, 50, 15}},
+    {LimitField, H, 0, "QLineEdit", {5, 120, 45, 20}},
+    {LimitBar, H, 0, "QSlider", {55, 110, 335, 30}},
+    {SizeLabel, H, 0, "QLabel", {400, 27, 37, 15}},
+    {AirPressureDropLabel, H, 1, "QLabel", {417, 119, 25, 13}},
+    {SlopeBar, H, 2, "QSlider", {10, 110, 125, 25}},
+    {CopyWaterOptionCheck, H, 3, "QCheckBox", {180, 80, 40, 20}},
 };
 
 // Horizontal-table positions that a switch back to the horizontal layout replaces.
@@ -181,7 +181,7 @@ TEST_F(MainWindowTest, SwitchingThereAndBackRestoresTheHorizontalTable)
 TEST_F(MainWindowTest, SwitchChangesCaptionsColumnsAndRoughnessLabelOnly)
 {
     Build(H);
-    EXPECT_EQ(GetText(151), QStringLiteral("Rugosité = 0.16"));
+    EXPECT_EQ(GetText(DrainageRoughnessLabel), QStringLiteral("Rugosité = 0.16"));
     EXPECT_EQ(Tabs()->tabText(2), QStringLiteral("Evacuations"));
     QTreeWidget* list = DrainageList({248, 20, 280, 115});
     ASSERT_NE(list, nullptr);
@@ -191,7 +191,7 @@ TEST_F(MainWindowTest, SwitchChangesCaptionsColumnsAndRoughnessLabelOnly)
     SwitchLayout(state.window, V);
     Settle();
     EXPECT_EQ(Tabs()->tabText(2), QStringLiteral("Evac."));
-    EXPECT_EQ(GetText(151), QStringLiteral("Rugo.: 0.16"));
+    EXPECT_EQ(GetText(DrainageRoughnessLabel), QStringLiteral("Rugo.: 0.16"));
     const char* titles[] = {"DN", "D.(l/s)", "Vit.", "ØInt.", "ØExt."};
     const int widths[] = {28, 40, 35, 39, 39};
     ASSERT_EQ(list->columnCount(), 5);
@@ -200,11 +200,11 @@ TEST_F(MainWindowTest, SwitchChangesCaptionsColumnsAndRoughnessLabelOnly)
         EXPECT_EQ(list->columnWidth(column), widths[column]);
     }
     // Texts that differ between the layouts stay those of the layout built.
-    EXPECT_EQ(GetText(35), QStringLiteral("Ø Théo."));
-    EXPECT_EQ(GetText(149), QStringLiteral("Nature du tube :"));
+    EXPECT_EQ(GetText(DiameterLabel), QStringLiteral("Ø Théo."));
+    EXPECT_EQ(GetText(DrainageLibraryLabel), QStringLiteral("Nature du tube :"));
 
     SwitchLayout(state.window, H);
-    EXPECT_EQ(GetText(151), QStringLiteral("Rugosité : 0.16"));
+    EXPECT_EQ(GetText(DrainageRoughnessLabel), QStringLiteral("Rugosité : 0.16"));
     EXPECT_EQ(list->headerItem()->text(4), QStringLiteral("Ø Ext."));
     EXPECT_EQ(list->columnWidth(4), 45);
 }
@@ -213,10 +213,10 @@ TEST_F(MainWindowTest, VerticalBuildUsesShortTexts)
 {
     Build(V);
     EXPECT_EQ(Tabs()->tabText(2), QStringLiteral("Evac."));
-    EXPECT_EQ(GetText(151), QStringLiteral("Rugo. 0.16"));
-    EXPECT_EQ(GetText(35), QStringLiteral("D.Théo."));
-    EXPECT_EQ(GetText(128), QStringLiteral("Diamètre"));
-    EXPECT_EQ(GetText(200), QStringLiteral("Préférences  Générales"));
+    EXPECT_EQ(GetText(DrainageRoughnessLabel), QStringLiteral("Rugo. 0.16"));
+    EXPECT_EQ(GetText(DiameterLabel), QStringLiteral("D.Théo."));
+    EXPECT_EQ(GetText(DuctDiameterLabel), QStringLiteral("Diamètre"));
+    EXPECT_EQ(GetText(PreferencesFrame), QStringLiteral("Préférences  Générales"));
     QTreeWidget* list = DrainageList({7, 197, 202, 140});
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->headerItem()->text(0), QStringLiteral("DN"));
@@ -252,12 +252,12 @@ TEST_F(MainWindowTest, TrackBarsGetTheirRangesAndWaterTicksFollowLayoutAndMode)
     EXPECT_EQ(water->tickInterval(), 1);
 
     for (int mode = 0; mode < 3; ++mode)
-        AddItem(5, QString::number(mode));
+        AddItem(WaterModeList, QString::number(mode));
     const struct {
         int mode, layout, interval;
     } cases[] = {{0, V, 2}, {1, V, 1}, {2, V, 2}, {0, H, 1}, {2, H, 1}};
     for (const auto& c : cases) {
-        SetState(5, c.mode);
+        SetState(WaterModeList, c.mode);
         SwitchLayout(state.window, c.layout);
         EXPECT_EQ(water->tickInterval(), c.interval) << "mode " << c.mode << " layout " << c.layout;
     }
@@ -269,7 +269,7 @@ TEST_F(MainWindowTest, DigitsOnlyFieldsRefuseOtherCharacters)
     const struct {
         int control, tab;
         QRect where;
-    } fields[] = {{12, 0, {221, 24, 70, 20}}, {109, 1, {165, 52, 40, 20}}};
+    } fields[] = {{FlowField, 0, {221, 24, 70, 20}}, {AirTemperatureField, 1, {165, 52, 40, 20}}};
     for (const auto& f : fields) {
         QLineEdit* edit = Field(f.where, f.tab);
         ASSERT_NE(edit, nullptr) << f.control;
@@ -290,7 +290,7 @@ TEST_F(MainWindowTest, PercentFieldsTakeTwoCharactersAndAntifreezeStartsDisabled
     ASSERT_TRUE(antifreeze && overPower);
     EXPECT_FALSE(antifreeze->isEnabled());
     EXPECT_TRUE(overPower->isEnabled());
-    SetEnabled(15, true);
+    SetEnabled(AntifreezeField, true);
     for (QLineEdit* edit : {antifreeze, overPower}) {
         edit->clear();
         QTest::keyClicks(edit, "1234");
@@ -345,7 +345,7 @@ TEST_F(MainWindowTest, ShortcutsPostHelpAndInternalDataEvents)
         Qt::Key key;
         Qt::KeyboardModifiers modifiers;
         int item;
-    } cases[] = {{Qt::Key_F1, Qt::NoModifier, 7}, {Qt::Key_F12, Qt::ShiftModifier, 8}};
+    } cases[] = {{Qt::Key_F1, Qt::NoModifier, MenuHelp}, {Qt::Key_F12, Qt::ShiftModifier, MenuInternalData}};
     for (const auto& c : cases) {
         QTest::keyClick(Field({221, 24, 70, 20}), c.key, c.modifiers);
         Event event;
@@ -396,10 +396,10 @@ TEST_F(MainWindowTest, LabelTextsFitWhereTheyShow)
         int control;
         const char* text;  // nullptr: the built text
     } cases[] = {
-        {V, false, 28, "DN Imposé"}, {H, true, 28, "DN Imposé"},
-        {H, true, 149, nullptr},   // "Nature du tube :" beside list 150
-        {H, true, 128, nullptr},   // "Diamètre Gaine" in 60 px
-        {V, false, 117, nullptr},  // fits as built: unchanged
+        {V, false, LimitLabel, "DN Imposé"},       {H, true, LimitLabel, "DN Imposé"},
+        {H, true, DrainageLibraryLabel, nullptr},   // "Nature du tube :" beside list 150
+        {H, true, DuctDiameterLabel, nullptr},      // "Diamètre Gaine" in 60 px
+        {V, false, TheoreticalDuctLabel, nullptr},  // fits as built: unchanged
     };
     for (const auto& c : cases) {
         Build(c.built);

@@ -8,7 +8,7 @@ namespace {
 
 void Save(const QString& name, int tab)
 {
-    SetState(0, tab);
+    SetState(MainTabPanel, tab);
     MainWindowTest::Settle();
     EXPECT_TRUE(WindowHandle(MainWindow)->grab().save(name)) << name.toStdString();
 }
@@ -28,34 +28,34 @@ TEST_F(MainWindowTest, ScreenshotsOfEveryTab)
         Build(layout);
         // The start-up settings show the antifreeze controls and fill the lists;
         // enough of that here for the pictures to show populated fields.
-        AddItem(3, QStringLiteral("Acier"));
-        AddItem(5, QStringLiteral("PdC Maxi."));
-        AddItem(103, QStringLiteral("PdC Maxi."));
-        AddItem(150, QStringLiteral("PVC"));
-        AddItem(302, QStringLiteral("Galva."));
-        SetState(3, 0);
-        SetState(5, 0);
-        SetState(103, 0);
-        SetState(150, 0);
-        SetState(302, 0);
-        SetVisible(115, false);
-        SetVisible(116, false);
-        SetVisible(119, false);
-        SetVisible(120, false);
-        SetVisible(121, false);
-        SetVisible(122, false);
-        SetVisible(123, false);
-        SetVisible(130, false);
-        SetVisible(131, false);
-        SetVisible(132, false);
-        SetVisible(133, false);
-        SetVisible(134, false);
-        AddRow(154,
+        AddItem(WaterLibraryList, QStringLiteral("Acier"));
+        AddItem(WaterModeList, QStringLiteral("PdC Maxi."));
+        AddItem(AirModeList, QStringLiteral("PdC Maxi."));
+        AddItem(DrainageLibraryList, QStringLiteral("PVC"));
+        AddItem(DuctMaterialList, QStringLiteral("Galva."));
+        SetState(WaterLibraryList, 0);
+        SetState(WaterModeList, 0);
+        SetState(AirModeList, 0);
+        SetState(DrainageLibraryList, 0);
+        SetState(DuctMaterialList, 0);
+        SetVisible(ImposedDiameterLabel, false);
+        SetVisible(ImposedDiameterCombo, false);
+        SetVisible(SideALabel, false);
+        SetVisible(SideAField, false);
+        SetVisible(SideTimesLabel, false);
+        SetVisible(SideBLabel, false);
+        SetVisible(SideBField, false);
+        SetVisible(ResultSideALabel, false);
+        SetVisible(ResultSideAField, false);
+        SetVisible(ResultSideTimesLabel, false);
+        SetVisible(ResultSideBLabel, false);
+        SetVisible(ResultSideBField, false);
+        AddRow(CapacityList,
                {QStringLiteral("100"), QStringLiteral("5.54"), QStringLiteral("1.41"), QStringLiteral("96.8"),
                 QStringLiteral("100.0")});
-        SetText(8, QStringLiteral("105"));  // the longest texts these take must stay readable
-        SetText(28, QString::fromUtf8("DN Imposé"));
-        SetText(9, QStringLiteral("70"));
+        SetText(FlowTemperatureCombo, QStringLiteral("105"));  // the longest texts these take must stay readable
+        SetText(LimitLabel, QString::fromUtf8("DN Imposé"));
+        SetText(ReturnTemperatureCombo, QStringLiteral("70"));
         const QString built = layout == 1 ? "horizontal" : "vertical";
         for (int tab = 0; tab < 4; ++tab)
             Save(QStringLiteral("%1/%2-%3.png").arg(folder, built, tabs[tab]), tab);
