@@ -10,6 +10,7 @@
 #include "engines/internal_data_text.h"
 #include "ui/air_controls.h"
 #include "ui/drainage_controls.h"
+#include "ui/main_controls.h"
 #include "ui/water_controls.h"
 
 namespace {
@@ -155,7 +156,7 @@ protected:
 
     std::vector<CalcFields> DrainageOnWindow(const DrainageSection& section)
     {
-        SetState(0, 2);
+        SetState(MainTabPanel, TabDrainage);
         Pick(DrainageLibraryList, section.library);
         Pick(section.fillType == 0 ? HalfFillOption : SevenTenthsFillOption, 1);
         Pick(SlopeBar, section.slopePosition);
