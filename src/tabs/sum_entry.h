@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "base/typed_sum.h"
 #include "ui/field_colours.h"
 
 struct ProgramState;
@@ -21,20 +22,11 @@ enum SumKey : int {
     SumKeyMinus = 6,  // the key that gives "-" unshifted
 };
 
-// EvaluateSum outcomes that are not totals.
-constexpr int SumNegative = -1;
-constexpr int SumTooLarge = -2;  // beyond the 32-bit range of a total
-
 bool IsSumField(int control);
 
 // Installs or removes the seven keys on the window.
 void AddSumKeys(int window);
 void RemoveSumKeys(int window);
-
-// The total of the whole-number terms of "12+30-5"; SumNegative below zero,
-// SumTooLarge when it does not fit. Characters other than digits and signs
-// count for nothing.
-int EvaluateSum(const QString& text);
 
 // Yellow while a sum is typed, the total colour otherwise.
 void MarkSumField(int control, bool inProgress);

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <limits>
 
+#include "base/typed_sum.h"
 #include "fuzz_support.h"
-#include "tabs/sum_entry.h"
 
 namespace {
 
