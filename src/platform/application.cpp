@@ -9,7 +9,9 @@
 #include <QWidget>
 #include <cerrno>
 #include <csignal>
+#include <dlfcn.h>
 #include <sys/socket.h>
+#include <thread>
 #include <unistd.h>
 
 #include "platform/platform_state.h"
@@ -78,12 +80,25 @@ static QIcon ProgramIcon()
     return icon;
 }
 
+// The font configuration (the system's XML files, read by the library that Qt
+// asks for fonts) takes as long to read as the display connection takes to
+// open: a helper thread reads it meanwhile, and Qt finds it ready.
+static std::thread ReadFontConfigurationAside()
+{
+    using Init = int (*)();
+    const auto init = reinterpret_cast<Init>(dlsym(RTLD_DEFAULT, "FcInit"));
+    return init ? std::thread(init) : std::thread();
+}
+
 void InitPlatform(int& argc, char** argv)
 {
     PlatformState& state = Platform();
     if (state.application)
         return;
+    std::thread fontConfiguration = ReadFontConfigurationAside();
     state.application = new QApplication(argc, argv);
+    if (fontConfiguration.joinable())
+        fontConfiguration.join();
     QApplication::setStyle(QStringLiteral("Fusion"));
     // Every window takes this icon; the desktop file name matches the windows to the menu entry.
     QApplication::setWindowIcon(ProgramIcon());
