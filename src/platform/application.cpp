@@ -100,8 +100,7 @@ void InitPlatform(int& argc, char** argv)
     if (fontConfiguration.joinable())
         fontConfiguration.join();
     QApplication::setStyle(QStringLiteral("Fusion"));
-    // Every window takes this icon; the desktop file name matches the windows to the menu entry.
-    QApplication::setWindowIcon(ProgramIcon());
+    // The desktop file name matches the windows to the menu entry.
     QGuiApplication::setDesktopFileName(QStringLiteral(VQ_APP_ID));
     // Windows close only when the program says so.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -110,6 +109,12 @@ void InitPlatform(int& argc, char** argv)
         QCoreApplication::installTranslator(translator);
     state.watcher = CreatePlatformWatcher();
     HandleEndSignals(state.application);
+}
+
+void SetProgramIcon()
+{
+    if (QApplication::windowIcon().isNull())
+        QApplication::setWindowIcon(ProgramIcon());
 }
 
 bool EndAskedBySignal()
