@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFontDatabase>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QSocketNotifier>
@@ -90,6 +91,11 @@ static std::thread ReadFontConfigurationAside()
     return init ? std::thread(init) : std::thread();
 }
 
+// Qt lists the system's fonts on their first use, which the main window's
+// first control makes: a helper thread lists them while the program reads its
+// files (the font database serialises its users). Joined at shutdown.
+static std::thread fontListing;
+
 void InitPlatform(int& argc, char** argv)
 {
     PlatformState& state = Platform();
@@ -99,6 +105,7 @@ void InitPlatform(int& argc, char** argv)
     state.application = new QApplication(argc, argv);
     if (fontConfiguration.joinable())
         fontConfiguration.join();
+    fontListing = std::thread([] { QFontDatabase::families(); });
     QApplication::setStyle(QStringLiteral("Fusion"));
     // The desktop file name matches the windows to the menu entry.
     QGuiApplication::setDesktopFileName(QStringLiteral(VQ_APP_ID));
@@ -134,6 +141,8 @@ void LetSignalsEndProcess()
 
 void ShutdownPlatform()
 {
+    if (fontListing.joinable())
+        fontListing.join();
     LetSignalsEndProcess();
     PlatformState& state = Platform();
     state.controls.clear();
