@@ -98,7 +98,6 @@ StartResult StartProgram(ProgramState& state)
     CreateMainFonts(state.window);
     FillDuctTables(state.domain.ductMaterials, state.domain.standardDuctDiameters);
 
-    DrawFillImages();
     DecodeCarriedImages();
 
     // Shown once filled: the first frame is the finished window, drawn once. It
@@ -114,6 +113,7 @@ StartResult StartProgram(ProgramState& state)
     ShowWindow(MainWindow);
     WaitFirstFrame(MainWindow);
     SetProgramIcon();
+    DrawFillImages();  // the drainage tab's
     if (!BuildMainTabs(state.window, layout, {TabAir, TabDrainage}))
         return StartResult::NoMainWindow;
     ApplyAccessibleNames();
