@@ -9,8 +9,8 @@
 void InitPlatform(int& argc, char** argv);
 
 // Gives every window, open or to come, the program's icon at all its sizes.
-// Decoding and sending them all takes as long as drawing the main window: the
-// start-up gives it once the first frame is on the screen.
+// Decoding and sending them all takes a few milliseconds: the start-up gives
+// it once the first frame is on the screen.
 void SetProgramIcon();
 
 // True once one of those signals has arrived.
