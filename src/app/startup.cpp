@@ -22,7 +22,9 @@
 #include "tabs/apply_settings.h"
 #include "tabs/program_state.h"
 #include "tabs/water_sizing.h"
+#include "ui/accessible_names.h"
 #include "ui/images.h"
+#include "ui/main_controls.h"
 #include "ui/main_window.h"
 #include "ui/window_descriptors.h"
 
@@ -96,16 +98,29 @@ StartResult StartProgram(ProgramState& state)
     CreateMainFonts(state.window);
     FillDuctTables(state.domain.ductMaterials, state.domain.standardDuctDiameters);
 
-    DrawFillImages();
     DecodeCarriedImages();
 
-    // Shown once filled: the first frame is the finished window, drawn once.
-    if (!BuildMainWindow(state.window, state.domain.settings.AffMode, false))
+    // Shown once filled: the first frame is the finished window, drawn once. It
+    // shows the water tab, which the options change: those two tabs come first;
+    // the air and drainage tabs are built and filled right after that frame,
+    // before any of the user's input is read.
+    const int layout = state.domain.settings.AffMode;
+    if (!OpenMainWindow(state.window, layout, {TabWater, TabOptions}))
         return StartResult::NoMainWindow;
-    ApplySettings(state);
+    ApplyWaterSettings(state);
+    ApplyOptionsSettings(state);
     WaterSizing(state);
-    SizeAirDuct(state);
     ShowWindow(MainWindow);
+    WaitFirstFrame(MainWindow);
+    SetProgramIcon();
+    DrawFillImages();  // the drainage tab's
+    if (!BuildMainTabs(state.window, layout, {TabAir, TabDrainage}))
+        return StartResult::NoMainWindow;
+    ApplyAccessibleNames();
+    ApplyAirSettings(state);
+    ApplyDrainageSettings(state);
+    ApplyDuctMaterialSettings(state);
+    SizeAirDuct(state);
     MakeUpdateOffer(state.domain.settings, state.web);
     return StartResult::Running;
 }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFontDatabase>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QSocketNotifier>
@@ -9,7 +10,9 @@
 #include <QWidget>
 #include <cerrno>
 #include <csignal>
+#include <dlfcn.h>
 #include <sys/socket.h>
+#include <thread>
 #include <unistd.h>
 
 #include "platform/platform_state.h"
@@ -78,15 +81,33 @@ static QIcon ProgramIcon()
     return icon;
 }
 
+// The font configuration (the system's XML files, read by the library that Qt
+// asks for fonts) takes as long to read as the display connection takes to
+// open: a helper thread reads it meanwhile, and Qt finds it ready.
+static std::thread ReadFontConfigurationAside()
+{
+    using Init = int (*)();
+    const auto init = reinterpret_cast<Init>(dlsym(RTLD_DEFAULT, "FcInit"));
+    return init ? std::thread(init) : std::thread();
+}
+
+// Qt lists the system's fonts on their first use, which the main window's
+// first control makes: a helper thread lists them while the program reads its
+// files (the font database serialises its users). Joined at shutdown.
+static std::thread fontListing;
+
 void InitPlatform(int& argc, char** argv)
 {
     PlatformState& state = Platform();
     if (state.application)
         return;
+    std::thread fontConfiguration = ReadFontConfigurationAside();
     state.application = new QApplication(argc, argv);
+    if (fontConfiguration.joinable())
+        fontConfiguration.join();
+    fontListing = std::thread([] { QFontDatabase::families(); });
     QApplication::setStyle(QStringLiteral("Fusion"));
-    // Every window takes this icon; the desktop file name matches the windows to the menu entry.
-    QApplication::setWindowIcon(ProgramIcon());
+    // The desktop file name matches the windows to the menu entry.
     QGuiApplication::setDesktopFileName(QStringLiteral(VQ_APP_ID));
     // Windows close only when the program says so.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -95,6 +116,12 @@ void InitPlatform(int& argc, char** argv)
         QCoreApplication::installTranslator(translator);
     state.watcher = CreatePlatformWatcher();
     HandleEndSignals(state.application);
+}
+
+void SetProgramIcon()
+{
+    if (QApplication::windowIcon().isNull())
+        QApplication::setWindowIcon(ProgramIcon());
 }
 
 bool EndAskedBySignal()
@@ -114,6 +141,8 @@ void LetSignalsEndProcess()
 
 void ShutdownPlatform()
 {
+    if (fontListing.joinable())
+        fontListing.join();
     LetSignalsEndProcess();
     PlatformState& state = Platform();
     state.controls.clear();

@@ -8,6 +8,11 @@
 // dismissed unanswered and a close event is queued.
 void InitPlatform(int& argc, char** argv);
 
+// Gives every window, open or to come, the program's icon at all its sizes.
+// Decoding and sending them all takes a few milliseconds: the start-up gives
+// it once the first frame is on the screen.
+void SetProgramIcon();
+
 // True once one of those signals has arrived.
 bool EndAskedBySignal();
 

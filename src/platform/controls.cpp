@@ -156,9 +156,11 @@ static void FitLabelText(QLabel* label)
         }
     }
     const int width = right - left + 1;
+    const int ownSize = QFontInfo(font).pixelSize();
     QFont fitted = font;
-    for (int px = QFontInfo(font).pixelSize(); px >= 6; --px) {
-        fitted.setPixelSize(px);
+    int size = ownSize;  // [px]
+    for (; size >= 6; --size) {
+        fitted.setPixelSize(size);
         const QFontMetrics metrics(fitted);
         const QRect needed = metrics.boundingRect(QRect(0, 0, width, 1 << 16), Qt::TextWordWrap, label->text());
         // One line always shows, even in a label a pixel lower than the line.
@@ -166,7 +168,7 @@ static void FitLabelText(QLabel* label)
         if (needed.width() <= width && (oneLine || needed.height() <= rect.height()))
             break;
     }
-    label->setFont(QFontInfo(fitted).pixelSize() == QFontInfo(font).pixelSize() ? font : fitted);
+    label->setFont(size == ownSize ? font : fitted);
     label->setContentsMargins(left - rect.left(), 0, rect.right() - right, 0);
 }
 

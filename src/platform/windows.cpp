@@ -1,9 +1,11 @@
 #include "platform/windows.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QMenuBar>
 #include <QRegion>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
@@ -135,6 +137,44 @@ void ShowWindow(int window)
         w->frame->raise();
         w->frame->activateWindow();
     }
+}
+
+namespace {
+
+// Ends the loop once the watched window has painted: its frame reaches the
+// screen on the way back to the loop.
+class FirstPaint : public QObject {
+public:
+    explicit FirstPaint(QEventLoop& loop) : loop(loop) {}
+    bool painted = false;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && !painted) {
+            painted = true;
+            loop.quit();
+        }
+        return false;
+    }
+
+private:
+    QEventLoop& loop;
+};
+
+}  // namespace
+
+bool WaitFirstFrame(int window)
+{
+    PlatformWindow* w = FindPlatformWindow(window);
+    if (!w || !w->frame->isVisible())
+        return false;
+    constexpr int Limit = 1000;  // [ms] a window that is never exposed does not hold the program
+    QEventLoop loop;
+    FirstPaint seen(loop);
+    w->frame->installEventFilter(&seen);
+    QTimer::singleShot(Limit, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    w->frame->removeEventFilter(&seen);
+    return seen.painted;
 }
 
 void CloseWindow(WindowDescriptor& descriptor)

@@ -49,6 +49,9 @@ QPoint PositionOnScreen(const QRect& window, const std::vector<QRect>& screens);
 bool OpenWindow(WindowDescriptor& descriptor, int clientWidth, int clientHeight, bool shown = true);
 // Shows the window, raised and active.
 void ShowWindow(int window);
+// Handles the window system's events, the user's input left waiting, until the
+// shown window has drawn its first frame (a second at most); false when it has not.
+bool WaitFirstFrame(int window);
 // Destroys the window and its controls; clears descriptor.handle.
 void CloseWindow(WindowDescriptor& descriptor);
 bool IsWindowOpen(int window);

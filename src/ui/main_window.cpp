@@ -80,37 +80,51 @@ void CreateMainFonts(WindowState& windows)
     windows.fonts.f3 = CreateFont(face, 25, FontBold | FontItalic);
 }
 
-// Gives every control of the main window its font.
-static void ApplyMainFonts(const WindowState& windows)
+// Creates the controls of one tab, in their fonts: a label's text is fitted
+// around the controls over it, so the fonts come once the page is complete.
+static bool BuildMainTab(const WindowState& windows, int layout, int tab)
 {
     for (size_t i = 0; i < MainControlCount; ++i)
-        SetFont(MainControls[i].number, FontNumber(windows.fonts, MainControls[i].font));
+        if (MainControls[i].tab == tab && !CreateMainControl(MainControls[i], layout))
+            return false;
+    if (tab == TabWater)
+        SetTickFrequency(LimitBar, WaterLimitTickFrequency(layout, GetState(WaterModeList)));
+    if (tab == TabDrainage)
+        SetDrainageColumns(layout, true);
+    for (size_t i = 0; i < MainControlCount; ++i)
+        if (MainControls[i].tab == tab)
+            SetFont(MainControls[i].number, FontNumber(windows.fonts, MainControls[i].font));
+    return true;
 }
 
-bool BuildMainWindow(WindowState& windows, int layout, bool shown)
+bool OpenMainWindow(WindowState& windows, int layout, std::initializer_list<int> tabs)
 {
     WindowDescriptor& window = windows.windows[MainWindow];
     if (!OpenWindow(window, MainClientWidth(window, layout), MainClientHeight(window, layout), false))
         return false;
-
-    int tab = TabPanelItself;
-    for (size_t i = 0; i < MainControlCount; ++i) {
-        const MainControl& c = MainControls[i];
-        if (c.tab != tab) {
-            tab = c.tab;
-            AddTab(MainTabPanel, TabCaptionText(tab, layout));
-        }
-        if (!CreateMainControl(c, layout))
-            return false;
-    }
-    SetDrainageColumns(layout, true);
-    SetTickFrequency(LimitBar, WaterLimitTickFrequency(layout, GetState(WaterModeList)));
-
+    // The captions are measured in their own font, never in the system's.
+    if (!BuildMainTab(windows, layout, TabPanelItself))
+        return false;
+    for (int tab : {TabWater, TabAir, TabDrainage, TabOptions})
+        AddTab(MainTabPanel, TabCaptionText(tab, layout));
     AddShortcut(MainWindow, QStringLiteral("F1"), MenuHelp);
     AddShortcut(MainWindow, QStringLiteral("Shift+F12"), MenuInternalData);
+    return BuildMainTabs(windows, layout, tabs);
+}
+
+bool BuildMainTabs(WindowState& windows, int layout, std::initializer_list<int> tabs)
+{
+    for (int tab : tabs)
+        if (!BuildMainTab(windows, layout, tab))
+            return false;
+    return true;
+}
+
+bool BuildMainWindow(WindowState& windows, int layout, bool shown)
+{
+    if (!OpenMainWindow(windows, layout, {TabWater, TabAir, TabDrainage, TabOptions}))
+        return false;
     ApplyAccessibleNames();
-    // Once every control is there: a label's text is fitted around the controls over it.
-    ApplyMainFonts(windows);
     if (shown)
         ShowWindow(MainWindow);
     return true;

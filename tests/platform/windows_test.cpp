@@ -238,3 +238,35 @@ TEST_F(WindowTest, UnknownWindowsAndBadSizesAreHarmless)
     EXPECT_EQ(WindowHandle(3), nullptr);
     EXPECT_FALSE(CreateControl(3, 1000, ControlKind::Label, QString(), {}));
 }
+
+namespace {
+
+struct PaintSeen : QObject {
+    PaintSeen(QObject* parent, bool& seen) : QObject(parent), seen(seen) {}
+    bool& seen;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        seen = seen || event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+}  // namespace
+
+TEST_F(WindowTest, WaitFirstFrameReturnsOnceANewlyShownWindowHasDrawn)
+{
+    for (bool shown : {false, true}) {
+        WindowDescriptor fresh;
+        fresh.number = 2;
+        fresh.flags = WindowCaption;
+        ASSERT_TRUE(OpenWindow(fresh, 100, 80, false));
+        bool painted = false;
+        auto* client = new QLabel(QStringLiteral("Essai"), fresh.handle);
+        client->installEventFilter(new PaintSeen(client, painted));
+        if (shown)
+            ShowWindow(2);
+        EXPECT_EQ(WaitFirstFrame(2), shown);
+        EXPECT_EQ(painted, shown);  // the children too are on the screen
+        CloseWindow(fresh);
+    }
+}
