@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 #include "base/identity.h"
 #include "calc/air_section.h"
@@ -148,15 +149,17 @@ int RunBatchCommand(const CalcCommand& command, const CalcData& data, QIODevice&
         Write(err, QStringLiteral("vorquil-calc : %1 : fichier illisible\n").arg(command.file));
         return CalcUnreadable;
     }
-    // Opening the output empties it: it must not be the schedule being read.
+    // The output must not be the schedule being read.
     const QFileInfo output(command.output);
     if (!command.output.isEmpty() && output.exists()
         && output.canonicalFilePath() == QFileInfo(command.file).canonicalFilePath()) {
         Write(err, QStringLiteral("vorquil-calc : -o %1 : la sortie remplacerait le fichier lu\n").arg(command.output));
         return CalcUsage;
     }
-    QFile file(command.output);
-    if (!command.output.isEmpty() && !file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    // The results replace the output file only once they are all written: a
+    // refused schedule or a full disk leaves the old file as it was.
+    QSaveFile file(command.output);
+    if (!command.output.isEmpty() && !file.open(QIODevice::WriteOnly)) {
         Write(err, QStringLiteral("vorquil-calc : %1 : écriture impossible\n").arg(command.output));
         return CalcUnreadable;
     }
@@ -166,7 +169,7 @@ int RunBatchCommand(const CalcCommand& command, const CalcData& data, QIODevice&
         Write(err, QStringLiteral("vorquil-calc : %1 : %2\n").arg(command.file, error));
         return CalcRefused;
     }
-    if (file.isOpen() && !file.flush()) {
+    if (file.isOpen() && !file.commit()) {
         Write(err, QStringLiteral("vorquil-calc : %1 : écriture impossible\n").arg(command.output));
         return CalcUnreadable;
     }

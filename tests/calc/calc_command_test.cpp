@@ -1,4 +1,5 @@
 #include <QBuffer>
+#include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -88,6 +89,32 @@ TEST_F(CalcCommandTest, AnswersEachCommandWithItsTextAndStatus)
         EXPECT_TRUE(out.data().contains(c.out)) << out.data().toStdString();
         EXPECT_TRUE(err.data().contains(c.err)) << err.data().toStdString();
         EXPECT_EQ(ReadBytes(path), c.schedule);
+    }
+}
+
+// -o replaces an earlier output only with a whole new one.
+TEST_F(CalcCommandTest, OutputFileIsReplacedOnlyByAWholeResult)
+{
+    const QByteArray earlier = "earlier results\n";
+    const struct {
+        QByteArray schedule;
+        int status;
+        const char* output;  // what the output file then starts with
+    } cases[] = {
+        {"kind,colour\nwater,red\n", CalcRefused, "earlier results\n"},
+        {"kind,flow\nwater,1000\n", CalcDone, "kind,flow,"},
+    };
+    for (const auto& c : cases) {
+        const QString schedule = home.filePath(QStringLiteral("schedule.csv"));
+        const QString output = home.filePath(QStringLiteral("sized.csv"));
+        ASSERT_TRUE(WriteBytes(schedule, c.schedule));
+        ASSERT_TRUE(WriteBytes(output, earlier));
+        QBuffer out, err;
+        out.open(QIODevice::WriteOnly);
+        err.open(QIODevice::WriteOnly);
+        EXPECT_EQ(RunCalc({QStringLiteral("batch"), schedule, QStringLiteral("-o"), output}, out, err), c.status);
+        EXPECT_TRUE(ReadBytes(output).startsWith(c.output)) << ReadBytes(output).toStdString();
+        EXPECT_EQ(QDir(home.path()).entryList(QDir::Files).size(), 2) << "no temporary file left";
     }
 }
 
