@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <unistd.h>
 
@@ -21,16 +20,41 @@ bool SaveFileWhole(const QString& path, const QByteArray& bytes)
     return out.commit();
 }
 
+namespace {
+
+bool IsAsciiLetterOrDigit(QChar c)
+{
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
+}
+
+// The temporary names QSaveFile gives beside the files we save: "<name>.tub",
+// "<name>.eva" (any letter case) or "Config.cfg", then "." and six letters or
+// digits. Written out rather than as a regular expression, whose engine would
+// otherwise be loaded at every start for this one check.
+bool IsLeftoverName(const QString& name)
+{
+    const qsizetype saved = name.size() - 7;
+    if (saved < 1 || name[saved] != u'.')
+        return false;
+    for (qsizetype i = saved + 1; i < name.size(); ++i)
+        if (!IsAsciiLetterOrDigit(name[i]))
+            return false;
+    const QStringView savedName = QStringView(name).left(saved);
+    if (savedName == u"Config.cfg")
+        return true;
+    return savedName.size() > 4
+        && (savedName.endsWith(u".tub", Qt::CaseInsensitive) || savedName.endsWith(u".eva", Qt::CaseInsensitive));
+}
+
+}  // namespace
+
 int RemoveSaveLeftovers(const QString& folder, const QDateTime& startedAt)
 {
-    // The temporary names QSaveFile gives beside the files we save.
-    static const QRegularExpression leftoverName(QStringLiteral("^(.+\\.(?i:tub|eva)|Config\\.cfg)\\.[A-Za-z0-9]{6}$"));
     int removed = 0;
     const QFileInfoList entries = QDir(folder).entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
     for (const QFileInfo& entry : entries) {
         // A newer one may belong to a save another run is making now.
-        if (leftoverName.match(entry.fileName()).hasMatch() && entry.lastModified() < startedAt
-            && QFile::remove(entry.filePath()))
+        if (IsLeftoverName(entry.fileName()) && entry.lastModified() < startedAt && QFile::remove(entry.filePath()))
             ++removed;
     }
     return removed;
