@@ -24,7 +24,7 @@ static QByteArray Schedule(int rows)
 
 static void SizeSchedule(benchmark::State& state)
 {
-    CalcData data;
+    DomainState data;
     QString error;
     if (!LoadCalcData(DeliveredLibraryFolder(), data, error)) {
         state.SkipWithError(error.toStdString().c_str());

@@ -35,7 +35,7 @@ const AirDefault AirDefaults[] = {
     {"side-b", &AirInputs::sideB, "100", 1, LargestSize, "mm"},
 };
 
-bool ReadMaterial(const CalcData& data, const SectionOptions& options, AirSection& section, QString& error)
+bool ReadMaterial(const DomainState& data, const SectionOptions& options, AirSection& section, QString& error)
 {
     AirInputs& in = section.inputs;
     const QString* given = FindOption(options, "material");
@@ -103,7 +103,7 @@ bool ReadSizes(const SectionOptions& options, AirInputs& in, QString& error)
 
 }  // namespace
 
-bool ReadAirSection(const CalcData& data, const SectionOptions& options, AirSection& section, QString& error)
+bool ReadAirSection(const DomainState& data, const SectionOptions& options, AirSection& section, QString& error)
 {
     section = AirSection();
     AirInputs& in = section.inputs;
@@ -138,7 +138,7 @@ bool ReadAirSection(const CalcData& data, const SectionOptions& options, AirSect
     return ReadMaterial(data, options, section, error) && ReadSizes(options, in, error);
 }
 
-CalcFields SizeAirSection(const CalcData& data, const AirSection& section)
+CalcFields SizeAirSection(const DomainState& data, const AirSection& section)
 {
     const AirInputs& in = section.inputs;
     InternalDataRecord internal;

@@ -7,7 +7,7 @@
 // An air section read from its options, with the window's defaults for what
 // is not given.
 struct AirSection {
-    int material = -1;      // in CalcData::ductMaterials
+    int material = -1;      // in DomainState::ductMaterials
     int limitPosition = 0;  // track bar 124 in a search mode
     AirInputs inputs;
 };
@@ -15,8 +15,8 @@ struct AirSection {
 // The option names of an air section, null-terminated.
 extern const char* const AirOptionNames[];
 
-bool ReadAirSection(const CalcData& data, const SectionOptions& options, AirSection& section, QString& error);
+bool ReadAirSection(const DomainState& data, const SectionOptions& options, AirSection& section, QString& error);
 
 // theoretical_diameter (a circular search only), size, velocity,
 // pressure_drop, copy, density, viscosity, reynolds.
-CalcFields SizeAirSection(const CalcData& data, const AirSection& section);
+CalcFields SizeAirSection(const DomainState& data, const AirSection& section);

@@ -25,7 +25,7 @@ bool IsOption(const QString& name)
 }
 
 // The results of one row, or why it was refused.
-CalcFields SizeRow(const CalcData& data, const QString& kind, const SectionOptions& options, QString& error)
+CalcFields SizeRow(const DomainState& data, const QString& kind, const SectionOptions& options, QString& error)
 {
     if (kind == QLatin1String("water")) {
         WaterSection section;
@@ -43,7 +43,7 @@ CalcFields SizeRow(const CalcData& data, const QString& kind, const SectionOptio
 
 }  // namespace
 
-bool RunBatch(const CalcData& data, QIODevice& in, QIODevice& out, QIODevice& messages, bool json, BatchCount& count,
+bool RunBatch(const DomainState& data, QIODevice& in, QIODevice& out, QIODevice& messages, bool json, BatchCount& count,
               QString& error)
 {
     count = BatchCount();

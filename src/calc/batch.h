@@ -17,5 +17,5 @@ struct BatchCount {
 // is also named on `messages`. False, with nothing written, when the header
 // row is missing or names a column that is neither an option, "kind", "id",
 // a result nor "error".
-bool RunBatch(const CalcData& data, QIODevice& in, QIODevice& out, QIODevice& messages, bool json, BatchCount& count,
+bool RunBatch(const DomainState& data, QIODevice& in, QIODevice& out, QIODevice& messages, bool json, BatchCount& count,
               QString& error);

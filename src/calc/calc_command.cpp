@@ -110,7 +110,7 @@ int Refuse(QIODevice& err, const QString& message)
     return CalcRefused;
 }
 
-int RunSection(const CalcCommand& command, const CalcData& data, QIODevice& out, QIODevice& err)
+int RunSection(const CalcCommand& command, const DomainState& data, QIODevice& out, QIODevice& err)
 {
     QString error;
     if (command.command == QLatin1String("water")) {
@@ -136,7 +136,7 @@ int RunSection(const CalcCommand& command, const CalcData& data, QIODevice& out,
     return CalcDone;
 }
 
-int RunBatchCommand(const CalcCommand& command, const CalcData& data, QIODevice& out, QIODevice& err)
+int RunBatchCommand(const CalcCommand& command, const DomainState& data, QIODevice& out, QIODevice& err)
 {
     if (!command.options.empty()) {
         Write(err,
@@ -219,7 +219,7 @@ int RunCalc(const QStringList& args, QIODevice& out, QIODevice& err)
             Write(err, QStringLiteral("vorquil-calc : %1 (voir --help)\n").arg(error));
             return CalcUsage;
         }
-    CalcData data;
+    DomainState data;
     if (!LoadCalcData(command.dataDir, data, error)) {
         Write(err, QStringLiteral("vorquil-calc : %1\n").arg(error));
         return CalcUnreadable;

@@ -23,7 +23,7 @@ QString UserLibraryFolder()
     return WithSlash(QDir::cleanPath(base)) + QStringLiteral("Vorquil 3/Data/");
 }
 
-bool ScanFolder(const QString& folder, CalcData& data)
+bool ScanFolder(const QString& folder, DomainState& data)
 {
     ScanLibraryFolder(folder, data.waterLibraries, data.drainageLibraries);
     return !data.waterLibraries.empty() || !data.drainageLibraries.empty();
@@ -31,9 +31,9 @@ bool ScanFolder(const QString& folder, CalcData& data)
 
 }  // namespace
 
-bool LoadCalcData(const QString& dataDir, CalcData& data, QString& error)
+bool LoadCalcData(const QString& dataDir, DomainState& data, QString& error)
 {
-    data = CalcData();
+    data = DomainState();
     const QString delivered = DeliveredLibraryFolder();
     PipeLibraryList ignoredWater, ignoredDrainage;
     if (delivered.isEmpty()

@@ -15,7 +15,8 @@ const char* const RowNames[] = {"dn", "flow", "velocity", "inside_diameter", "ou
 
 }  // namespace
 
-bool ReadDrainageSection(const CalcData& data, const SectionOptions& options, DrainageSection& section, QString& error)
+bool ReadDrainageSection(const DomainState& data, const SectionOptions& options, DrainageSection& section,
+                         QString& error)
 {
     section = DrainageSection();
     const Settings& s = data.settings;
@@ -44,7 +45,7 @@ bool ReadDrainageSection(const CalcData& data, const SectionOptions& options, Dr
     return true;
 }
 
-std::vector<CalcFields> SizeDrainageSection(const CalcData& data, const DrainageSection& section)
+std::vector<CalcFields> SizeDrainageSection(const DomainState& data, const DrainageSection& section)
 {
     const PipeLibrary& library = data.drainageLibraries[section.library];
     const float slope = SlopeAtPosition(section.slopePosition);                 // I [cm/m]

@@ -8,7 +8,7 @@
 // A drainage table read from its options, with the window's defaults for
 // what is not given.
 struct DrainageSection {
-    int library = -1;           // in CalcData::drainageLibraries
+    int library = -1;           // in DomainState::drainageLibraries
     int fillType = 0;           // FillRatio
     int slopePosition = 1;      // track bar 147
     bool codeRoughness = true;  // check box 152
@@ -17,8 +17,9 @@ struct DrainageSection {
 // The option names of a drainage table, null-terminated.
 extern const char* const DrainageOptionNames[];
 
-bool ReadDrainageSection(const CalcData& data, const SectionOptions& options, DrainageSection& section, QString& error);
+bool ReadDrainageSection(const DomainState& data, const SectionOptions& options, DrainageSection& section,
+                         QString& error);
 
 // One row per size of the library, as list 154 shows it: dn, flow, velocity,
 // inside_diameter, outside_diameter.
-std::vector<CalcFields> SizeDrainageSection(const CalcData& data, const DrainageSection& section);
+std::vector<CalcFields> SizeDrainageSection(const DomainState& data, const DrainageSection& section);

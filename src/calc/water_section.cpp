@@ -34,7 +34,7 @@ bool ReadWholeOption(const SectionOptions& options, const char* name, int64_t fi
     return true;
 }
 
-bool ReadLibrary(const CalcData& data, const SectionOptions& options, WaterSection& section, QString& error)
+bool ReadLibrary(const DomainState& data, const SectionOptions& options, WaterSection& section, QString& error)
 {
     const QString* given = FindOption(options, "library");
     const QString name = given ? *given : data.settings.MatTube;
@@ -119,7 +119,7 @@ bool ReadQuantities(const SectionOptions& options, WaterInputs& in, QString& err
 
 }  // namespace
 
-bool ReadWaterSection(const CalcData& data, const SectionOptions& options, WaterSection& section, QString& error)
+bool ReadWaterSection(const DomainState& data, const SectionOptions& options, WaterSection& section, QString& error)
 {
     section = WaterSection();
     WaterInputs& in = section.inputs;
@@ -140,7 +140,7 @@ bool ReadWaterSection(const CalcData& data, const SectionOptions& options, Water
         && ReadQuantities(options, in, error);
 }
 
-CalcFields SizeWaterSection(const CalcData& data, const WaterSection& section)
+CalcFields SizeWaterSection(const DomainState& data, const WaterSection& section)
 {
     const PipeLibrary& library = data.waterLibraries[section.library];
     const WaterInputs& in = section.inputs;

@@ -7,7 +7,7 @@
 // A water section read from its options, with the window's defaults for what
 // is not given: everything the water tab would hold once the user had set it.
 struct WaterSection {
-    int library = -1;       // in CalcData::waterLibraries
+    int library = -1;       // in DomainState::waterLibraries
     int limitPosition = 1;  // track bar 30: the limit (modes 0, 2) or the imposed size (mode 1)
     int currentSize = 0;    // list position of the imposed size (mode 1)
     WaterInputs inputs;
@@ -16,8 +16,8 @@ struct WaterSection {
 // The option names of a water section, null-terminated.
 extern const char* const WaterOptionNames[];
 
-bool ReadWaterSection(const CalcData& data, const SectionOptions& options, WaterSection& section, QString& error);
+bool ReadWaterSection(const DomainState& data, const SectionOptions& options, WaterSection& section, QString& error);
 
 // flow, power, oversize_power, total_power, size, theoretical_diameter,
 // velocity, pressure_drop, copy, density, viscosity, reynolds.
-CalcFields SizeWaterSection(const CalcData& data, const WaterSection& section);
+CalcFields SizeWaterSection(const DomainState& data, const WaterSection& section);

@@ -60,7 +60,7 @@ const std::vector<Section> Sections = {
 // section set on it as a user would, from a fresh start.
 class CalcAgreesWithWindowTest : public AirTabTest {
 protected:
-    CalcData data;
+    DomainState data;
 
     void StartOnDeliveredData()
     {
