@@ -181,9 +181,10 @@ void ApplyDuctMaterialSettings(ProgramState& state)
 
 void ApplySettings(ProgramState& state)
 {
+    // The order start-up follows, its first frame between the options and the air tab.
     ApplyWaterSettings(state);
+    ApplyOptionsSettings(state);
     ApplyAirSettings(state);
     ApplyDrainageSettings(state);
-    ApplyOptionsSettings(state);
     ApplyDuctMaterialSettings(state);
 }

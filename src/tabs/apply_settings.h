@@ -4,9 +4,9 @@ struct ProgramState;
 
 // Puts the stored settings into the freshly built main window: the lists of
 // the water tab, its mode and limit, temperatures and percentages, then a
-// first water result; the air tab's lists, mode, shape and duct material; the
-// drainage tab's choices and its table; the options tab's switches, templates
-// and layout.
+// first water result; the options tab's switches, templates and layout; the
+// air tab's lists, mode, shape and duct material; the drainage tab's choices
+// and its table. Start-up runs the same parts in the same order.
 void ApplySettings(ProgramState& state);
 
 // The water tab's part of it, up to and including the first water result.
