@@ -11,7 +11,7 @@ packages=(
   fonts-crosextra-carlito fontconfig
   xvfb xauth xdotool xclip python3 python3-xlib python3-pyftpdlib
   desktop-file-utils appstream dpkg-dev file gzip
-  openbox
+  openbox lintian
   at-spi2-core dbus-daemon python3-dbus
 )
 

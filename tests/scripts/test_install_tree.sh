@@ -2,8 +2,8 @@
 # Installs the build into a temporary DESTDIR and checks the installed tree:
 # every file in place, the desktop entry and the metainfo accepted by their
 # validators, each icon decodable at its size, --version and --help answered
-# without a display, the data found beside a moved install, and the .deb's
-# dependencies.
+# without a display, the data found beside a moved install, the .deb's
+# dependencies and lintian's verdict on it.
 set -eu
 build=$(realpath "${1:?build folder}")
 id=fr.vorquil.Vorquil3
@@ -84,4 +84,11 @@ for dependency in libqt6widgets6 libcurl4 libpng16-16 fonts-crosextra-carlito; d
 done
 dpkg --compare-versions "$(dpkg-deb -f "$deb" Version)" eq "$release" || fail "package version"
 dpkg-deb -c "$deb" | grep "usr/share/applications/$id.desktop" >/dev/null || fail "desktop entry not packaged"
+# Debian's own checks: no error and no warning (information tags are allowed).
+if command -v lintian >/dev/null; then
+    lintian --allow-root --fail-on error,warning "$deb" >"$tmp/lintian.log" 2>&1 ||
+        { cat "$tmp/lintian.log"; fail "lintian"; }
+else
+    echo "lintian absent: the package's policy check is skipped"
+fi
 echo "install tree, validators, icons, options, moved install and package: all right"
