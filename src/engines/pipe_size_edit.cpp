@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "base/group_key_file.h"
 #include "base/number_text.h"
 #include "engines/library_files.h"
 
@@ -9,15 +10,22 @@ namespace {
 
 constexpr int SizeNameCapacity = 16;  // [characters]
 
-SizeEditResult CheckEntry(const SizeEntry& entry)
+// `index` is the size being changed, -1 for a new one.
+SizeEditResult CheckEntry(const PipeLibrary& library, int index, const SizeEntry& entry)
 {
     const QString name = WithoutBlanksAround(entry.name);
     if (name.isEmpty() || !(entry.outsideDiameter > 0.0f) || !(entry.thickness > 0.0f))
         return SizeEditResult::Incomplete;
-    if (IsReservedSizeName(CutText(name, SizeNameCapacity)))
+    const QString stored = CutText(name, SizeNameCapacity);
+    if (IsReservedSizeName(stored))
         return SizeEditResult::ReservedName;
     if (CheckStoredName(name).fault != NameFault::None)
         return SizeEditResult::RefusedCharacter;
+    // Each size is a group of the file, whose names match as compared here: two
+    // sizes of one name would be listed twice wherever the library is read.
+    for (int i = 0; i < static_cast<int>(library.sizes.size()); ++i)
+        if (i != index && SameName(library.sizes[i].name, stored))
+            return SizeEditResult::DuplicateName;
     return SizeEditResult::Done;
 }
 
@@ -39,7 +47,7 @@ float InsideDiameter(float outsideDiameter, float thickness)
 
 SizeEditResult AddPipeSize(PipeLibrary& library, const SizeEntry& entry)
 {
-    if (const SizeEditResult check = CheckEntry(entry); check != SizeEditResult::Done)
+    if (const SizeEditResult check = CheckEntry(library, -1, entry); check != SizeEditResult::Done)
         return check;
     const float inside = InsideDiameter(entry.outsideDiameter, entry.thickness);  // [mm]
     if (inside <= 0.0f)
@@ -62,7 +70,7 @@ SizeEditResult ModifyPipeSize(PipeLibrary& library, int index, const SizeEntry& 
 {
     if (index < 0 || index >= static_cast<int>(library.sizes.size()))
         return SizeEditResult::Incomplete;
-    if (const SizeEditResult check = CheckEntry(entry); check != SizeEditResult::Done)
+    if (const SizeEditResult check = CheckEntry(library, index, entry); check != SizeEditResult::Done)
         return check;
     StoreEntry(library.sizes[index], entry);
     SortSizesByInsideDiameter(library);

@@ -20,6 +20,7 @@ enum class SizeEditResult {
     Incomplete,         // no designation, or a diameter or thickness not above 0
     ReservedName,       // the designation would be read back as the library's header
     RefusedCharacter,   // the designation would be read back changed (CheckStoredName)
+    DuplicateName,      // another size already has this designation, as the file compares names
     InsideNotPositive,  // outside - 2 x thickness <= 0 (adding only)
     DuplicateInside,    // a size already has this inside diameter (adding only)
 };
@@ -33,7 +34,8 @@ SizeEditResult AddPipeSize(PipeLibrary& library, const SizeEntry& entry);
 
 // Gives the size at `index` the entry's values, inside diameter included, then
 // re-sorts the sizes by inside diameter. Neither the inside diameter nor
-// duplicates are checked: a size may be set to any values this way.
+// duplicate inside diameters are checked: a size may be set to any diameters
+// this way, but not to the designation of another size.
 SizeEditResult ModifyPipeSize(PipeLibrary& library, int index, const SizeEntry& entry);
 
 // Ascending inside diameter; sizes of equal inside diameter keep their order.

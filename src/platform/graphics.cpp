@@ -1,8 +1,11 @@
 #include "platform/graphics.h"
 
+#include <QApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QSysInfo>
+#include <algorithm>
 #include <png.h>
 
 #include "platform/platform_state.h"
@@ -26,6 +29,14 @@ QFont PlatformFont(int font)
 QString FontFamily(int font)
 {
     return QFontInfo(PlatformFont(font)).family();
+}
+
+int LabelTextHeight(int font, const QString& text, int width)
+{
+    const QFont drawn = font < 0 ? QApplication::font("QLabel") : PlatformFont(font);
+    constexpr int Unbounded = 1 << 20;  // [px]
+    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+    return QFontMetrics(drawn).boundingRect(QRect(0, 0, std::max(1, width), Unbounded), flags, text).height();
 }
 
 bool AddPrivateFont(const QString& path)

@@ -9,6 +9,9 @@ enum FontStyle : unsigned { FontRegular = 0, FontBold = 1u << 0, FontItalic = 1u
 // Creates a font (anti-aliased) and returns its number for SetFont.
 int CreateFont(const QString& face, int points, unsigned style);
 QString FontFamily(int font);  // the family the font system resolved the face to
+// The height [px] of the text as a label draws it in that font (-1 the system
+// font), wrapped at words within the width [px].
+int LabelTextHeight(int font, const QString& text, int width);
 
 // Fonts from a file, for the lifetime of the process.
 bool AddPrivateFont(const QString& path);

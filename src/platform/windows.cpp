@@ -249,6 +249,22 @@ void SetWindowPosition(int window, int x, int y)
     w->frame->setGeometry(QRect(QPoint(x, y), w->frame->size()));
 }
 
+void KeepWindowOnScreen(int window)
+{
+    const PlatformWindow* w = FindPlatformWindow(window);
+    if (!w)
+        return;
+    // The whole frame, caption and close box included, at the window's present size.
+    const QRect inside = w->frame->geometry();
+    const QRect outside = w->frame->frameGeometry();
+    const QMargins border(inside.left() - outside.left(), inside.top() - outside.top(),
+                          outside.right() - inside.right(), outside.bottom() - inside.bottom());
+    const QRect now = QRect(inside.topLeft(), w->frame->size()).marginsAdded(border);
+    const QPoint shift = PositionOnScreen(now, ScreenRectangles()) - now.topLeft();
+    if (!shift.isNull())
+        SetWindowPosition(window, inside.x() + shift.x(), inside.y() + shift.y());
+}
+
 void GetWindowPosition(int window, int& x, int& y)
 {
     const PlatformWindow* w = FindPlatformWindow(window);

@@ -62,5 +62,8 @@ bool IsWindowEnabled(int window);
 void SetWindowOnTop(int window, bool onTop);
 void SetWindowClientSize(int window, int width, int height);
 void SetWindowPosition(int window, int x, int y);
+// Moves the open window, at its present size and with its frame, onto the
+// screens as a stored position is moved when the window opens (PositionOnScreen).
+void KeepWindowOnScreen(int window);
 void GetWindowPosition(int window, int& x, int& y);
 void ActivateWindow(int window);

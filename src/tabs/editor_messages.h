@@ -18,6 +18,11 @@ inline const QString IncompleteSizeMessage = QStringLiteral("Les données sont i
 inline const QString InsideNotPositiveMessage =
     QStringLiteral("Le diamètre intérieur du tube ne peut être inférieur ou égal à 0.");
 inline const QString DuplicateInsideMessage = QStringLiteral("Ce diamètre intérieur est déjà éxistant...");
+inline const QString DuplicateSizeNameMessage =
+    QStringLiteral("Cette dénomination existe déjà dans la bibliothèque, veuillez en choisir une autre...");
+// Asked before a library without any size is written.
+inline const QString SaveEmptyLibraryQuestion =
+    QStringLiteral("La bibliothèque ne contient aucun diamètre.\r\nVoulez-vous tout de même l'enregistrer ?");
 // A size named so would be read back as the library's own group.
 inline const QString ReservedSizeNameMessage =
     QStringLiteral("La dénomination \"Global\" est réservée, veuillez en choisir une autre...");

@@ -31,8 +31,9 @@ void ClearLibraryEditor();
 void ShowEditedLibraryName(const ProgramState& state);
 
 // The save question. Unless forced, asks whether to save (No: NoSaveMarker);
-// then checks the library fields (missing: FillErrorMarker) and asks for a
-// file, offering libraryFile when there is one, else opening in defaultFolder;
+// then checks the library fields (missing: FillErrorMarker), asks whether to
+// save a library without any size (No: FillErrorMarker) and asks for a file,
+// offering libraryFile when there is one, else opening in defaultFolder;
 // ".tub" is appended when the extension is another one, and the user is asked
 // whether to replace a file of exactly that name. Returns the path, a marker,
 // or an empty text when the user gave up.

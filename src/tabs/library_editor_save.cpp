@@ -116,6 +116,10 @@ QString AskSaveLibrary(const QString& defaultFolder, bool forced, const QString&
         ShowEditorMessage(RefusedNameMessage(LibraryNameSubject, check));
         return FillErrorMarker;
     }
+    // No keeps the library in the editor, to be given its sizes.
+    if (CountRows(EditorSizeList) == 0
+        && ShowMessage(ProgramTitle, SaveEmptyLibraryQuestion, MessageYesNo) != AnswerYes)
+        return FillErrorMarker;
     // A file path in place of the folder opens the dialog on that file.
     const QString chosen = AskSaveFileName(SaveTitle, SaveFilter, libraryFile.isEmpty() ? defaultFolder : libraryFile);
     if (chosen.isEmpty())

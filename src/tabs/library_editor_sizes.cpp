@@ -67,6 +67,9 @@ void OnEditorAddSize(ProgramState& state)
     case SizeEditResult::RefusedCharacter:
         ShowRefusedSizeName(entry);
         return;
+    case SizeEditResult::DuplicateName:
+        ShowEditorMessage(DuplicateSizeNameMessage);
+        return;
     case SizeEditResult::InsideNotPositive:
         ShowEditorMessage(InsideNotPositiveMessage);
         return;
@@ -92,6 +95,9 @@ void OnEditorModifySize(ProgramState& state)
         return;
     case SizeEditResult::RefusedCharacter:
         ShowRefusedSizeName(entry);
+        return;
+    case SizeEditResult::DuplicateName:
+        ShowEditorMessage(DuplicateSizeNameMessage);
         return;
     case SizeEditResult::Done:
         break;

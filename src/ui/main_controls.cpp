@@ -125,7 +125,7 @@ const MainControl MainControls[] = {
     {HalfFillOption, K::Option, D, "5/10e", "", {85, 33, 50, 20}, {120, 23, 50, 20}, "", F0, Group, L, L},
     {SevenTenthsFillOption, K::Option, D, "7/10e", "", {85, 58, 50, 20}, {120, 48, 50, 20}, "", F0, 0, L, L},
     {SlopeLabel, K::Label, D, "Pente en (cm/m):", "", {15, 92, 95, 20}, {15, 82, 95, 20}, "", F0, 0, L, L},
-    {SlopeField, K::Edit, D, "0.5", "", {100, 90, 30, 20}, {165, 80, 30, 20}, "", F0, 0, C, C},
+    {SlopeField, K::Edit, D, "0.5", "", {100, 90, 30, 20}, {165, 80, 30, 20}, "", F0, ReadOnly, C, C},
     {SlopeBar, K::TrackBar, D, "", "", {10, 110, 125, 25}, {10, 100, 195, 25}, "", S, 0, L, L, 0, -1, 1, 10},
     {DrainageResultsFrame, K::Frame, D, "Résultats", "", {148, 5, 390, 139}, {3, 141, 210, 201}, "", F0, 0, L, L},
     {DrainageLibraryLabel, K::Label, D, "Nature du tube :", "Nat.Tube :", {158, 25, 80, 20}, {15, 160, 80, 20}, "", F0, 0, L, L},

@@ -136,6 +136,8 @@ void SwitchLayout(WindowState& windows, int layout)
 
     const WindowDescriptor& window = windows.windows[MainWindow];
     SetWindowClientSize(MainWindow, MainClientWidth(window, layout), MainClientHeight(window, layout));
+    // The other layout is wider or taller: near an edge it would reach past it.
+    KeepWindowOnScreen(MainWindow);
 
     for (size_t i = 0; i < MainControlCount; ++i)
         MoveControl(MainControls[i].number, SwitchedPlacement(MainControls[i], layout));

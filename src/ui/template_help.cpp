@@ -1,6 +1,9 @@
 #include "ui/template_help.h"
 
+#include <algorithm>
+
 #include "platform/controls.h"
+#include "platform/graphics.h"
 #include "platform/windows.h"
 #include "ui/help_controls.h"
 #include "ui/window_state.h"
@@ -28,7 +31,12 @@ void ShowTemplateHelp(WindowState& windows)
 {
     WindowDescriptor& help = windows.windows[HelpWindow];
     const bool wasOpen = IsWindowOpen(HelpWindow);
-    if (!OpenWindow(help, help.width, help.height) || wasOpen)
+    constexpr int Margin = 5;  // [px] around the text
+    const QString text = TemplateHelpText();
+    // In a larger system font the text needs more lines: the window grows to show them all.
+    const int textWidth = help.width - 2 * Margin;                                                    // [px]
+    const int textHeight = std::max(help.height - 2 * Margin, LabelTextHeight(-1, text, textWidth));  // [px]
+    if (!OpenWindow(help, help.width, textHeight + 2 * Margin) || wasOpen)
         return;
-    CreateControl(HelpWindow, HelpTextLabel, ControlKind::Label, TemplateHelpText(), {5, 5, 290, 200});
+    CreateControl(HelpWindow, HelpTextLabel, ControlKind::Label, text, {Margin, Margin, textWidth, textHeight});
 }

@@ -102,6 +102,38 @@ TEST(PipeSizeEdit, DuplicateFoundAnywhereInALibraryReadOutOfOrder)
     EXPECT_EQ(Insides(library), std::vector<float>({12.0f, 20.0f, 10.0f, 15.0f}));
 }
 
+TEST(PipeSizeEdit, DesignationsCompareAsTheLibraryFileComparesNames)
+{
+    struct Case {
+        const char* name;
+        bool added;    // accepted as a new size
+        bool changed;  // accepted for the size "Ø 25", whose own designation stays free to it
+    };
+    const Case cases[] = {
+        {"DN20", false, false},          {"dn20", false, false},  // ASCII letters match whatever their case
+        {" DN20\t", false, false},                                // blanks around are dropped when stored
+        {"Ø 25", false, true},           {"ø 25", true, true},    // other letters keep their case
+        {"DN 20", true, true},           {"1234567890123456X", false, false},  // cut to 16 characters when stored
+        {"123456789012345", true, true},
+    };
+    for (const Case& c : cases) {
+        PipeLibrary library = WithInsides({8.0f, 13.0f, 16.0f});
+        library.sizes[0].name = QStringLiteral("DN20");
+        library.sizes[1].name = QString::fromUtf8("Ø 25");
+        library.sizes[2].name = QStringLiteral("1234567890123456");
+        const QString name = QString::fromUtf8(c.name);
+        PipeLibrary added = library;
+        EXPECT_EQ(AddPipeSize(added, {name, 30.0f, 1.0f}),
+                  c.added ? SizeEditResult::Done : SizeEditResult::DuplicateName)
+            << c.name;
+        EXPECT_EQ(added.sizes.size(), c.added ? 4u : 3u) << c.name;
+        PipeLibrary changed = library;
+        EXPECT_EQ(ModifyPipeSize(changed, 1, {name, 30.0f, 1.0f}),
+                  c.changed ? SizeEditResult::Done : SizeEditResult::DuplicateName)
+            << c.name;
+    }
+}
+
 TEST(PipeSizeEdit, ModifyStoresWhatAddRefusesAndSortsAgain)
 {
     PipeLibrary library = WithInsides({8.0f, 13.0f, 16.0f});

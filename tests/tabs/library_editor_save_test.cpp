@@ -254,6 +254,36 @@ TEST_F(LibraryEditorTest, SavedChangesReachTheWaterTabWhenTheEditorCloses)
     EXPECT_EQ(GetText(SymbolLabel), "DN");
 }
 
+TEST_F(LibraryEditorTest, ALibraryWithoutSizesIsSavedOnlyOnceConfirmed)
+{
+    StartEditor();
+    while (CountRows(EditorSizeList) > 0) {
+        SelectRow(0);
+        Click(EditorDeleteButton);
+    }
+    const Shown empty = {"Vorquil III", SaveEmptyLibraryQuestion, MessageYesNo};
+    // No to the empty library keeps it in the editor; Yes goes on to the file.
+    answers = {AnswerYes, AnswerNo};
+    Click(EditorOkButton);
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[1].title, empty.title);
+    EXPECT_EQ(messages[1].text, empty.text);
+    EXPECT_EQ(messages[1].buttons, empty.buttons);
+    EXPECT_TRUE(saveDialogs.empty());
+    EXPECT_TRUE(IsWindowOpen(EditorWindow));
+    EXPECT_TRUE(state.editor.modified);
+
+    messages.clear();
+    answers = {AnswerYes, AnswerYes};
+    chosenFiles = {DataPath("vide")};
+    Click(EditorOkButton);
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[1].text, empty.text);
+    EXPECT_FALSE(IsWindowOpen(EditorWindow));
+    EXPECT_TRUE(QFile::exists(DataPath("vide.tub")));
+    EXPECT_TRUE(Reload(DataPath("vide.tub")).sizes.empty());
+}
+
 TEST_F(LibraryEditorTest, ImposedSizesFollowTheSavedFlags)
 {
     state.domain.settings.EauCalcMode = 1;
@@ -366,6 +396,7 @@ TEST_F(LibraryEditorTest, SwitchFindsThePickedLibraryAfterSavingANewOne)
     Type(EditorAbbreviationField, "Br");
     Type(EditorSymbolField, "DN");
     Type(EditorRoughnessField, "0.01");
+    EnterSize("DN15", "21.3", "2.6", EditorAddButton);
     // "Cuivre" is second in the list; once "Bronze" is saved it is third.
     answers = {AnswerYes};
     chosenFiles = {DataPath("bronze.tub")};

@@ -167,6 +167,7 @@ TEST_F(LibraryEditorTest, AddInsertsInOrderAndRefusesWithItsMessages)
         {"-", "-", "-", IncompleteSizeMessage},  // the fields as cleared
         {"x", "17", "abc", IncompleteSizeMessage},
         {"Global", "70", "1", ReservedSizeNameMessage},
+        {" 64 ", "80", "1", DuplicateSizeNameMessage},  // the name "64" is taken
     };
     const int rows = CountRows(EditorSizeList);
     for (const Case& c : refused) {
@@ -209,6 +210,17 @@ TEST_F(LibraryEditorTest, ModifyStoresTheSelectedSizeAndSortsTheList)
     EnterSize("Global", "30", "1", EditorModifyButton);
     EXPECT_EQ(Texts(), QStringList({ReservedSizeNameMessage}));
     EXPECT_EQ(RowNames().first(), "12");
+    // Another size's designation is refused; the size's own is kept.
+    messages.clear();
+    SelectRow(0);
+    EnterSize("14", "30", "1", EditorModifyButton);
+    EXPECT_EQ(Texts(), QStringList({DuplicateSizeNameMessage}));
+    EXPECT_EQ(RowNames().mid(0, 2), QStringList({"12", "14"}));
+    messages.clear();
+    SelectRow(0);
+    EnterSize("12", "13", "1", EditorModifyButton);
+    EXPECT_TRUE(Texts().isEmpty());
+    EXPECT_EQ(RowInsides().first(), "11.00");
 }
 
 TEST_F(LibraryEditorTest, DeleteRemovesTheSelectedSize)

@@ -1,3 +1,5 @@
+#include <QApplication>
+#include <QLabel>
 #include <QSlider>
 #include <QWidget>
 
@@ -125,8 +127,6 @@ TEST_F(WaterTabTest, HelpButtonOpensOneAideWindow)
         "%n = Abréviation du matériau (ex.: PVCP ou Cu)");
     EXPECT_EQ(TemplateHelpText(), expected);
     EXPECT_EQ(GetText(HelpTextLabel), expected);
-    const ControlRect label = GetControlRect(HelpTextLabel);
-    EXPECT_EQ(QRect(label.x, label.y, label.w, label.h), QRect(5, 5, 290, 200));
 
     User(TemplateHelpButton, SubtypeClick);
     int open = 0;
@@ -136,6 +136,29 @@ TEST_F(WaterTabTest, HelpButtonOpensOneAideWindow)
     EXPECT_EQ(open, 1);
     HandleEvent(state, Event{EventKind::Close, HelpWindow});
     EXPECT_FALSE(IsWindowOpen(HelpWindow));
+}
+
+TEST_F(WaterTabTest, TheHelpTextShowsWholeInAnySystemFont)
+{
+    Start();
+    const QFont system = QApplication::font();
+    for (int points : {7, 9, 11, 14}) {
+        QFont font = system;
+        font.setPointSize(points);
+        QApplication::setFont(font);
+        User(TemplateHelpButton, SubtypeClick);
+        auto* label = qobject_cast<QLabel*>(ControlWidget(HelpTextLabel));
+        ASSERT_NE(label, nullptr);
+        const QRect client = label->parentWidget()->rect();
+        EXPECT_EQ(client.width(), 300) << points;
+        EXPECT_GE(client.height(), 210) << points;
+        EXPECT_EQ(label->geometry().topLeft(), QPoint(5, 5)) << points;
+        EXPECT_EQ(label->width(), 290) << points;
+        EXPECT_GE(label->height(), label->heightForWidth(label->width())) << points;
+        EXPECT_EQ(client.bottom() - label->geometry().bottom(), 5) << points;
+        HandleEvent(state, Event{EventKind::Close, HelpWindow});
+    }
+    QApplication::setFont(system);
 }
 
 TEST_F(WaterTabTest, LayoutOptionsSwitchTheWindow)

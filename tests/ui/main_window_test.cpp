@@ -2,6 +2,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QSlider>
 #include <QTabBar>
 #include <QTest>
@@ -147,6 +148,37 @@ TEST_F(MainWindowTest, SwitchPlacesControlsForTheTargetLayout)
                 continue;
             EXPECT_NE(WidgetAt(p.tab, p.className, p.where), nullptr) << Describe(p);
         }
+    }
+}
+
+TEST_F(MainWindowTest, SwitchKeepsTheWindowOnTheScreen)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    enum Edge { Right, Bottom, None };  // the edge the frame is brought back to
+    struct Case {
+        int built;
+        QPoint before;  // top left corner of the client area [px]
+        Edge edge;
+    };
+    const Case cases[] = {
+        {V, {screen.right() - 237, screen.top() + 50}, Right},     // the horizontal layout is wider
+        {H, {screen.left() + 40, screen.bottom() - 191}, Bottom},  // the vertical one is taller
+        {H, {screen.left() + 10, screen.top() + 10}, None},        // fits: stays where it is
+    };
+    for (const Case& c : cases) {
+        Build(c.built);
+        SetWindowPosition(MainWindow, c.before.x(), c.before.y());
+        Settle();
+        SwitchLayout(state.window, c.built == H ? V : H);
+        Settle();
+        const QRect frame = WindowHandle(MainWindow)->frameGeometry();
+        const QPoint after = WindowHandle(MainWindow)->geometry().topLeft();
+        EXPECT_TRUE(screen.contains(frame)) << c.built << ": " << frame.x() << ", " << frame.y();
+        EXPECT_EQ(frame.right() == screen.right(), c.edge == Right) << c.built;
+        EXPECT_EQ(frame.bottom() == screen.bottom(), c.edge == Bottom) << c.built;
+        EXPECT_EQ(after.x() == c.before.x(), c.edge != Right) << c.built;
+        EXPECT_EQ(after.y() == c.before.y(), c.edge != Bottom) << c.built;
+        TearDown();
     }
 }
 
