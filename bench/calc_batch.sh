@@ -12,9 +12,9 @@ tmp=$(mktemp -d); trap 'rm -rf "$tmp"' EXIT
 for rows in 1000 10000 100000; do
     /usr/bin/python3 - "$rows" >"$tmp/in.csv" <<'PYTHON'
 import sys
-patterns = ["water;Cuivre;pdc;;{n};;;;;;;;", "water;Acier;vitesse;1.2;;{n};15;;;;;;", "water;PER;dn;;{n};;;20;;;;;",
-            "air;;pdc;;{n};;;;circ;;;;", "air;;vitesse;4;{n};;;;rect;400;;;", "air;;dn;;{n};;;;rect;500;250;Autre;0.09"]
-print("id;kind;library;mode;limit;flow;power;oversize;antifreeze;shape;side-a;side-b;material;roughness")
+patterns = ["water;Cuivre;pdc;;{n};;;;;;;;;", "water;Acier;vitesse;1.2;;{n};15;;;;;;;", "water;PER;dn;;{n};;;20;;;;;;16",
+            "air;;pdc;;{n};;;;circ;;;;;", "air;;vitesse;4;{n};;;;rect;400;;;;", "air;;dn;;{n};;;;rect;500;250;Autre;0.09;"]
+print("id;kind;library;mode;limit;flow;power;oversize;antifreeze;shape;side-a;side-b;material;roughness;size")
 for r in range(int(sys.argv[1])):
     print(f"S{r};" + patterns[r % 6].format(n=200 + (r * 37) % 20000))
 PYTHON

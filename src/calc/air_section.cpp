@@ -1,5 +1,7 @@
 #include "calc/air_section.h"
 
+#include "base/number_text.h"
+#include "calc/domain_warnings.h"
 #include "engines/duct_tables.h"
 #include "engines/internal_data_text.h"
 #include "engines/limit_scales.h"
@@ -13,26 +15,29 @@ namespace {
 const char* const ShapeWords[] = {"circ", "rect", nullptr};
 const char* const ModeWords[] = {"pdc", "dn", "vitesse", nullptr};  // in AirMode order
 
-constexpr int64_t LargestFlow = 999999999;  // [m3/h]
-constexpr int64_t LargestSize = 99999;      // [mm]
+constexpr double LargestFlow = 999999999;   // [m3/h]
+constexpr double LargestSize = 99999;       // [mm]
 constexpr double LargestRoughness = 100.0;  // [mm]
 
-// What the window's fields show at start.
+// What the window's fields show at start, and what the command line takes:
+// the window's digits, or a decimal number where the engine reads one (a
+// temperature below 0 for winter outdoor air, a diameter typed in the combo).
 struct AirDefault {
     const char* option;
     QString AirInputs::*input;
     const char* text;
-    int64_t first, last;
+    double first, last;
+    bool decimal;
     const char* unit;
 };
 const AirDefault AirDefaults[] = {
-    {"flow", &AirInputs::flow, "100", 1, LargestFlow, "m3/h"},
-    {"temp", &AirInputs::temperature, "20", 0, 999, "°C"},
-    {"humidity", &AirInputs::humidity, "40", 0, 100, "%"},
-    {"altitude", &AirInputs::altitude, "10", 0, 9999, "m"},
-    {"diameter", &AirInputs::imposedDiameter, "125", 1, LargestSize, "mm"},
-    {"side-a", &AirInputs::sideA, "100", 1, LargestSize, "mm"},
-    {"side-b", &AirInputs::sideB, "100", 1, LargestSize, "mm"},
+    {"flow", &AirInputs::flow, "100", 1, LargestFlow, false, "m3/h"},
+    {"temp", &AirInputs::temperature, "20", -50, 150, true, "°C"},
+    {"humidity", &AirInputs::humidity, "40", 0, 100, false, "%"},
+    {"altitude", &AirInputs::altitude, "10", 0, 9999, false, "m"},
+    {"diameter", &AirInputs::imposedDiameter, "125", 1, LargestSize, true, "mm"},
+    {"side-a", &AirInputs::sideA, "100", 1, LargestSize, false, "mm"},
+    {"side-b", &AirInputs::sideB, "100", 1, LargestSize, false, "mm"},
 };
 
 bool ReadMaterial(const DomainState& data, const SectionOptions& options, AirSection& section, QString& error)
@@ -70,35 +75,64 @@ bool ReadMaterial(const DomainState& data, const SectionOptions& options, AirSec
 }
 
 // Which sizes the user gives: the diameter of an imposed circular duct, side A
-// of a rectangle, side B of an imposed rectangle.
+// of a rectangle, side B of an imposed rectangle. The flow and the sizes used
+// have no default: a schedule's empty cell is a missing value, not the
+// window's start value.
 bool ReadSizes(const SectionOptions& options, AirInputs& in, QString& error)
 {
     const bool imposed = in.mode == AirModeImposedSize;
     const struct {
         const char* option;
-        bool allowed;
-        const char* when;
+        bool used;
+        const char* when;  // the shape and mode that use it
     } uses[] = {
-        {"diameter", !in.rectangular && imposed, "seulement en forme circ, mode dn"},
-        {"side-a", in.rectangular, "seulement en forme rect"},
-        {"side-b", in.rectangular && imposed, "seulement en forme rect, mode dn"},
+        {"flow", true, "(m3/h)"},
+        {"diameter", !in.rectangular && imposed, "en forme circ, mode dn"},
+        {"side-a", in.rectangular, "en forme rect"},
+        {"side-b", in.rectangular && imposed, "en forme rect, mode dn"},
     };
-    for (const auto& use : uses)
-        if (!use.allowed && FindOption(options, use.option)) {
-            error = QStringLiteral("%1 : %2").arg(QString::fromLatin1(use.option), QString::fromUtf8(use.when));
+    for (const auto& use : uses) {
+        const bool given = FindOption(options, use.option) != nullptr;
+        if (given != use.used) {
+            error =
+                QStringLiteral("%1 : %2 %3")
+                    .arg(QString::fromLatin1(use.option),
+                         given ? QStringLiteral("seulement") : QStringLiteral("manquant"), QString::fromUtf8(use.when));
             return false;
         }
+    }
     for (const AirDefault& field : AirDefaults) {
         in.*field.input = QString::fromUtf8(field.text);
-        if (const QString* given = FindOption(options, field.option)) {
+        const QString* given = FindOption(options, field.option);
+        if (!given)
+            continue;
+        const QString name = QString::fromLatin1(field.option);
+        if (field.decimal) {
+            double value = 0.0;
+            if (!ReadDecimal(name, *given, field.first, field.last, field.unit, value, error))
+                return false;
+            in.*field.input = QString(*given).replace(u',', u'.');
+        } else {
             int64_t value = 0;
-            if (!ReadWhole(QString::fromLatin1(field.option), *given, field.first, field.last, field.unit, value,
-                           error))
+            if (!ReadWhole(name, *given, static_cast<int64_t>(field.first), static_cast<int64_t>(field.last),
+                           field.unit, value, error))
                 return false;
             in.*field.input = *given;
         }
     }
     return true;
+}
+
+// Hot humid air can hold more vapour than the atmosphere's pressure allows:
+// the formula then gives no density to size with.
+bool CheckAirState(const AirInputs& in, QString& error)
+{
+    if (AirStateUsable(AirStateOf(in)))
+        return true;
+    error = QString::fromUtf8("temp, humidity : à %1 °C et %2 % d'humidité (altitude %3 m), la pression de vapeur "
+                              "dépasse la pression atmosphérique : l'air n'a pas de masse volumique positive")
+                .arg(in.temperature, in.humidity, in.altitude);
+    return false;
 }
 
 }  // namespace
@@ -135,7 +169,7 @@ bool ReadAirSection(const DomainState& data, const SectionOptions& options, AirS
             return false;
         in.limit = AirLimitText(section.limitPosition);
     }
-    return ReadMaterial(data, options, section, error) && ReadSizes(options, in, error);
+    return ReadMaterial(data, options, section, error) && ReadSizes(options, in, error) && CheckAirState(in, error);
 }
 
 CalcFields SizeAirSection(const DomainState& data, const AirSection& section)
@@ -161,5 +195,10 @@ CalcFields SizeAirSection(const DomainState& data, const AirSection& section)
     fields.push_back({QStringLiteral("density"), DensityText(internal.density)});
     fields.push_back({QStringLiteral("viscosity"), ViscosityText(internal.kinematicViscosity)});
     fields.push_back({QStringLiteral("reynolds"), ReynoldsText(internal.reynolds)});
+    const float sideA = in.rectangular ? LeadingFloat(in.sideA) : 0.0f;  // [mm]
+    const float sideB =
+        in.rectangular ? LeadingFloat(searching ? shown(AirOutResultSideB, QString()) : in.sideB) : 0.0f;  // [mm]
+    if (const QString warning = AirDomainWarning(in, sideA, sideB); !warning.isEmpty())
+        fields.push_back({QStringLiteral("warning"), warning});
     return fields;
 }

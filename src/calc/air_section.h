@@ -18,5 +18,6 @@ extern const char* const AirOptionNames[];
 bool ReadAirSection(const DomainState& data, const SectionOptions& options, AirSection& section, QString& error);
 
 // theoretical_diameter (a circular search only), size, velocity,
-// pressure_drop, copy, density, viscosity, reynolds.
+// pressure_drop, copy, density, viscosity, reynolds, and warning when an
+// input lies outside the models' domain.
 CalcFields SizeAirSection(const DomainState& data, const AirSection& section);

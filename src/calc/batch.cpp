@@ -8,8 +8,9 @@
 namespace {
 
 const char* const ResultNames[] = {
-    "flow", "power",   "oversize_power", "total_power", "size", "theoretical_diameter", "velocity", "pressure_drop",
-    "copy", "density", "viscosity",      "reynolds",    nullptr};
+    "flow",     "power",         "oversize_power", "total_power", "size",      "theoretical_diameter",
+    "velocity", "pressure_drop", "copy",           "density",     "viscosity", "reynolds",
+    "warning",  nullptr};
 
 bool Listed(const QString& name, const char* const* names)
 {

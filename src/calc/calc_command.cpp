@@ -22,25 +22,29 @@ Vorquil III, et donne les textes que montre la fenêtre.
 Commandes :
   water     une tuyauterie d'eau
               --library NOM  --mode pdc|dn|vitesse  --limit VALEUR (mmCE/m ou m/s)
-              --size DÉSIGNATION (mode dn)  --flow L/h | --power W
+              --size DÉSIGNATION (mode dn)  --flow L/h | --power W (l'un des deux)
               --oversize %  (avec --power)  --supply °C  --return °C  --antifreeze %
   air       une gaine d'air
               --shape circ|rect  --mode pdc|dn|vitesse  --limit VALEUR (Pa/m ou m/s)
               --diameter mm (circ, dn)  --side-a mm (rect)  --side-b mm (rect, dn)
-              --flow m3/h  --temp °C  --humidity %  --altitude m
+              --flow m3/h (obligatoire)  --temp °C (-50 à 150)  --humidity %  --altitude m
               --material NOM | --roughness mm
   drainage  le tableau des capacités d'une bibliothèque d'évacuation
               --library NOM  --fill 5|7  --slope cm/m  --code-roughness yes|no
   batch FICHIER.csv [-o SORTIE.csv]
-            une section par ligne (séparateur , ou ; ; UTF-8 ou Latin-1) ;
-            colonnes : kind (water, air), id facultatif, et les options sans tirets
+            une section par ligne (séparateur , ; ou tabulation ; UTF-8, Latin-1
+            ou UTF-16) ; colonnes : kind (water, air), id facultatif, et les
+            options sans tirets ; la colonne warning signale une donnée hors du
+            domaine conseillé des modèles
 
 Pour toutes les commandes :
   --data-dir DOSSIER  les bibliothèques (.tub, .eva) à utiliser
   --json              un objet JSON par section
   --help, --version
 
-Sans option, les valeurs sont celles de la configuration par défaut du programme.
+Sans option, les valeurs sont celles de la configuration par défaut du programme,
+sauf le débit (ou la puissance) et la taille qu'impose le mode dn ou la forme rect.
+Températures et diamètre imposé : décimales avec le point ou la virgule.
 État de sortie : 0 fait, 1 valeur refusée (ou une ligne au moins), 2 commande
 mal formée, 3 fichier ou dossier illisible.
 )";

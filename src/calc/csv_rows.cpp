@@ -13,14 +13,44 @@ QString DecodeLine(QByteArray bytes)
     return utf8.hasError() ? QString::fromLatin1(bytes) : text;
 }
 
-// A spreadsheet writes semicolons where the decimal point is a comma.
+// One line of two-byte code units: a 0x0A byte ends it only when it is the
+// line feed's own unit, not half of another character.
+QString ReadUtf16Line(QIODevice& device, CsvEncoding encoding)
+{
+    const bool little = encoding == CsvEncoding::Utf16LE;
+    const QByteArray lineFeed = little ? QByteArray("\n\0", 2) : QByteArray("\0\n", 2);
+    QByteArray bytes;
+    while (!device.atEnd()) {
+        bytes += device.readLine();
+        if (bytes.size() % 2 == 1)
+            bytes += device.read(1);
+        if (bytes.size() % 2 == 0 && bytes.endsWith(lineFeed))
+            break;
+    }
+    QStringDecoder decoder(little ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
+    QString text = decoder(bytes);
+    while (text.endsWith(u'\n') || text.endsWith(u'\r'))
+        text.chop(1);
+    return text;
+}
+
+QString NextLine(CsvReader& reader)
+{
+    ++reader.line;
+    if (reader.encoding == CsvEncoding::Bytes)
+        return DecodeLine(reader.device->readLine());
+    return ReadUtf16Line(*reader.device, reader.encoding);
+}
+
+// A spreadsheet writes semicolons where the decimal point is a comma, and
+// tabs in its "Unicode text".
 QChar SeparatorOf(const QString& header)
 {
     bool quoted = false;
     for (QChar c : header) {
         if (c == u'"')
             quoted = !quoted;
-        else if (!quoted && (c == u';' || c == u','))
+        else if (!quoted && (c == u';' || c == u',' || c == u'\t'))
             return c;
     }
     return u',';
@@ -33,13 +63,24 @@ bool ReadCsvRow(CsvReader& reader, QStringList& fields)
     fields.clear();
     if (reader.device->atEnd())
         return false;
-    QByteArray bytes = reader.device->readLine();
-    if (reader.line == 0 && bytes.startsWith("\xEF\xBB\xBF")) {
-        bytes.remove(0, 3);
-        reader.byteOrderMark = true;
+    if (reader.line == 0) {
+        const QByteArray head = reader.device->peek(3);
+        const struct {
+            const char* mark;
+            int size;
+            CsvEncoding encoding;
+        } marks[] = {{"\xEF\xBB\xBF", 3, CsvEncoding::Bytes},
+                     {"\xFF\xFE", 2, CsvEncoding::Utf16LE},
+                     {"\xFE\xFF", 2, CsvEncoding::Utf16BE}};
+        for (const auto& m : marks)
+            if (head.startsWith(QByteArray(m.mark, m.size))) {
+                reader.device->skip(m.size);
+                reader.byteOrderMark = true;
+                reader.encoding = m.encoding;
+                break;
+            }
     }
-    ++reader.line;
-    QString text = DecodeLine(bytes);
+    QString text = NextLine(reader);
     if (reader.separator.isNull())
         reader.separator = SeparatorOf(text);
     QString field;
@@ -50,8 +91,7 @@ bool ReadCsvRow(CsvReader& reader, QStringList& fields)
                 break;
             // A line break inside quotes belongs to the field.
             field += u'\n';
-            text = DecodeLine(reader.device->readLine());
-            ++reader.line;
+            text = NextLine(reader);
             i = -1;
             continue;
         }

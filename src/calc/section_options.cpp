@@ -60,7 +60,8 @@ bool ReadDecimal(const QString& name, const QString& text, double first, double 
                  QString& error)
 {
     static const QRegularExpression decimal(QStringLiteral("^[0-9]{1,9}([.,][0-9]{1,9})?$"));
-    const bool number = decimal.match(text).hasMatch();
+    static const QRegularExpression signedDecimal(QStringLiteral("^-?[0-9]{1,9}([.,][0-9]{1,9})?$"));
+    const bool number = (first < 0 ? signedDecimal : decimal).match(text).hasMatch();
     value = number ? QString(text).replace(u',', u'.').toDouble() : 0.0;
     if (number && value >= first && value <= last)
         return true;

@@ -32,7 +32,8 @@ bool CheckOptionNames(const SectionOptions& options, const char* const* known, c
 bool ReadWhole(const QString& name, const QString& text, int64_t first, int64_t last, const char* unit, int64_t& value,
                QString& error);
 
-// A decimal number from `first` to `last`; "," reads as the decimal point.
+// A decimal number from `first` to `last` (a leading "-" when `first` is
+// negative); "," reads as the decimal point.
 bool ReadDecimal(const QString& name, const QString& text, double first, double last, const char* unit, double& value,
                  QString& error);
 

@@ -21,6 +21,7 @@ const FieldLabel FieldLabels[] = {
     {"density", "Masse volumique", "kg/m3"},
     {"viscosity", "Viscosité cin.", "m2/s"},
     {"reynolds", "Nb de Reynolds", ""},
+    {"warning", "Avertissement", ""},
     {"error", "Erreur", ""},
 };
 const char* const DrainageHeadings[] = {"DN", "Débit (l/s)", "Vitesse (m/s)", "Ø Int. (mm)", "Ø Ext. (mm)"};
@@ -70,7 +71,9 @@ QString FieldTable(const CalcFields& fields, bool air)
         const QString name = label ? QString::fromUtf8(label->label) : field.name;
         QString line = name.leftJustified(width + 2) + field.text;
         const bool airDrop = air && field.name == QLatin1String("pressure_drop");
-        if (label && *label->unit && !field.text.isEmpty())
+        bool number = false;  // "N/A", "Infini" take no unit
+        field.text.toDouble(&number);
+        if (label && *label->unit && number)
             line += u' ' + (airDrop ? QStringLiteral("Pa/m") : QString::fromUtf8(label->unit));
         out += line + u'\n';
     }

@@ -1,5 +1,6 @@
 #include "calc/water_section.h"
 
+#include "calc/domain_warnings.h"
 #include "engines/internal_data_text.h"
 #include "engines/library_files.h"
 #include "engines/limit_scales.h"
@@ -12,14 +13,12 @@ namespace {
 
 const char* const ModeWords[] = {"pdc", "dn", "vitesse", nullptr};  // in WaterMode order
 
-// What the window's digit fields take: up to 9 digits for a flow or a power,
-// 2 for a share, 3 stored for a temperature.
+// What the window's fields take: up to 9 digits for a flow or a power, 2 for
+// a share; the temperature combos are typed, a decimal number read as the
+// engine reads it.
 constexpr int64_t LargestQuantity = 999999999;
-constexpr int64_t LargestShare = 99;                                  // [%]
-constexpr int64_t LowestTemperature = -99, HighestTemperature = 999;  // [degC]
-
-// The window's field 12 at start.
-const QString DefaultFlow = QStringLiteral("100");  // [L/h]
+constexpr int64_t LargestShare = 99;                                 // [%]
+constexpr double LowestTemperature = -99, HighestTemperature = 999;  // [degC]
 
 bool ReadWholeOption(const SectionOptions& options, const char* name, int64_t first, int64_t last, const char* unit,
                      QString& text, QString& error)
@@ -31,6 +30,19 @@ bool ReadWholeOption(const SectionOptions& options, const char* name, int64_t fi
     if (!ReadWhole(QString::fromLatin1(name), *given, first, last, unit, value, error))
         return false;
     text = *given;
+    return true;
+}
+
+// "7,5" is given to the engine as "7.5", the number the window computes with.
+bool ReadTemperature(const SectionOptions& options, const char* name, QString& text, QString& error)
+{
+    const QString* given = FindOption(options, name);
+    if (!given)
+        return true;
+    double value = 0.0;  // [degC]
+    if (!ReadDecimal(QString::fromLatin1(name), *given, LowestTemperature, HighestTemperature, "°C", value, error))
+        return false;
+    text = QString(*given).replace(u',', u'.');
     return true;
 }
 
@@ -81,7 +93,13 @@ bool ReadLimit(const PipeLibrary& library, const SectionOptions& options, WaterS
         error = QStringLiteral("library : « %1 » n'a aucun diamètre actif").arg(library.name);
         return false;
     }
-    section.limitPosition = size ? static_cast<int>(offered.indexOf(*size)) + 1 : 1;
+    // The window would size its first active size: a schedule's empty cell is
+    // a missing size, not that one.
+    if (!size) {
+        error = QStringLiteral("size : manquant en mode dn ; disponibles : %1").arg(offered.join(QStringLiteral(", ")));
+        return false;
+    }
+    section.limitPosition = static_cast<int>(offered.indexOf(*size)) + 1;
     if (section.limitPosition < 1) {
         error = UnknownNameMessage(QStringLiteral("size"), *size, offered);
         return false;
@@ -103,8 +121,11 @@ bool ReadQuantities(const SectionOptions& options, WaterInputs& in, QString& err
         error = QStringLiteral("oversize : seulement avec power");
         return false;
     }
+    if (!flow && !power) {
+        error = QStringLiteral("flow, power : manquants ; le débit (L/h) ou la puissance (W)");
+        return false;
+    }
     in.entryMode = power ? EntryMode::PowerEntered : EntryMode::FlowEntered;
-    in.flow = DefaultFlow;
     if (!ReadWholeOption(options, "flow", 1, LargestQuantity, "L/h", in.flow, error)
         || !ReadWholeOption(options, "power", 1, LargestQuantity, "W", in.power, error))
         return false;
@@ -113,8 +134,8 @@ bool ReadQuantities(const SectionOptions& options, WaterInputs& in, QString& err
         return false;
     in.antifreezeOn = FindOption(options, "antifreeze") != nullptr;
     return ReadWholeOption(options, "antifreeze", 0, LargestShare, "%", in.antifreezePercent, error)
-        && ReadWholeOption(options, "supply", LowestTemperature, HighestTemperature, "°C", in.flowTemperature, error)
-        && ReadWholeOption(options, "return", LowestTemperature, HighestTemperature, "°C", in.returnTemperature, error);
+        && ReadTemperature(options, "supply", in.flowTemperature, error)
+        && ReadTemperature(options, "return", in.returnTemperature, error);
 }
 
 }  // namespace
@@ -146,20 +167,23 @@ CalcFields SizeWaterSection(const DomainState& data, const WaterSection& section
     const WaterInputs& in = section.inputs;
     InternalDataRecord internal;
     const WaterResult result = RunWaterSizing(in, &library, section.currentSize, internal);
-    // A field the run leaves alone shows what the user typed, or the window's
-    // zero beside an oversizing that is off.
+    // A field the run leaves alone shows what the user typed.
     QString shown[WaterOutputCount];
     shown[OutFlow] = in.entryMode == EntryMode::FlowEntered ? in.flow : QString();
     shown[OutPower] = in.entryMode == EntryMode::PowerEntered ? in.power : QString();
-    shown[OutOversizingPower] = shown[OutTotalPower] = QStringLiteral("0");
     for (int field = 0; field < WaterOutputCount; ++field)
         if (result.fields[field])
             shown[field] = *result.fields[field];
-    return {
+    CalcFields fields = {
         {QStringLiteral("flow"), shown[OutFlow]},
         {QStringLiteral("power"), shown[OutPower]},
-        {QStringLiteral("oversize_power"), shown[OutOversizingPower]},
-        {QStringLiteral("total_power"), shown[OutTotalPower]},
+    };
+    // The window's disabled zeros beside an oversizing that is off say nothing.
+    if (in.entryMode == EntryMode::PowerEntered && in.oversizingOn) {
+        fields.push_back({QStringLiteral("oversize_power"), shown[OutOversizingPower]});
+        fields.push_back({QStringLiteral("total_power"), shown[OutTotalPower]});
+    }
+    const CalcFields results = {
         {QStringLiteral("size"), shown[OutSize]},
         {QStringLiteral("theoretical_diameter"), shown[OutTheoreticalDiameter]},
         {QStringLiteral("velocity"), shown[OutVelocity]},
@@ -170,4 +194,8 @@ CalcFields SizeWaterSection(const DomainState& data, const WaterSection& section
         {QStringLiteral("viscosity"), ViscosityText(internal.kinematicViscosity)},
         {QStringLiteral("reynolds"), ReynoldsText(internal.reynolds)},
     };
+    fields.insert(fields.end(), results.begin(), results.end());
+    if (const QString warning = WaterDomainWarning(in); !warning.isEmpty())
+        fields.push_back({QStringLiteral("warning"), warning});
+    return fields;
 }

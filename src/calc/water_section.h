@@ -18,6 +18,7 @@ extern const char* const WaterOptionNames[];
 
 bool ReadWaterSection(const DomainState& data, const SectionOptions& options, WaterSection& section, QString& error);
 
-// flow, power, oversize_power, total_power, size, theoretical_diameter,
-// velocity, pressure_drop, copy, density, viscosity, reynolds.
+// flow, power, oversize_power and total_power (with an oversizing), size,
+// theoretical_diameter, velocity, pressure_drop, copy, density, viscosity,
+// reynolds, and warning when an input lies outside the models' domain.
 CalcFields SizeWaterSection(const DomainState& data, const WaterSection& section);

@@ -178,24 +178,49 @@ void SizeImposedDuct(Run& run)
 
 }  // namespace
 
-AirResult RunAirSizing(const AirInputs& inputs, const std::vector<int>& standardDiameters, InternalDataRecord& data)
+AirState AirStateOf(const AirInputs& inputs)
 {
-    Run run{inputs, data, {}};
     const float t = LeadingFloat(inputs.temperature);  // T [degC]
     const float phi = LeadingFloat(inputs.humidity);   // [%]
     const float h = LeadingFloat(inputs.altitude);     // [m]
+    AirState air;
+    air.pressure = AtmosphericPressure(h);
+    air.density = MoistAirDensity(t, air.pressure, phi);
+    air.viscosity = AirKinematicViscosity(t, air.density);
+    return air;
+}
+
+bool AirStateUsable(const AirState& state)
+{
+    return std::isfinite(state.density) && state.density > 0.0f && std::isfinite(state.viscosity)
+        && state.viscosity > 0.0f;
+}
+
+AirResult RunAirSizing(const AirInputs& inputs, const std::vector<int>& standardDiameters, InternalDataRecord& data)
+{
+    Run run{inputs, data, {}};
+    const AirState air = AirStateOf(inputs);
     run.flow = LeadingFloat(inputs.flow);
-    const float p = AtmosphericPressure(h);  // [Pa]
-    run.density = MoistAirDensity(t, p, phi);
-    run.viscosity = AirKinematicViscosity(t, run.density);
-    data.density = run.density;
-    data.kinematicViscosity = run.viscosity;
-    data.atmosphericPressure = p;
+    run.density = air.density;
+    run.viscosity = air.viscosity;
+    data.density = air.density;
+    data.kinematicViscosity = air.viscosity;
+    data.atmosphericPressure = air.pressure;
     run.roughness = inputs.material == QLatin1String(OwnRoughnessMaterial) ? inputs.ownRoughness : inputs.ductRoughness;
     if (!(run.flow > 0.0f))
         return {};
 
-    if (inputs.mode != AirModeMaxPressureDrop && inputs.mode != AirModeMaxVelocity) {
+    const bool searching = inputs.mode == AirModeMaxPressureDrop || inputs.mode == AirModeMaxVelocity;
+    if (!AirStateUsable(air)) {
+        if (!searching)
+            MarkNotAvailable(run, {AirOutVelocity, AirOutPressureDrop});
+        else if (inputs.rectangular)
+            MarkNotAvailable(run, {AirOutSideB, AirOutResultSideB, AirOutVelocity, AirOutPressureDrop});
+        else
+            MarkNotAvailable(run, {AirOutTheoretical, AirOutDuctDiameter, AirOutVelocity, AirOutPressureDrop});
+        return run.out;
+    }
+    if (!searching) {
         SizeImposedDuct(run);
         return run.out;
     }

@@ -51,14 +51,27 @@ struct AirResult {
     AirCopyTexts copyTexts;
 };
 
+// The air carried, from the temperature, humidity and altitude fields.
+struct AirState {
+    float pressure = 0.0f;   // p : atmospheric pressure [Pa]
+    float density = 0.0f;    // rho : moist-air density [kg/m3]
+    float viscosity = 0.0f;  // nu : kinematic viscosity [m2/s]
+};
+AirState AirStateOf(const AirInputs& inputs);
+
+// Air that a duct can carry: a density and a viscosity that are positive
+// finite numbers. Hot humid air whose vapour pressure exceeds the atmospheric
+// pressure, or an altitude beyond the atmosphere, is not.
+bool AirStateUsable(const AirState& state);
+
 // One air sizing run over the standard diameters (ascending, [mm]). Records the
 // air state (pressure, density, viscosity) in `data`, and the Reynolds number
 // of the last pressure drop evaluated. Without a flow it writes nothing.
 //
-// The searches step up to 16 777 215 mm at most (the candidates stay whole
-// millimetres in single precision up to there); a search that meets the limit
-// nowhere below, for a flow too large or an air state that is not a number
-// (altitudes from 44 331 m), shows "N/A" in every field it would have written.
-// A velocity or pressure drop that is not a finite number shows "N/A" too, and
-// nothing is copied then.
+// An air state that is not usable shows "N/A" in every field the run would
+// have written, and nothing is copied. The searches step up to 16 777 215 mm
+// at most (the candidates stay whole millimetres in single precision up to
+// there); a search that meets the limit nowhere below, for a flow too large,
+// shows "N/A" in every field it would have written. A velocity or pressure
+// drop that is not a finite number shows "N/A" too, and nothing is copied then.
 AirResult RunAirSizing(const AirInputs& inputs, const std::vector<int>& standardDiameters, InternalDataRecord& data);

@@ -55,6 +55,57 @@ TEST_F(CalcCommandTest, AnswersEachCommandWithItsTextAndStatus)
          "",
          "size : « 99 » inconnu ; disponibles : 10, 15"},
         {{"air", "--material", "Bois"}, {}, CalcRefused, "", "disponibles : Galva., Plastique"},
+        // What the window computes with: decimal temperatures (4.5 K: 4500 / 0.863 W), a decimal diameter.
+        {{"water", "--library", "Cuivre", "--flow", "1000", "--supply", "7,5", "--return", "12", "--json"},
+         {},
+         CalcDone,
+         "\"power\":\"5214\"",
+         ""},
+        {{"air", "--mode", "dn", "--diameter", "127.4", "--flow", "100", "--json"},
+         {},
+         CalcDone,
+         "{\"size\":\"127.4\",\"velocity\":\"2.18\",",
+         ""},
+        // Winter air, worked out by hand: 1.392 kg/m3, 125 mm at 0.78 Pa/m.
+        {{"air", "--temp", "-20", "--flow", "100", "--json"},
+         {},
+         CalcDone,
+         "\"size\":\"125\",\"velocity\":\"2.26\",\"pressure_drop\":\"0.78\",\"copy\":\"100m3/h-Ø125\","
+         "\"density\":\"1.392\"",
+         ""},
+        {{"air", "--temp", "151", "--flow", "100"},
+         {},
+         CalcRefused,
+         "",
+         "« 151 » hors limites ; nombre de -50 à 150 °C"},
+        {{"air", "--temp", "150", "--humidity", "100", "--altitude", "0", "--flow", "100"},
+         {},
+         CalcRefused,
+         "",
+         "temp, humidity : à 150 °C et 100 % d'humidité"},
+        {{"water", "--library", "Cuivre"}, {}, CalcRefused, "", "flow, power : manquants"},
+        {{"air", "--shape", "circ"}, {}, CalcRefused, "", "flow : manquant"},
+        {{"water", "--mode", "dn", "--flow", "100"},
+         {},
+         CalcRefused,
+         "",
+         "size : manquant en mode dn ; disponibles : 10, 15"},
+        {{"air", "--mode", "dn", "--flow", "100"}, {}, CalcRefused, "", "diameter : manquant en forme circ, mode dn"},
+        {{"air", "--shape", "rect", "--flow", "100"}, {}, CalcRefused, "", "side-a : manquant en forme rect"},
+        // Inputs outside the models' domain are sized, with a warning.
+        {{"air", "--shape", "rect", "--mode", "dn", "--side-a", "100", "--side-b", "2100", "--flow", "1000", "--temp",
+          "-30", "--json"},
+         {},
+         CalcDone,
+         "\"warning\":\"température de l'air -30 °C hors du domaine conseillé (-20 à 60 °C) ; gaine 100x2100 : "
+         "rapport des côtés au-delà des 4:1 conseillés\"}",
+         ""},
+        {{"water", "--flow", "1000", "--supply", "110", "--return", "100", "--antifreeze", "60", "--json"},
+         {},
+         CalcDone,
+         "\"warning\":\"température moyenne de l'eau 105 °C hors du domaine conseillé (0 à 100 °C) ; antigel 60 % "
+         "au-delà des 50 % conseillés\"}",
+         ""},
         {{"water", "--temp", "20"}, {}, CalcUsage, "", "temp : option inconnue pour water"},
         {{"water", "--flow"}, {}, CalcUsage, "", "--flow : valeur manquante"},
         {{"pump"}, {}, CalcUsage, "", "commande inconnue « pump »"},
@@ -62,18 +113,19 @@ TEST_F(CalcCommandTest, AnswersEachCommandWithItsTextAndStatus)
         {{"batch", "/nowhere.csv"}, {}, CalcUnreadable, "", "fichier illisible"},
         {{"--version"}, {}, CalcDone, "vorquil-calc (Vorquil III) 3.1.09\n", ""},
         {{"--help"}, {}, CalcDone, "batch FICHIER.csv [-o SORTIE.csv]", ""},
-        {{"batch", "FILE"},
-         good,
-         CalcDone,
-         "R1;water;Cuivre;1000;;;;;23175;0;0;28;23.9;0.52;11.98;1000L/h-Cu.Ø28;",
-         ""},
+        {{"batch", "FILE"}, good, CalcDone, "R1;water;Cuivre;1000;;;;;23175;;;28;23.9;0.52;11.98;1000L/h-Cu.Ø28;", ""},
         {{"batch", "FILE", "--json"}, good, CalcDone, "{\"id\":\"G1\",\"kind\":\"air\",\"size\":\"400x", ""},
         {{"batch", "FILE"},
          bad,
          CalcRefused,
-         "R2,water,abc,,,,,,,,,,,,,flow : « abc » n'est pas un nombre entier",
+         "R2,water,abc,,,,,,,,,,,,,,flow : « abc » n'est pas un nombre entier",
          "ligne 4 : limit : « 25 » n'est pas proposé"},
         {{"batch", "FILE"}, "kind,colour\n", CalcRefused, "", "colonne inconnue « colour »"},
+        {{"batch", "FILE"},
+         "kind;flow\nwater;\n",
+         CalcRefused,
+         "water;;;;;;;;;;;;;;\"flow, power : manquants ;",
+         "ligne 2 : flow, power : manquants"},
         {{"batch", "FILE", "-o", "FILE"}, good, CalcUsage, "", "la sortie remplacerait le fichier lu"},
     };
     for (const auto& c : cases) {
@@ -89,6 +141,37 @@ TEST_F(CalcCommandTest, AnswersEachCommandWithItsTextAndStatus)
         EXPECT_TRUE(out.data().contains(c.out)) << out.data().toStdString();
         EXPECT_TRUE(err.data().contains(c.err)) << err.data().toStdString();
         EXPECT_EQ(ReadBytes(path), c.schedule);
+    }
+}
+
+// The table leaves out what says nothing: a unit after a text that is no
+// number, the powers of an oversizing that is off, a warning within the domain.
+TEST_F(CalcCommandTest, TheTableLeavesOutWhatSaysNothing)
+{
+    const struct {
+        QStringList args;
+        const char* shown;
+        const char* absent;
+    } cases[] = {
+        {{"water", "--power", "1000", "--supply", "70", "--return", "70"},
+         "Débit               Infini\n",
+         "Infini L/h"},
+        {{"water", "--power", "1000", "--supply", "70", "--return", "70"}, "Diamètre théorique  N/A\n", "N/A mm"},
+        {{"water", "--power", "10000", "--oversize", "10"}, "Puissance totale    11000 W\n", "N/A"},
+        {{"water", "--flow", "1000"}, "Puissance           23175 W\n", "Puissance totale"},
+        {{"water", "--power", "1000"}, "Puissance           1000 W\n", "Surpuissance"},
+        {{"air", "--shape", "rect", "--mode", "dn", "--side-a", "100", "--side-b", "400", "--flow", "1000"},
+         "Diamètre         100x400\n",
+         "Avertissement"},
+    };
+    for (const auto& c : cases) {
+        QBuffer out, err;
+        out.open(QIODevice::WriteOnly);
+        err.open(QIODevice::WriteOnly);
+        EXPECT_EQ(RunCalc(c.args, out, err), CalcDone) << err.data().toStdString();
+        const QString table = QString::fromUtf8(out.data());
+        EXPECT_TRUE(table.contains(QString::fromUtf8(c.shown))) << table.toStdString();
+        EXPECT_FALSE(table.contains(QString::fromUtf8(c.absent))) << table.toStdString();
     }
 }
 

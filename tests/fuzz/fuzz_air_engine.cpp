@@ -36,6 +36,7 @@ void CheckResult(const AirResult& result, const AirInputs& in)
         if (f[figure])
             CheckResultText(*f[figure], 2, "velocity or pressure drop");
     FuzzCheck(!result.copy || in.copyOn, "copied only when asked");
+    FuzzCheck(!result.copy || AirStateUsable(AirStateOf(in)), "air without a positive density is not sized");
     if (result.copy) {
         FuzzCheck(!IsNotNumberText(result.copyTexts.size), "copied size is a number", result.copyTexts.size);
         CheckResultText(result.copyTexts.flow, 0, "copied flow");

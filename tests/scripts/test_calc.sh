@@ -1,7 +1,8 @@
 #!/bin/bash
 # vorquil-calc as a user runs it, without a display: one section as a table,
-# the same section as JSON, and a Latin-1 schedule with one bad row (status 1,
-# the message on standard error, the other row sized, the output in UTF-8).
+# the same section as JSON, and a Latin-1 and a UTF-16 schedule with one bad
+# row each (status 1, the message on standard error, the other row sized, the
+# output in UTF-8).
 set -eu
 build=$(realpath "${1:?build folder}")
 tmp=$(mktemp -d); trap 'rm -rf "$tmp"' EXIT
@@ -29,4 +30,22 @@ assert [r["id"] for r in rows] == ["Réseau 1", "Réseau 2"], rows
 assert (rows[0]["size"], rows[0]["error"]) == ("28", ""), rows[0]
 assert rows[1]["size"] == "" and "disponibles : Acier" in rows[1]["error"], rows[1]
 PYTHON
-echo "vorquil-calc: section, JSON and schedule all right"
+# The same kind of schedule exported as a spreadsheet's "Unicode text" (UTF-16,
+# tabs): a flat duct is sized with a warning, a row without a flow refused.
+/usr/bin/python3 - "$tmp/unicode.txt" <<'PYTHON'
+import sys
+rows = ["id\tkind\tshape\tmode\tside-a\tside-b\tflow", "G1\tair\trect\tdn\t100\t2100\t1000", "G2\tair\tcirc\tpdc\t\t\t"]
+open(sys.argv[1], "wb").write("\r\n".join(rows).encode("utf-16"))
+PYTHON
+status=0
+"${calc[@]}" batch "$tmp/unicode.txt" -o "$tmp/unicode.csv" 2>"$tmp/err" || status=$?
+[ "$status" = 1 ] || fail "UTF-16 batch status $status: $(cat "$tmp/err")"
+/usr/bin/python3 - "$tmp/unicode.csv" <<'PYTHON' || fail "UTF-16 batch output: $(cat "$tmp/unicode.csv")"
+import csv, sys
+rows = list(csv.DictReader(open(sys.argv[1], encoding="utf-8-sig"), delimiter="\t"))
+assert [r["id"] for r in rows] == ["G1", "G2"], rows
+assert rows[0]["size"] == "100x2100" and rows[0]["error"] == "", rows[0]
+assert rows[0]["warning"] == "gaine 100x2100 : rapport des côtés au-delà des 4:1 conseillés", rows[0]
+assert rows[1]["velocity"] == "" and rows[1]["error"] == "flow : manquant (m3/h)", rows[1]
+PYTHON
+echo "vorquil-calc: section, JSON and schedules all right"

@@ -22,25 +22,30 @@ struct Section {
 
 // Every mode, both shapes, both entry modes, oversizing, antifreeze, both fill ratios.
 const std::vector<Section> Sections = {
-    {"water", {}},
+    {"water", {{"flow", "100"}}},
     {"water", {{"library", "Cuivre"}, {"flow", "1000"}}},
     {"water", {{"mode", "pdc"}, {"limit", "25"}, {"flow", "4500"}, {"supply", "45"}, {"return", "35"}}},
     {"water", {{"library", "Cuivre"}, {"mode", "dn"}, {"size", "22"}, {"flow", "800"}}},
     {"water", {{"library", "PER"}, {"mode", "vitesse"}, {"limit", "0.8"}, {"power", "12000"}}},
     {"water", {{"mode", "pdc"}, {"power", "35000"}, {"oversize", "15"}}},
     {"water",
-     {{"library", "Multicouche"}, {"mode", "dn"}, {"power", "9000"}, {"oversize", "20"}, {"antifreeze", "30"}}},
+     {{"library", "Multicouche"},
+      {"mode", "dn"},
+      {"size", "16"},
+      {"power", "9000"},
+      {"oversize", "20"},
+      {"antifreeze", "30"}}},
     {"water",
      {{"library", "Inox"},
       {"mode", "vitesse"},
       {"limit", "1.50"},
       {"flow", "2500"},
       {"antifreeze", "40"},
-      {"supply", "7"},
+      {"supply", "7,5"},
       {"return", "12"}}},
-    {"air", {}},
+    {"air", {{"flow", "100"}}},
     {"air", {{"shape", "circ"}, {"mode", "vitesse"}, {"limit", "3.5"}, {"flow", "1500"}, {"temp", "35"}}},
-    {"air", {{"shape", "circ"}, {"mode", "dn"}, {"diameter", "250"}, {"flow", "800"}, {"material", "Plastique"}}},
+    {"air", {{"shape", "circ"}, {"mode", "dn"}, {"diameter", "127,4"}, {"flow", "800"}, {"material", "Plastique"}}},
     {"air",
      {{"shape", "rect"}, {"mode", "pdc"}, {"limit", "1.2"}, {"side-a", "400"}, {"flow", "3000"}, {"altitude", "800"}}},
     {"air", {{"shape", "rect"}, {"mode", "vitesse"}, {"side-a", "300"}, {"flow", "2000"}, {"humidity", "80"}}},
@@ -118,7 +123,8 @@ protected:
         const int controls[] = {FlowField, PowerField,       OversizingPowerField, TotalPowerField,
                                 SizeField, TheoreticalField, VelocityField,        PressureDropField};
         for (int i = 0; i < 8; ++i)
-            fields.push_back({QString::fromLatin1(names[i]), GetText(controls[i])});
+            if (in.oversizingOn || (controls[i] != OversizingPowerField && controls[i] != TotalPowerField))
+                fields.push_back({QString::fromLatin1(names[i]), GetText(controls[i])});
         AddConsole(fields, InternalDataWater);
         return fields;
     }

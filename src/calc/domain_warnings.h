@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+#include "engines/air_engine.h"
+#include "engines/water_engine.h"
+
+// The inputs of a section that lie outside the domain where the help's notes
+// on the models vouch for them: French texts joined with " ; ", or an empty
+// text. The section is sized all the same.
+
+// Mean water temperature outside 0 to 100 degC; more than 50 % antifreeze.
+QString WaterDomainWarning(const WaterInputs& in);
+
+// Air temperature outside -20 to 60 degC; a rectangle of sides `sideA` by
+// `sideB` [mm] (the duct shown; 0 when none) longer than 4 times its width.
+QString AirDomainWarning(const AirInputs& in, float sideA, float sideB);
