@@ -1,4 +1,6 @@
+#include <QStringList>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 #include "app/command_line.h"
@@ -6,6 +8,34 @@
 #include "app/startup.h"
 #include "platform/application.h"
 #include "tabs/program_state.h"
+
+namespace {
+
+QStringList heldMessages;
+
+// Qt aborts when it reaches no display; until the platform runs, its English
+// messages are held, and that end becomes our own French one.
+void HoldStartMessages(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtFatalMsg) {
+        std::fputs(NoDisplayText().toUtf8().constData(), stderr);
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+    heldMessages << qFormatLogMessage(type, context, message);
+}
+
+void InitPlatformOrExit(int& argc, char** argv)
+{
+    const QtMessageHandler previous = qInstallMessageHandler(HoldStartMessages);
+    InitPlatform(argc, argv);
+    qInstallMessageHandler(previous);
+    for (const QString& message : std::as_const(heldMessages))
+        std::fprintf(stderr, "%s\n", qUtf8Printable(message));
+    heldMessages.clear();
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -15,7 +45,7 @@ int main(int argc, char** argv)
         return 0;
     }
 
-    InitPlatform(argc, argv);
+    InitPlatformOrExit(argc, argv);
     auto state = std::make_unique<ProgramState>();
     const StartResult start = StartProgram(*state);
     if (start == StartResult::Abort) {

@@ -34,3 +34,9 @@ QString CommandLineText(CommandLineAction action)
     }
     return {};
 }
+
+QString NoDisplayText()
+{
+    return QStringLiteral("Vorquil III : aucun affichage n'est accessible, la fenêtre ne peut pas s'ouvrir.\n"
+                          "Pour dimensionner sans fenêtre, utilisez vorquil-calc (vorquil-calc --help).\n");
+}

@@ -11,3 +11,6 @@ CommandLineAction ReadCommandLine(int argc, const char* const* argv);
 
 // What PrintVersion and PrintHelp print on the standard output.
 QString CommandLineText(CommandLineAction action);
+
+// What is printed on standard error when no display can be reached.
+QString NoDisplayText();

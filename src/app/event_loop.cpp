@@ -174,10 +174,10 @@ void HandleAboutEvent(ProgramState& state, const Event& event)
         return;
     switch (event.control) {
     case SiteLink:
-        OpenUrl(state.web.site);
+        OpenAddress(state.web.site);
         break;
     case ContactLink:
-        OpenUrl(state.web.contact);
+        OpenAddress(state.web.contact);
         break;
     case HistoryLink:
         OpenVersionHistory(state.folders, state.web);

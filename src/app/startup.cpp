@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <cstdio>
 #include <unistd.h>
@@ -10,12 +11,15 @@
 #include "app/update_check.h"
 #include "app/update_offer.h"
 #include "app/web_links.h"
+#include "base/file_error.h"
+#include "base/identity.h"
 #include "base/safe_save.h"
 #include "engines/delivered_libraries.h"
 #include "engines/duct_tables.h"
 #include "engines/library_files.h"
 #include "engines/settings_file.h"
 #include "platform/application.h"
+#include "platform/dialogs.h"
 #include "platform/system.h"
 #include "platform/windows.h"
 #include "tabs/air_sizing.h"
@@ -53,12 +57,38 @@ QDateTime ProcessStartTime()
     return QDateTime::fromMSecsSinceEpoch(bootSeconds * 1000 + ticks * 1000 / ticksPerSecond);
 }
 
-// The window is gone at the end: standard error is the one place left to say it.
-void SaveSettingsAtEnd(const ProgramState& state)
+// Libraries missing from the data folder are copied from the installed ones.
+void InstallLibraries(const Folders& folders)
 {
-    if (!SaveSettings(state.domain.settings, state.window.monitorCount, state.folders.data))
-        std::fprintf(stderr, "Vorquil III : les paramètres n'ont pas pu être enregistrés dans %s\n",
-                     qUtf8Printable(SettingsPath(state.folders.data)));
+    int error = 0;
+    if (InstallDeliveredLibraries(folders.data, &error) >= 0)
+        return;
+    ShowMessage(ProgramTitle,
+                QStringLiteral("Les bibliothèques de tubes livrées avec le programme n'ont pas pu être copiées "
+                               "dans le dossier :\r\n%1\r\n(%2).")
+                    .arg(QDir::toNativeSeparators(folders.data + QStringLiteral("Data")), FileErrorText(error)),
+                MessageOk);
+}
+
+// Only the keys this run changed are written over the file as it is now, so
+// that a second instance closed later keeps what the first one saved. False
+// when the file could not be written, which standard error always hears of and
+// the user too when told is set.
+bool SaveSettingsAtEnd(const ProgramState& state, bool tell)
+{
+    int error = 0;
+    if (SaveSettings(state.domain.settings, state.window.monitorCount, state.folders.data, &state.settingsAsRead,
+                     &error))
+        return true;
+    const QString path = SettingsPath(state.folders.data);
+    std::fprintf(stderr, "Vorquil III : les paramètres n'ont pas pu être enregistrés dans %s (%s)\n",
+                 qUtf8Printable(path), qUtf8Printable(FileErrorText(error)));
+    if (tell)
+        ShowMessage(ProgramTitle,
+                    QStringLiteral("Les paramètres n'ont pas pu être enregistrés dans le fichier :\r\n%1\r\n(%2).")
+                        .arg(QDir::toNativeSeparators(path), FileErrorText(error)),
+                    MessageOk);
+    return false;
 }
 
 }  // namespace
@@ -78,13 +108,13 @@ StartResult StartProgram(ProgramState& state)
 
     // What an installer does on other systems: the first start on an account
     // receives the libraries and the default configuration delivered with the program.
-    InstallDeliveredLibraries(state.folders.data);
+    InstallLibraries(state.folders);
     RemoveSaveLeftovers(state.folders.data + QStringLiteral("Data/"), ProcessStartTime());
 
     // Reads nothing, leaving the settings zero and empty, when the file cannot be opened.
     const Settings& settings = state.domain.settings;
     if (LoadSettings(SettingsPath(state.folders.data), state.domain.waterLibraries, state.domain.drainageLibraries,
-                     state.domain.settings, state.window.monitorCount)) {
+                     state.domain.settings, state.window.monitorCount, &state.settingsAsRead)) {
         WindowDescriptor* windows = state.window.windows;
         windows[MainWindow].x = settings.xPosMain;
         windows[MainWindow].y = settings.yPosMain;
@@ -130,13 +160,14 @@ void EndProgram(ProgramState& state)
     if (NeedsPrivateFontFile(CurrentOsVersion()))
         RemoveFontFile(state.folders.data);
     // Written before the network is asked: a logout during the check, which may
-    // wait on a silent server, then loses nothing.
-    SaveSettingsAtEnd(state);
+    // wait on a silent server, then loses nothing. A logout leaves no time for
+    // a message; a signal arriving while it shows dismisses it.
+    const bool saved = SaveSettingsAtEnd(state, !EndAskedBySignal());
     LetSignalsEndProcess();
     if (EndAskedBySignal())
         return;  // the session is ending: no network; the check is due again next run
     const Settings before = state.domain.settings;
     RunDueUpdateCheck(state.domain.settings, state.folders);
     if (state.domain.settings.Update != before.Update || state.domain.settings.LastUpdate != before.LastUpdate)
-        SaveSettingsAtEnd(state);
+        SaveSettingsAtEnd(state, saved);  // the user has heard of it once
 }

@@ -1,8 +1,8 @@
 #include "app/update_offer.h"
 
+#include "app/web_links.h"
 #include "base/identity.h"
 #include "platform/dialogs.h"
-#include "platform/system.h"
 #include "tabs/program_state.h"
 
 void MakeUpdateOffer(Settings& settings, const WebAddresses& web)
@@ -14,5 +14,5 @@ void MakeUpdateOffer(Settings& settings, const WebAddresses& web)
         MessageYesNo);
     settings.Update = 0;
     if (answer == AnswerYes)
-        OpenUrl(web.download);
+        OpenAddress(web.download);
 }

@@ -5,7 +5,9 @@
 #include <QFileInfo>
 #include <QUrl>
 
+#include "base/identity.h"
 #include "base/locations.h"
+#include "platform/dialogs.h"
 #include "platform/system.h"
 
 namespace {
@@ -43,13 +45,33 @@ void SetWebAddresses(WebAddresses& web)
         web.helpFolder = HelpFolderFor(QCoreApplication::applicationDirPath());
 }
 
+void OpenAddress(const QString& address)
+{
+    if (!OpenUrl(address))
+        ShowMessage(ProgramTitle,
+                    QStringLiteral("L'adresse suivante n'a pas pu être ouverte (aucun navigateur ou programme "
+                                   "associé n'a été trouvé) :\r\n")
+                        + address,
+                    MessageOk);
+}
+
+void OpenLocalFile(const QString& path)
+{
+    if (!OpenDocument(path))
+        ShowMessage(ProgramTitle,
+                    QStringLiteral("Le fichier suivant n'a pas pu être ouvert (aucun programme associé n'a été "
+                                   "trouvé) :\r\n")
+                        + path,
+                    MessageOk);
+}
+
 void OpenHelpPage(const WebAddresses& web, const QString& webAddress)
 {
     const QString local = web.helpFolder + QUrl(webAddress).fileName();
     if (!web.helpFolder.isEmpty() && QFileInfo(local).isFile())
-        OpenDocument(local);
+        OpenLocalFile(local);
     else
-        OpenUrl(webAddress);
+        OpenAddress(webAddress);
 }
 
 void OpenTabHelp(const WebAddresses& web, int currentTab)
@@ -63,7 +85,7 @@ void OpenVersionHistory(const Folders& folders, const WebAddresses& web)
     const QString name = QStringLiteral("History.txt");
     const QString installed = web.helpFolder + name;
     if (!QFileInfo(folders.work + name).isFile() && !web.helpFolder.isEmpty() && QFileInfo(installed).isFile())
-        OpenDocument(installed);
+        OpenLocalFile(installed);
     else
-        OpenDocument(folders.work + name);
+        OpenLocalFile(folders.work + name);
 }

@@ -13,6 +13,11 @@ QString HelpFolderFor(const QString& executableFolder);
 // The web addresses, and the help folder of the running program.
 void SetWebAddresses(WebAddresses& web);
 
+// Hand a web or "mailto:" address, or a local file, to the user's default
+// program; when none takes it, a message box gives the address or the path.
+void OpenAddress(const QString& address);
+void OpenLocalFile(const QString& path);
+
 // The page of that web address from the help folder, as a local file, when the
 // folder holds it; else the web address.
 void OpenHelpPage(const WebAddresses& web, const QString& webAddress);

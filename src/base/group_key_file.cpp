@@ -252,11 +252,11 @@ void CreateGroupKeyFile(GroupKeyFile& file, const QString& path)
     file.changed = true;
 }
 
-bool CloseGroupKeyFile(GroupKeyFile& file)
+bool CloseGroupKeyFile(GroupKeyFile& file, int* error)
 {
     bool written = true;
     if (file.changed)
-        written = SaveFileWhole(file.path, GroupKeyFileBytes(file));
+        written = SaveFileWhole(file.path, GroupKeyFileBytes(file), error);
     file = GroupKeyFile{};
     return written;
 }

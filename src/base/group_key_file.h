@@ -40,8 +40,9 @@ bool OpenGroupKeyFile(GroupKeyFile& file, const QString& path);
 void CreateGroupKeyFile(GroupKeyFile& file, const QString& path);
 // Writes the file when anything was written or it was created, replacing the
 // old one only once the new content is safely on disk; false when it could not
-// be written (the old file is then left whole). The record is emptied.
-bool CloseGroupKeyFile(GroupKeyFile& file);
+// be written (the old file is then left whole; error, when given, receives the
+// system's error number). The record is emptied.
+bool CloseGroupKeyFile(GroupKeyFile& file, int* error = nullptr);
 
 // Text form, as read and as written (the byte-order mark included).
 void ParseGroupKeyBytes(GroupKeyFile& file, const QByteArray& bytes);

@@ -3,21 +3,38 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
 #include <unistd.h>
 
-bool SaveFileWhole(const QString& path, const QByteArray& bytes)
+namespace {
+
+// errno is read at once, before anything else can change it.
+bool Failed(int* error)
 {
+    if (error)
+        *error = errno;
+    return false;
+}
+
+}  // namespace
+
+bool SaveFileWhole(const QString& path, const QByteArray& bytes, int* error)
+{
+    if (error)
+        *error = 0;
     QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
+    // QSaveFile refuses a folder without asking the system.
+    errno = QFileInfo(path).isDir() ? EISDIR : 0;
+    if (errno != 0 || !out.open(QIODevice::WriteOnly))
+        return Failed(error);
     // Small writes only reach the buffer, and commit() renames the temporary
     // file even when flushing it failed (full disk): so flush, check, sync,
     // then rename. Returning without commit removes the temporary file.
     if (out.write(bytes) != bytes.size() || !out.flush() || out.error() != QFileDevice::NoError)
-        return false;
+        return Failed(error);
     if (out.size() != bytes.size() || ::fsync(out.handle()) != 0)
-        return false;
-    return out.commit();
+        return Failed(error);
+    return out.commit() || Failed(error);
 }
 
 namespace {

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <cerrno>
 
 #include "base/safe_save.h"
 
@@ -34,14 +35,20 @@ QString DeliveredLibraryFolder()
     return {};
 }
 
-int CopyDeliveredLibraries(const QString& sourceFolder, const QString& targetFolder)
+int CopyDeliveredLibraries(const QString& sourceFolder, const QString& targetFolder, int* error,
+                           const QStringList& patterns)
 {
+    if (error)
+        *error = 0;
     const QDir source(sourceFolder);
     const QDir target(targetFolder);
-    if (!target.mkpath(QStringLiteral(".")))
+    if (!target.mkpath(QStringLiteral("."))) {
+        if (error)
+            *error = errno;
         return -1;
-    int copied = 0;
-    for (const QString& name : source.entryList(DeliveredPatterns, QDir::Files)) {
+    }
+    QStringList copied;
+    for (const QString& name : source.entryList(patterns.isEmpty() ? DeliveredPatterns : patterns, QDir::Files)) {
         const QString destination = target.filePath(name);
         // Also covers a dangling link or a folder of that name.
         if (QFileInfo(destination).exists() || QFileInfo(destination).isSymLink())
@@ -50,35 +57,66 @@ int CopyDeliveredLibraries(const QString& sourceFolder, const QString& targetFol
         // full disk is noticed; the copy is the user's, writable whatever the
         // installed file's mode.
         QFile in(source.filePath(name));
-        if (!in.open(QIODevice::ReadOnly))
+        const bool read = in.open(QIODevice::ReadOnly);
+        if (!read && error)
+            *error = errno;
+        const QByteArray bytes = read ? in.readAll() : QByteArray();
+        if (!read || in.error() != QFileDevice::NoError || !SaveFileWhole(destination, bytes, error)) {
+            // Part of a kind would pass for all of it at the next start.
+            for (const QString& path : copied)
+                QFile::remove(path);
             return -1;
-        const QByteArray bytes = in.readAll();
-        if (in.error() != QFileDevice::NoError || !SaveFileWhole(destination, bytes))
-            return -1;
-        ++copied;
+        }
+        copied << destination;
     }
-    return copied;
+    return int(copied.size());
 }
 
-int InstallDeliveredLibraries(const QString& dataFolder)
+int InstallDeliveredLibraries(const QString& dataFolder, int* error)
 {
+    if (error)
+        *error = 0;
     const QString data = dataFolder + QStringLiteral("Data");
-    if (QFileInfo::exists(data) || QFileInfo(data).isSymLink())
-        return 0;
     const QString source = DeliveredLibraryFolder();
     if (source.isEmpty())
         return 0;
-    if (!dataFolder.isEmpty() && !QDir().mkpath(dataFolder))
-        return 0;
+    if (QFileInfo::exists(data) || QFileInfo(data).isSymLink()) {
+        // A "Data" folder without libraries of a kind (the first start failed
+        // and the close wrote the configuration, or only the configuration was
+        // copied there) would keep that list empty for good.
+        int copied = 0;
+        for (const QString& pattern : LibraryPatterns) {
+            if (!QDir(data).entryList({pattern}, QDir::Files | QDir::Hidden | QDir::System).isEmpty())
+                continue;
+            const int kind = CopyDeliveredLibraries(source, data, error, {pattern});
+            if (kind < 0)
+                return -1;
+            copied += kind;
+        }
+        return copied;
+    }
+    if (!dataFolder.isEmpty() && !QDir().mkpath(dataFolder)) {
+        if (error)
+            *error = errno;
+        return -1;
+    }
     // Filled beside "Data" and renamed into place only when every file is
     // whole: a copy cut short (full disk) leaves no "Data", so that the next
     // start tries again instead of keeping part of the files for good.
     QTemporaryDir staging(data + QStringLiteral(".XXXXXX"));
-    if (!staging.isValid())
-        return 0;
-    const int copied = CopyDeliveredLibraries(source, staging.path());
-    if (copied < 0 || !QDir().rename(staging.path(), data))
-        return 0;
+    if (!staging.isValid()) {
+        if (error)
+            *error = errno;
+        return -1;
+    }
+    const int copied = CopyDeliveredLibraries(source, staging.path(), error);
+    if (copied < 0)
+        return -1;
+    if (!QDir().rename(staging.path(), data)) {
+        if (error)
+            *error = errno;
+        return -1;
+    }
     staging.setAutoRemove(false);
     return copied;
 }

@@ -2,6 +2,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <iterator>
 
 #include "base/group_key_file.h"
@@ -94,6 +97,18 @@ void ReadKey(const GroupKeyFile& file, const SettingKey& key, Settings& settings
         settings.*key.textField = CutText(ReadText(file, name, QString::fromUtf8(key.defaultText)), key.capacity);
 }
 
+// As the file would hold them: texts cut, a decimal's bits (NaN equals NaN).
+bool SameValue(const SettingKey& key, const Settings& a, const Settings& b)
+{
+    if (key.byteField)
+        return a.*key.byteField == b.*key.byteField;
+    if (key.longField)
+        return a.*key.longField == b.*key.longField;
+    if (key.decimalField)
+        return std::memcmp(&(a.*key.decimalField), &(b.*key.decimalField), sizeof(float)) == 0;
+    return CutText(a.*key.textField, key.capacity) == CutText(b.*key.textField, key.capacity);
+}
+
 void WriteKey(GroupKeyFile& file, const SettingKey& key, const Settings& settings)
 {
     const QString name = QString::fromLatin1(key.key);
@@ -107,7 +122,7 @@ void WriteKey(GroupKeyFile& file, const SettingKey& key, const Settings& setting
         WriteText(file, name, CutText(settings.*key.textField, key.capacity));
 }
 
-bool LoadConfiguration(const QString& path, Settings& settings, int monitorCount)
+bool LoadConfiguration(const QString& path, Settings& settings, int monitorCount, Settings* asRead)
 {
     GroupKeyFile file;
     if (!OpenGroupKeyFile(file, path))
@@ -116,6 +131,8 @@ bool LoadConfiguration(const QString& path, Settings& settings, int monitorCount
     for (const char* name : ReadOrder)
         ReadKey(file, KeyNamed(name), settings);
     CloseGroupKeyFile(file);
+    if (asRead)
+        *asRead = settings;
 
     // Positions saved with another monitor layout may lie off screen.
     if (settings.NbrOfDesktop != monitorCount) {
@@ -133,29 +150,41 @@ QString SettingsPath(const QString& dataFolder)
 }
 
 bool LoadSettings(const QString& path, PipeLibraryList& waterLibraries, PipeLibraryList& drainageLibraries,
-                  Settings& settings, int monitorCount)
+                  Settings& settings, int monitorCount, Settings* asRead)
 {
     if (QFileInfo(path).fileName() != ConfigFileName)
         return LoadLibraryFile(path, waterLibraries, drainageLibraries);
-    return LoadConfiguration(path, settings, monitorCount);
+    return LoadConfiguration(path, settings, monitorCount, asRead);
 }
 
-bool SaveSettings(const Settings& settings, int monitorCount, const QString& dataFolder)
+bool SaveSettings(const Settings& settings, int monitorCount, const QString& dataFolder, const Settings* asRead,
+                  int* error)
 {
     const QString path = SettingsPath(dataFolder);
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    GroupKeyFile file;
-    if (!OpenGroupKeyFile(file, path))
-        CreateGroupKeyFile(file, path);
-    SelectGroup(file, InitGroup);
-    if (settings.SaveConfig == 1) {
-        Settings written = settings;
-        written.NbrOfDesktop = int8_t(uint8_t(monitorCount & 0xFF));
-        for (const SettingKey& key : SettingKeys)
-            WriteKey(file, key, written);
-    } else {
-        for (const char* name : UpdateKeys)
-            WriteKey(file, KeyNamed(name), settings);
+    if (error)
+        *error = 0;
+    // The file's own error would only say that the folder is missing.
+    if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
+        if (error)
+            *error = errno;
+        return false;
     }
-    return CloseGroupKeyFile(file);
+    GroupKeyFile file;
+    const bool existing = OpenGroupKeyFile(file, path);
+    if (!existing)
+        CreateGroupKeyFile(file, path);
+    // Rewritten even when no key changed: a Latin-1 file becomes UTF-8.
+    file.changed = true;
+    SelectGroup(file, InitGroup);
+    Settings written = settings;
+    if (settings.SaveConfig == 1)
+        written.NbrOfDesktop = int8_t(uint8_t(monitorCount & 0xFF));
+    for (const SettingKey& key : SettingKeys) {
+        const bool kept = settings.SaveConfig == 1
+            || std::any_of(std::begin(UpdateKeys), std::end(UpdateKeys),
+                           [&key](const char* name) { return qstrcmp(name, key.key) == 0; });
+        if (kept && !(existing && asRead && SameValue(key, written, *asRead)))
+            WriteKey(file, key, written);
+    }
+    return CloseGroupKeyFile(file, error);
 }

@@ -38,23 +38,25 @@ void FillWaterLists(const ProgramState& state)
 }
 
 // The first library named as stored becomes current and is selected in list 3.
-// Without a match list 3 shows nothing and the search leaves the last library
-// current, so the first result is still that of a library.
+// Without a match the last library stays current, as the search leaves it, and
+// list 3 and the symbol show that one: the results are sized in it.
 bool SelectStoredWaterLibrary(ProgramState& state)
 {
     const int count = static_cast<int>(state.domain.waterLibraries.size());
     state.water.size = 0;
+    int chosen = count - 1;
     for (int i = 0; i < count; ++i) {
         if (state.domain.waterLibraries[i].name == state.domain.settings.MatTube) {
-            state.water.library = i;
-            SetState(WaterLibraryList, i);
-            SetText(SymbolLabel, state.domain.waterLibraries[i].symbol);
-            return true;
+            chosen = i;
+            break;
         }
     }
-    state.water.library = count - 1;
-    SetState(WaterLibraryList, -1);
-    return false;
+    state.water.library = chosen;
+    SetState(WaterLibraryList, chosen);
+    if (chosen < 0)
+        return false;
+    SetText(SymbolLabel, state.domain.waterLibraries[chosen].symbol);
+    return true;
 }
 
 void SetLimitRange(int mode)

@@ -30,6 +30,7 @@ struct ProgramState {
     Folders folders;
     WebAddresses web;
     DomainState domain;
+    Settings settingsAsRead;  // the configuration file as the start-up read it
     WindowState window;
     EntryMode entryMode = EntryMode::FlowEntered;
     WaterSelection water;

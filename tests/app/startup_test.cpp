@@ -7,7 +7,10 @@
 #include <unistd.h>
 
 #include "app/startup.h"
+#include "engines/delivered_libraries.h"
 #include "engines/settings_file.h"
+#include "platform/dialogs.h"
+#include "support/full_disk.h"
 #include "support/scratch_files.h"
 #include "tabs/program_state.h"
 
@@ -19,19 +22,29 @@ protected:
     QTemporaryDir scratch;
     QString data;
     ProgramState state;
+    QStringList said;  // the message boxes, as "title|text"
 
     void SetUp() override
     {
         qputenv("XDG_DATA_HOME", scratch.path().toLocal8Bit());
         data = scratch.filePath(QStringLiteral("Vorquil 3/Data/"));
         ASSERT_TRUE(QDir().mkpath(data));
+        SetMessageHook([this](const QString& title, const QString& text, MessageButtons) {
+            said << title + u'|' + text;
+            return int(AnswerOk);
+        });
     }
     void TearDown() override
+    {
+        CloseWindows();
+        SetMessageHook({});
+        qunsetenv("XDG_DATA_HOME");
+    }
+    void CloseWindows()
     {
         for (WindowDescriptor& window : state.window.windows)
             if (IsWindowOpen(window.number))
                 CloseWindow(window);
-        qunsetenv("XDG_DATA_HOME");
     }
     void Write(const char* name, const QByteArray& bytes, int ageSeconds = 3600)
     {
@@ -73,14 +86,54 @@ TEST_F(Startup, SkipsWhatIsNotARegularFileAndRemovesLeftoversOfOurSaves)
     EXPECT_TRUE(QFile::exists(data + QStringLiteral("Acier.tub.NeWeR1")));
 }
 
-TEST_F(Startup, SettingsThatCannotBeWrittenAtTheEndAreReportedOnStandardError)
+TEST_F(Startup, SettingsThatCannotBeWrittenAtTheEndAreSaidWithThePathAndTheReason)
 {
     state.folders.data = scratch.path() + QStringLiteral("/Vorquil 3/");
     ASSERT_TRUE(QDir(data).mkdir(QStringLiteral("Config.cfg")));
     testing::internal::CaptureStderr();
     EndProgram(state);
-    const std::string said = testing::internal::GetCapturedStderr();
-    EXPECT_NE(said.find(SettingsPath(state.folders.data).toStdString()), std::string::npos) << said;
+    const std::string written = testing::internal::GetCapturedStderr();
+    const QString path = SettingsPath(state.folders.data);
+    EXPECT_NE(written.find(path.toStdString()), std::string::npos) << written;
+    EXPECT_EQ(said,
+              QStringList(QStringLiteral("Vorquil III|Les paramètres n'ont pas pu être enregistrés dans le "
+                                         "fichier :\r\n%1\r\n(un dossier porte ce nom).")
+                              .arg(path)));
+}
+
+// A first start on a full disk installs nothing, and its close creates "Data"
+// (or fails to): the libraries still arrive at the next start with room.
+TEST_F(Startup, LibrariesMissingFromTheDataFolderArriveAtTheNextStart)
+{
+    if (!UnderFullDiskShim())
+        return RunAgainUnderFullDiskShim();
+    const QString dataFolder = scratch.path() + QStringLiteral("/Vorquil 3/");
+    ASSERT_TRUE(QDir(dataFolder).removeRecursively());
+    SetFullDisk(scratch.path(), 0);
+    ASSERT_EQ(StartProgram(state), StartResult::Running);
+    EXPECT_TRUE(state.domain.waterLibraries.empty());
+    CloseWindows();
+    EndProgram(state);
+    ClearFullDisk();
+    const QString full = QStringLiteral("(le disque est plein).");
+    EXPECT_EQ(said,
+              QStringList({QStringLiteral("Vorquil III|Les bibliothèques de tubes livrées avec le programme "
+                                          "n'ont pas pu être copiées dans le dossier :\r\n%1Data\r\n")
+                                   .arg(dataFolder)
+                               + full,
+                           QStringLiteral("Vorquil III|Les paramètres n'ont pas pu être enregistrés dans le "
+                                          "fichier :\r\n%1\r\n")
+                                   .arg(SettingsPath(dataFolder))
+                               + full}));
+    ASSERT_TRUE(WriteBytes(SettingsPath(dataFolder), "[Init]\r\nMatTube = PER\r\n"));  // as a roomy close leaves it
+
+    said.clear();
+    state = ProgramState{};
+    ASSERT_EQ(StartProgram(state), StartResult::Running);
+    EXPECT_EQ(said, QStringList());
+    const QStringList delivered = QDir(DeliveredLibraryFolder()).entryList({"*.tub", "*.eva"}, QDir::Files);
+    EXPECT_EQ(state.domain.waterLibraries.size() + state.domain.drainageLibraries.size(), size_t(delivered.size()));
+    EXPECT_EQ(ReadBytes(SettingsPath(dataFolder)), QByteArray("[Init]\r\nMatTube = PER\r\n"));
 }
 
 }  // namespace

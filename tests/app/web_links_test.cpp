@@ -2,9 +2,11 @@
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <functional>
 
 #include "app/url_capture.h"
 #include "app/web_links.h"
+#include "platform/dialogs.h"
 #include "tabs/program_state.h"
 
 namespace {
@@ -43,6 +45,43 @@ TEST(WebLinks, HelpKeyOpensTheLocalPageOfTheCurrentTabElseTheWebPage)
         OpenHelpPage(web, web.helpEditor);  // the editor's F1
         EXPECT_EQ(urls.opened, expected("help-editor.html"));
     }
+}
+
+// Without a program to take them (no browser: the offscreen platform opens
+// nothing), the address or the file is given in a message.
+TEST(WebLinks, WhatCannotBeOpenedIsNamedInAMessage)
+{
+    WebAddresses web;
+    SetWebAddresses(web);
+    Folders folders;
+    QTemporaryDir work;
+    folders.work = work.path() + u'/';
+    QStringList said;
+    SetMessageHook([&said](const QString& title, const QString& text, MessageButtons buttons) {
+        said << title + u'|' + QString::number(buttons) + u'|' + text;
+        return int(AnswerOk);
+    });
+    const struct {
+        std::function<void()> open;
+        QString named;
+    } cases[] = {
+        {[&] { OpenTabHelp(web, 0); }, SourceHelp + QStringLiteral("help-eau.html")},
+        {[&] { OpenAddress(web.contact); }, web.contact},
+        {[&] { OpenVersionHistory(folders, web); }, SourceHelp + QStringLiteral("History.txt")},
+        {[&] {
+             web.helpFolder.clear();
+             OpenHelpPage(web, web.helpEditor);
+         },
+         web.helpEditor},
+    };
+    for (const auto& c : cases) {
+        said.clear();
+        c.open();
+        ASSERT_EQ(said.size(), 1) << c.named.toStdString();
+        EXPECT_TRUE(said[0].startsWith(QStringLiteral("Vorquil III|0|"))) << said[0].toStdString();
+        EXPECT_TRUE(said[0].endsWith(u'\n' + c.named)) << said[0].toStdString();
+    }
+    SetMessageHook({});
 }
 
 TEST(WebLinks, HelpFolderBesideTheInstalledProgramElseInTheSources)

@@ -65,6 +65,22 @@ def test_logout_during_the_update_check_loses_no_setting(program, scratch):
         silent.close()
 
 
+def test_logout_with_settings_that_cannot_be_written_ends_without_a_message(program, scratch):
+    # A message box would wait for a user who is logging out.
+    with Session(program, scratch, "logout-unwritable") as session:
+        write_config(session, ["[Init]", "UpdateAuto = 0"])
+        os.remove(config_path(session))
+        os.mkdir(config_path(session))
+        session.start()
+        session.find_window(TITLE)
+        session.proc.send_signal(signal.SIGTERM)
+        code = session.wait_exit(timeout=10)
+        output = session.output()
+        assert code == 0, "exit code %d\n%s" % (code, output)
+        assert "n'ont pas pu être enregistrés" in output, output
+
+
 if __name__ == "__main__":
     sys.exit(run([test_logout_while_running_writes_the_settings,
-                  test_logout_during_the_update_check_loses_no_setting]))
+                  test_logout_during_the_update_check_loses_no_setting,
+                  test_logout_with_settings_that_cannot_be_written_ends_without_a_message]))

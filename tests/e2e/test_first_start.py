@@ -2,6 +2,7 @@
 opens on a library with the default temperatures, and the settings written at
 the end are saved again by the next run."""
 import os
+import subprocess
 import sys
 import time
 
@@ -36,5 +37,19 @@ def test_first_start_sizes_and_saves_with_the_defaults(program, scratch):
         assert sorted(installed) == sorted(delivered), installed
 
 
+def test_start_without_a_display_points_to_the_command_line(program, scratch):
+    with Session(program, scratch, "no-display") as session:
+        env = session.env()
+        for name in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"):
+            env.pop(name, None)
+        ended = subprocess.run([program], cwd=session.work, env=env, capture_output=True, timeout=30)
+        said = ended.stderr.decode("utf-8", errors="replace")
+        assert ended.returncode == 1, "exit code %d\n%s" % (ended.returncode, said)
+        assert "aucun affichage" in said and "vorquil-calc" in said, said
+        assert "Qt" not in said, said
+        assert not os.path.exists(session.data_folder), os.listdir(session.data_home)
+
+
 if __name__ == "__main__":
-    sys.exit(run([test_first_start_sizes_and_saves_with_the_defaults]))
+    sys.exit(run([test_first_start_sizes_and_saves_with_the_defaults,
+                  test_start_without_a_display_points_to_the_command_line]))

@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "engines/delivered_libraries.h"
 #include "engines/library_files.h"
@@ -132,6 +133,36 @@ TEST(DeliveredLibraryInstall, FirstStartCopiesThemOnce)
     ASSERT_TRUE(QFile::remove(dataFolder + QStringLiteral("Data/PER.tub")));
     EXPECT_EQ(InstallDeliveredLibraries(dataFolder), 0);
     EXPECT_FALSE(QFile::exists(dataFolder + QStringLiteral("Data/PER.tub")));
+}
+
+// A "Data" folder without libraries of a kind receives the delivered ones of
+// that kind at every start; what the user has is left as it is.
+TEST(DeliveredLibraryInstall, EachMissingKindIsAdded)
+{
+    const struct {
+        std::vector<const char*> present;
+        int copied;
+        size_t water, drainage;
+    } cases[] = {
+        {{"Config.cfg"}, 9, 5, 4},  // a copied configuration alone, or a first start's failed install
+        {{"Mine.TUB"}, 4, 1, 4},   {{"Mine.eva"}, 5, 5, 1}, {{"Mine.tub", "Mine.eva"}, 0, 1, 1}, {{}, 9, 5, 4},
+    };
+    for (const auto& c : cases) {
+        QTemporaryDir scratch;
+        const QString dataFolder = scratch.path() + u'/';
+        ASSERT_TRUE(QDir(scratch.path()).mkdir(QStringLiteral("Data")));
+        for (const char* name : c.present)
+            ASSERT_TRUE(WriteBytes(dataFolder + QStringLiteral("Data/") + QString::fromUtf8(name),
+                                   "[Global]\r\nTubeName = Mine\r\n"));
+        EXPECT_EQ(InstallDeliveredLibraries(dataFolder), c.copied) << c.copied;
+        PipeLibraryList water, drainage;
+        ScanLibraries(dataFolder, water, drainage);
+        EXPECT_EQ(water.size(), c.water) << c.copied;
+        EXPECT_EQ(drainage.size(), c.drainage) << c.copied;
+        for (const char* name : c.present)
+            EXPECT_EQ(ReadBytes(dataFolder + QStringLiteral("Data/") + QString::fromUtf8(name)),
+                      "[Global]\r\nTubeName = Mine\r\n");
+    }
 }
 
 TEST(DeliveredLibraryInstall, NeverCopiesOverAUsersFile)

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 #include "engines/settings_file.h"
 #include "support/scratch_files.h"
@@ -35,6 +37,7 @@ protected:
     QTemporaryDir scratch;
     PipeLibraryList water, drainage;
     Settings settings;
+    Settings asRead;  // as the file held it
 
     QString DataFolder() const { return scratch.path() + QStringLiteral("/"); }
     QString ConfigPath() const { return SettingsPath(DataFolder()); }
@@ -42,7 +45,7 @@ protected:
     bool Load(const QByteArray& content, int monitors = 1)
     {
         EXPECT_TRUE(WriteBytes(ConfigPath(), content));
-        return LoadSettings(ConfigPath(), water, drainage, settings, monitors);
+        return LoadSettings(ConfigPath(), water, drainage, settings, monitors, &asRead);
     }
 };
 
@@ -169,9 +172,45 @@ TEST_F(SettingsFile, ChangedMonitorCountResetsEveryPosition)
     EXPECT_EQ(std::tie(settings.xPosMain, settings.yPosMain, settings.xPosEdit, settings.yPosEdit),
               std::make_tuple(100, 100, 100, 100));
 
-    // The next save records the monitors of this run.
-    ASSERT_TRUE(SaveSettings(settings, 1, DataFolder()));
-    EXPECT_TRUE(ReadBytes(ConfigPath()).contains("\r\nNbrOfDesktop = 1\r\n"));
+    // The next save records the monitors of this run, and the positions it reset.
+    ASSERT_TRUE(SaveSettings(settings, 1, DataFolder(), &asRead));
+    EXPECT_EQ(ReadBytes(ConfigPath()),
+              WrittenFileStart
+                  + "[Init]\r\nNbrOfDesktop = 1\r\nxPosMain = 100\r\n"
+                    "yPosMain = 100\r\nxPosEdit = 100\r\nyPosEdit = 100\r\n");
+}
+
+// Runs that read the same file each write, over the file as it is at their
+// close, only the keys they changed: a second instance closed later keeps
+// what the first one saved.
+TEST_F(SettingsFile, EachRunWritesOnlyWhatItChangedOverTheFileAsItIsNow)
+{
+    ASSERT_TRUE(Load(DefaultListing));
+    const struct {
+        void (*change)(Settings&);
+        std::vector<std::pair<const char*, const char*>> lines;  // what the run changes in the file
+    } runs[] = {
+        {[](Settings& s) { s.MatTube = "Cuivre"; }, {{"MatTube = Acier", "MatTube = Cuivre"}}},
+        {[](Settings& s) { s.Pente = 9; }, {{"Pente = 4", "Pente = 9"}}},
+        {[](Settings& s) { s.RugoGaine = 0.5f; }, {{"RugoGaine = 0.150000", "RugoGaine = 0.500000"}}},
+        {[](Settings& s) { s.xPosMain = 300; }, {{"xPosMain = 100", "xPosMain = 300"}}},
+        // With saving off, only its update keys: its new slope is not written.
+        {[](Settings& s) {
+             s.SaveConfig = 0;
+             s.Pente = 2;
+             s.LastUpdate = 1700000000;
+         },
+         {{"SaveConfig = 1", "SaveConfig = 0"}, {"LastUpdate = 1320932884", "LastUpdate = 1700000000"}}},
+    };
+    QByteArray expected = DefaultListing;
+    for (const auto& run : runs) {
+        Settings mine = asRead;
+        run.change(mine);
+        ASSERT_TRUE(SaveSettings(mine, 1, DataFolder(), &asRead));
+        for (const auto& [before, after] : run.lines)
+            expected.replace(before, after);
+        EXPECT_EQ(ReadBytes(ConfigPath()), expected) << run.lines.front().second;
+    }
 }
 
 TEST_F(SettingsFile, SaveConfigOffWritesOnlyTheUpdateKeys)

@@ -51,8 +51,10 @@ TEST_F(LibraryEditorTest, EditOpensTheListedLibraryOverADisabledMainWindow)
 
 TEST_F(LibraryEditorTest, WithoutALibraryInListThreeTheFirstLibraryIsEdited)
 {
-    state.domain.settings.MatTube = "Laiton";  // not among the libraries: list 3 shows nothing
-    StartEditor();
+    Start();
+    SetState(WaterLibraryList, -1);
+    ClickEdit();
+    ASSERT_TRUE(IsWindowOpen(EditorWindow));
     EXPECT_EQ(state.editor.libraryName, "Acier");
     EXPECT_EQ(GetText(EditorNameField), "Acier");
     EXPECT_EQ(GetText(EditorLibraryList), "Acier");

@@ -42,7 +42,7 @@ TEST_F(WaterTabTest, WithoutAConfigurationEverythingIsOff)
         EXPECT_EQ(GetState(control), 0) << control;
     EXPECT_FALSE(KeptOnTop());
     EXPECT_FALSE(IsVisible(AntifreezeCheck));
-    EXPECT_EQ(GetState(WaterLibraryList), -1);  // no library named ""
+    EXPECT_EQ(GetState(WaterLibraryList), 1);  // no library named "": the last one, which the sizing uses
     EXPECT_TRUE(GetClipboardText().isEmpty());
 }
 

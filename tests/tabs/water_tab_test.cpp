@@ -323,16 +323,20 @@ TEST_F(WaterTabTest, LibraryWithoutSizes)
     EXPECT_EQ(GetClipboardText(), copied);  // nothing copied
 }
 
-TEST_F(WaterTabTest, StoredLibraryNotFoundSizesOnTheLastOne)
+// List 3 and the symbol show the library the results are sized in: the last
+// one, whose symbol here is not the "DN" the label is built with.
+TEST_F(WaterTabTest, StoredLibraryNotFoundShowsAndSizesOnTheLastOne)
 {
     state.domain.settings.MatTube = "Laiton";
+    state.domain.waterLibraries = {InoxLike(), Copper()};
     Start();
-    EXPECT_EQ(GetState(WaterLibraryList), -1);
-    EXPECT_EQ(GetClipboardText(), "100L/h-Inox.DN15");
-    Pick(LimitBar, 30);  // handlers keep the library while list 3 shows none
+    EXPECT_EQ(GetState(WaterLibraryList), 1);
+    EXPECT_EQ(GetText(WaterLibraryList), "Cuivre");
+    EXPECT_EQ(GetText(SymbolLabel), QString::fromUtf8("Ø"));
+    EXPECT_EQ(GetClipboardText(), QString::fromUtf8("100L/h-Cu.Ø15"));
     Pick(WaterModeList, 1);
-    EXPECT_EQ(LimitSlider()->maximum(), 3);
-    EXPECT_EQ(GetText(LimitField), "12");
+    EXPECT_EQ(GetText(LimitLabel), QString::fromUtf8("Ø Imposé"));
+    EXPECT_EQ(state.domain.settings.MatTube, "Laiton");  // kept until the user picks one
 }
 
 TEST_F(WaterTabTest, MoreThan127ActiveSizes)
