@@ -21,6 +21,7 @@
 #include <QStyleFactory>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QToolTip>
 #include <QTreeWidget>
 #include <QValidator>
 
@@ -30,25 +31,55 @@
 namespace {
 
 // Digits only, for what the user types: every character the user adds must be
-// an ASCII digit. Characters the program wrote ("N/A", "Infini") may stay and
-// be deleted, so that such a field remains editable.
+// an ASCII digit, and no number may grow beyond the field's capacity. What the
+// program wrote ("N/A", "Infini", "100+", a long total) may stay and be deleted,
+// so that such a field remains editable. Blanks in a paste are thousands
+// separators ("1 500") and go; a blank typed alone is refused like a letter.
 class DigitsValidator : public QValidator {
 public:
     explicit DigitsValidator(QObject* parent) : QValidator(parent) {}
-    QString allowed;  // the non-digit characters of the program's last text
+    int capacity = 0;         // digits of one number; 0: no limit
+    mutable QString held;     // the field's text before the change
+    mutable QString refusal;  // why the last change was refused
 
-    State validate(QString& input, int&) const override
+    State validate(QString& input, int& caret) const override
     {
-        QString left = allowed;
-        for (QChar c : input) {
-            if (c >= u'0' && c <= u'9')
-                continue;
-            const qsizetype at = left.indexOf(c);
-            if (at < 0)
+        qsizetype same = 0;  // characters kept before the inserted ones
+        const qsizetype shortest = std::min(input.size(), held.size());
+        while (same < shortest && input[same] == held[same])
+            ++same;
+        qsizetype kept = 0;  // characters kept after them
+        while (kept < shortest - same && input[input.size() - 1 - kept] == held[held.size() - 1 - kept])
+            ++kept;
+        QString added = input.mid(same, input.size() - same - kept);
+        if (added.size() > 1)
+            added.removeIf([](QChar c) { return c.isSpace(); });
+        for (QChar c : added)
+            if (c < u'0' || c > u'9') {
+                refusal = QString::fromUtf8("Nombre entier seulement");
                 return Invalid;
-            left.remove(at, 1);
+            }
+        const QString result = input.left(same) + added + input.right(kept);
+        if (capacity > 0 && LongestNumber(result) > capacity && LongestNumber(result) > LongestNumber(held)) {
+            refusal = QStringLiteral("%1 chiffres au plus").arg(capacity);
+            return Invalid;
         }
+        if (result != input) {
+            caret = std::min<int>(same + added.size(), result.size());
+            input = result;
+        }
+        held = input;
         return Acceptable;
+    }
+
+    static qsizetype LongestNumber(const QString& text)
+    {
+        qsizetype longest = 0, run = 0;
+        for (QChar c : text) {
+            run = c >= u'0' && c <= u'9' ? run + 1 : 0;
+            longest = std::max(longest, run);
+        }
+        return longest;
     }
 };
 
@@ -75,15 +106,6 @@ public:
 };
 
 }  // namespace
-
-static QString NonDigits(const QString& text)
-{
-    QString result;
-    for (QChar c : text)
-        if (c < u'0' || c > u'9')
-            result += c;
-    return result;
-}
 
 static DigitsValidator* DigitsOf(QLineEdit* edit)
 {
@@ -112,22 +134,28 @@ static QWidget* ParentFor(PlatformWindow& window, int tab)
     return nullptr;
 }
 
+// A refused keystroke or paste is heard and said at the field, for about two
+// seconds; the text stays as it was.
+static void ShowRefusal(QLineEdit* edit, const QString& why)
+{
+    constexpr int Shown = 2000;  // [ms]
+    QApplication::beep();
+    QToolTip::showText(edit->mapToGlobal(QPoint(0, edit->height())), why, edit, QRect(), Shown);
+}
+
 static QWidget* CreateEdit(int number, const QString& text, unsigned style, QWidget* parent)
 {
     auto* edit = new QLineEdit(parent);
     edit->setAlignment(HorizontalAlignment(style) | Qt::AlignVCenter);
     if (style & StyleDigitsOnly) {
         auto* digits = new DigitsValidator(edit);
-        digits->allowed = NonDigits(text);
+        digits->held = text;
         edit->setValidator(digits);
+        QObject::connect(edit, &QLineEdit::inputRejected, edit, [digits, edit] { ShowRefusal(edit, digits->refusal); });
     }
     edit->setText(text);
     edit->setReadOnly(style & StyleReadOnly);
-    QObject::connect(edit, &QLineEdit::textEdited, edit, [number, edit](const QString& now) {
-        if (DigitsValidator* digits = DigitsOf(edit))
-            digits->allowed = NonDigits(now);  // what the user deleted cannot come back
-        PostControlEvent(number, SubtypeChange);
-    });
+    QObject::connect(edit, &QLineEdit::textEdited, edit, [number] { PostControlEvent(number, SubtypeChange); });
     return edit;
 }
 
@@ -379,7 +407,7 @@ void SetText(int control, const QString& text)
     case ControlKind::Edit: {
         auto* edit = static_cast<QLineEdit*>(w);
         if (DigitsValidator* digits = DigitsOf(edit))
-            digits->allowed = NonDigits(text);
+            digits->held = text;
         edit->setText(text);
         break;
     }
@@ -588,6 +616,10 @@ static QLineEdit* LineEditOf(int control)
 void SetMaxLength(int control, int characters)
 {
     if (QLineEdit* edit = LineEditOf(control)) {
+        if (DigitsValidator* digits = DigitsOf(edit)) {
+            digits->capacity = std::max(characters, 0);
+            return;
+        }
         const QSignalBlocker block(edit);
         edit->setMaxLength(characters > 0 ? characters : 32767);
     }
