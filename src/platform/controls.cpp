@@ -19,6 +19,7 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QStyleFactory>
+#include <QStyleOptionButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolTip>
@@ -159,6 +160,26 @@ static QWidget* CreateEdit(int number, const QString& text, unsigned style, QWid
     return edit;
 }
 
+// The font in which a text fits `width` pixels and, when wrapped, the lines that
+// `height` holds (one line always shows): the font itself, or the largest
+// smaller size that fits.
+static QFont FittingFont(const QFont& font, const QString& text, int width, int height, int flags)
+{
+    const int ownSize = QFontInfo(font).pixelSize();
+    QFont fitted = font;
+    int size = ownSize;  // [px]
+    for (; size >= 6; --size) {
+        fitted.setPixelSize(size);
+        const QFontMetrics metrics(fitted);
+        const QRect needed = metrics.boundingRect(QRect(0, 0, width, 1 << 16), flags, text);
+        // One line always shows, even in a rectangle a pixel lower than the line.
+        const bool oneLine = needed.height() <= metrics.height() + 1;
+        if (needed.width() <= width && (oneLine || needed.height() <= height))
+            break;
+    }
+    return size == ownSize ? font : fitted;
+}
+
 // A label's text must be readable where the label shows: within its rectangle,
 // beside any control placed over it, in as many lines as its height holds. A
 // text that does not fit in the label's font is drawn in the largest smaller
@@ -183,21 +204,29 @@ static void FitLabelText(QLabel* label)
                 left = std::max(left, other->geometry().right() + 1);
         }
     }
-    const int width = right - left + 1;
-    const int ownSize = QFontInfo(font).pixelSize();
-    QFont fitted = font;
-    int size = ownSize;  // [px]
-    for (; size >= 6; --size) {
-        fitted.setPixelSize(size);
-        const QFontMetrics metrics(fitted);
-        const QRect needed = metrics.boundingRect(QRect(0, 0, width, 1 << 16), Qt::TextWordWrap, label->text());
-        // One line always shows, even in a label a pixel lower than the line.
-        const bool oneLine = needed.height() <= metrics.height() + 1;
-        if (needed.width() <= width && (oneLine || needed.height() <= rect.height()))
-            break;
-    }
-    label->setFont(size == ownSize ? font : fitted);
+    label->setFont(FittingFont(font, label->text(), right - left + 1, rect.height(), Qt::TextWordWrap));
     label->setContentsMargins(left - rect.left(), 0, rect.right() - right, 0);
+}
+
+// A button's caption is fitted the same way, on one line within its face: a
+// larger system font must not cut "Suppr." to "uppr".
+static void FitButtonText(QPushButton* button)
+{
+    const QVariant assigned = button->property("vqFont");
+    const QFont font = assigned.isValid() ? assigned.value<QFont>() : QApplication::font(button);
+    QStyleOptionButton option;
+    option.initFrom(button);
+    const QRect face = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    button->setFont(
+        FittingFont(font, button->text(), face.width(), face.height(), Qt::TextSingleLine | Qt::TextShowMnemonic));
+}
+
+static void FitText(const PlatformControl& c)
+{
+    if (c.kind == ControlKind::Label)
+        FitLabelText(static_cast<QLabel*>(c.widget));
+    else if (c.kind == ControlKind::Button)
+        FitButtonText(static_cast<QPushButton*>(c.widget));
 }
 
 // Refits the labels that share a page with `widget` and lie in `area`.
@@ -371,6 +400,8 @@ bool CreateControl(int window, int control, ControlKind kind, const QString& tex
     WatchControl(widget, control);
     JoinOptionGroup(*w, c, parent);
     ApplyControlPalette(c);
+    if (kind == ControlKind::Button)
+        FitText(c);
     widget->show();
     return true;
 }
@@ -426,6 +457,7 @@ void SetText(int control, const QString& text)
     case ControlKind::Option:
     case ControlKind::Button:
         static_cast<QAbstractButton*>(w)->setText(text);
+        FitText(*c);
         break;
     default:
         break;
@@ -688,9 +720,9 @@ void SetFont(int control, int font)
         static_cast<QTabWidget*>(c->widget)->tabBar()->setFont(chosen);
     else
         c->widget->setFont(chosen);
-    if (c->kind == ControlKind::Label) {
+    if (c->kind == ControlKind::Label || c->kind == ControlKind::Button) {
         c->widget->setProperty("vqFont", chosen);
-        FitLabelText(static_cast<QLabel*>(c->widget));
+        FitText(*c);
     }
 }
 
@@ -717,6 +749,8 @@ void MoveControl(int control, ControlRect where)
         return;
     const QRect before = c->widget->geometry();
     c->widget->setGeometry(where.x, where.y, where.w, where.h);
+    if (c->kind == ControlKind::Button)
+        FitText(*c);
     FitLabelsIn(c->widget, before.united(c->widget->geometry()));
 }
 
