@@ -93,6 +93,11 @@ float LeadingFloat(const QString& text)
     return strtof_l(number.c_str(), nullptr, CLocale());
 }
 
+float TypedFloat(const QString& text)
+{
+    return LeadingFloat(QString(text).replace(u',', u'.'));
+}
+
 int64_t LeadingInteger(const QString& text)
 {
     qsizetype i = 0;

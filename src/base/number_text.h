@@ -13,6 +13,9 @@
 double LeadingDecimal(const QString& text);
 // The same, rounded once to the nearest 32-bit float.
 float LeadingFloat(const QString& text);
+// A number the user typed: read as LeadingFloat, with "," as a decimal point
+// too, since a French keyboard types the point as ",".
+float TypedFloat(const QString& text);
 // The leading whole number: optional sign and digits ("12.7" reads 12), held
 // at the limits of the 64-bit range when longer.
 int64_t LeadingInteger(const QString& text);

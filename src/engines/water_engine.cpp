@@ -308,8 +308,8 @@ WaterResult RunWaterSizing(const WaterInputs& inputs, const PipeLibrary* library
         return {};
 
     Run run{inputs, *library, data, {}};
-    run.t8 = LeadingFloat(inputs.flowTemperature);
-    run.t9 = LeadingFloat(inputs.returnTemperature);
+    run.t8 = TypedFloat(inputs.flowTemperature);
+    run.t9 = TypedFloat(inputs.returnTemperature);
     const float mean = (run.t8 + run.t9) / 2.0f;  // Tm [degC]
     int8_t percent = 0;                           // p [%]
     if (inputs.antifreezeOn) {

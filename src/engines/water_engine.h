@@ -16,7 +16,7 @@ enum WaterMode : int { ModeMaxPressureDrop = 0, ModeImposedSize = 1, ModeMaxVelo
 // What one water run reads from the water tab: the texts and states of its
 // controls at the moment it starts.
 struct WaterInputs {
-    QString flowTemperature;         // 8 : flow temperature [degC]
+    QString flowTemperature;         // 8 : flow temperature [degC], "," or "." as the point
     QString returnTemperature;       // 9 : return temperature [degC]
     bool antifreezeOn = false;       // 14
     QString antifreezePercent;       // 15 : antifreeze share [%]

@@ -19,8 +19,10 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QStyleFactory>
+#include <QStyleOptionButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QToolTip>
 #include <QTreeWidget>
 #include <QValidator>
 
@@ -30,25 +32,55 @@
 namespace {
 
 // Digits only, for what the user types: every character the user adds must be
-// an ASCII digit. Characters the program wrote ("N/A", "Infini") may stay and
-// be deleted, so that such a field remains editable.
+// an ASCII digit, and no number may grow beyond the field's capacity. What the
+// program wrote ("N/A", "Infini", "100+", a long total) may stay and be deleted,
+// so that such a field remains editable. Blanks in a paste are thousands
+// separators ("1 500") and go; a blank typed alone is refused like a letter.
 class DigitsValidator : public QValidator {
 public:
     explicit DigitsValidator(QObject* parent) : QValidator(parent) {}
-    QString allowed;  // the non-digit characters of the program's last text
+    int capacity = 0;         // digits of one number; 0: no limit
+    mutable QString held;     // the field's text before the change
+    mutable QString refusal;  // why the last change was refused
 
-    State validate(QString& input, int&) const override
+    State validate(QString& input, int& caret) const override
     {
-        QString left = allowed;
-        for (QChar c : input) {
-            if (c >= u'0' && c <= u'9')
-                continue;
-            const qsizetype at = left.indexOf(c);
-            if (at < 0)
+        qsizetype same = 0;  // characters kept before the inserted ones
+        const qsizetype shortest = std::min(input.size(), held.size());
+        while (same < shortest && input[same] == held[same])
+            ++same;
+        qsizetype kept = 0;  // characters kept after them
+        while (kept < shortest - same && input[input.size() - 1 - kept] == held[held.size() - 1 - kept])
+            ++kept;
+        QString added = input.mid(same, input.size() - same - kept);
+        if (added.size() > 1)
+            added.removeIf([](QChar c) { return c.isSpace(); });
+        for (QChar c : added)
+            if (c < u'0' || c > u'9') {
+                refusal = QString::fromUtf8("Nombre entier seulement");
                 return Invalid;
-            left.remove(at, 1);
+            }
+        const QString result = input.left(same) + added + input.right(kept);
+        if (capacity > 0 && LongestNumber(result) > capacity && LongestNumber(result) > LongestNumber(held)) {
+            refusal = QStringLiteral("%1 chiffres au plus").arg(capacity);
+            return Invalid;
         }
+        if (result != input) {
+            caret = std::min<int>(same + added.size(), result.size());
+            input = result;
+        }
+        held = input;
         return Acceptable;
+    }
+
+    static qsizetype LongestNumber(const QString& text)
+    {
+        qsizetype longest = 0, run = 0;
+        for (QChar c : text) {
+            run = c >= u'0' && c <= u'9' ? run + 1 : 0;
+            longest = std::max(longest, run);
+        }
+        return longest;
     }
 };
 
@@ -75,15 +107,6 @@ public:
 };
 
 }  // namespace
-
-static QString NonDigits(const QString& text)
-{
-    QString result;
-    for (QChar c : text)
-        if (c < u'0' || c > u'9')
-            result += c;
-    return result;
-}
 
 static DigitsValidator* DigitsOf(QLineEdit* edit)
 {
@@ -112,23 +135,49 @@ static QWidget* ParentFor(PlatformWindow& window, int tab)
     return nullptr;
 }
 
+// A refused keystroke or paste is heard and said at the field, for about two
+// seconds; the text stays as it was.
+static void ShowRefusal(QLineEdit* edit, const QString& why)
+{
+    constexpr int Shown = 2000;  // [ms]
+    QApplication::beep();
+    QToolTip::showText(edit->mapToGlobal(QPoint(0, edit->height())), why, edit, QRect(), Shown);
+}
+
 static QWidget* CreateEdit(int number, const QString& text, unsigned style, QWidget* parent)
 {
     auto* edit = new QLineEdit(parent);
     edit->setAlignment(HorizontalAlignment(style) | Qt::AlignVCenter);
     if (style & StyleDigitsOnly) {
         auto* digits = new DigitsValidator(edit);
-        digits->allowed = NonDigits(text);
+        digits->held = text;
         edit->setValidator(digits);
+        QObject::connect(edit, &QLineEdit::inputRejected, edit, [digits, edit] { ShowRefusal(edit, digits->refusal); });
     }
     edit->setText(text);
     edit->setReadOnly(style & StyleReadOnly);
-    QObject::connect(edit, &QLineEdit::textEdited, edit, [number, edit](const QString& now) {
-        if (DigitsValidator* digits = DigitsOf(edit))
-            digits->allowed = NonDigits(now);  // what the user deleted cannot come back
-        PostControlEvent(number, SubtypeChange);
-    });
+    QObject::connect(edit, &QLineEdit::textEdited, edit, [number] { PostControlEvent(number, SubtypeChange); });
     return edit;
+}
+
+// The font in which a text fits `width` pixels and, when wrapped, the lines that
+// `height` holds (one line always shows): the font itself, or the largest
+// smaller size that fits.
+static QFont FittingFont(const QFont& font, const QString& text, int width, int height, int flags)
+{
+    const int ownSize = QFontInfo(font).pixelSize();
+    QFont fitted = font;
+    int size = ownSize;  // [px]
+    for (; size >= 6; --size) {
+        fitted.setPixelSize(size);
+        const QFontMetrics metrics(fitted);
+        const QRect needed = metrics.boundingRect(QRect(0, 0, width, 1 << 16), flags, text);
+        // One line always shows, even in a rectangle a pixel lower than the line.
+        const bool oneLine = needed.height() <= metrics.height() + 1;
+        if (needed.width() <= width && (oneLine || needed.height() <= height))
+            break;
+    }
+    return size == ownSize ? font : fitted;
 }
 
 // A label's text must be readable where the label shows: within its rectangle,
@@ -155,21 +204,29 @@ static void FitLabelText(QLabel* label)
                 left = std::max(left, other->geometry().right() + 1);
         }
     }
-    const int width = right - left + 1;
-    const int ownSize = QFontInfo(font).pixelSize();
-    QFont fitted = font;
-    int size = ownSize;  // [px]
-    for (; size >= 6; --size) {
-        fitted.setPixelSize(size);
-        const QFontMetrics metrics(fitted);
-        const QRect needed = metrics.boundingRect(QRect(0, 0, width, 1 << 16), Qt::TextWordWrap, label->text());
-        // One line always shows, even in a label a pixel lower than the line.
-        const bool oneLine = needed.height() <= metrics.height() + 1;
-        if (needed.width() <= width && (oneLine || needed.height() <= rect.height()))
-            break;
-    }
-    label->setFont(size == ownSize ? font : fitted);
+    label->setFont(FittingFont(font, label->text(), right - left + 1, rect.height(), Qt::TextWordWrap));
     label->setContentsMargins(left - rect.left(), 0, rect.right() - right, 0);
+}
+
+// A button's caption is fitted the same way, on one line within its face: a
+// larger system font must not cut "Suppr." to "uppr".
+static void FitButtonText(QPushButton* button)
+{
+    const QVariant assigned = button->property("vqFont");
+    const QFont font = assigned.isValid() ? assigned.value<QFont>() : QApplication::font(button);
+    QStyleOptionButton option;
+    option.initFrom(button);
+    const QRect face = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    button->setFont(
+        FittingFont(font, button->text(), face.width(), face.height(), Qt::TextSingleLine | Qt::TextShowMnemonic));
+}
+
+static void FitText(const PlatformControl& c)
+{
+    if (c.kind == ControlKind::Label)
+        FitLabelText(static_cast<QLabel*>(c.widget));
+    else if (c.kind == ControlKind::Button)
+        FitButtonText(static_cast<QPushButton*>(c.widget));
 }
 
 // Refits the labels that share a page with `widget` and lie in `area`.
@@ -343,6 +400,8 @@ bool CreateControl(int window, int control, ControlKind kind, const QString& tex
     WatchControl(widget, control);
     JoinOptionGroup(*w, c, parent);
     ApplyControlPalette(c);
+    if (kind == ControlKind::Button)
+        FitText(c);
     widget->show();
     return true;
 }
@@ -379,7 +438,7 @@ void SetText(int control, const QString& text)
     case ControlKind::Edit: {
         auto* edit = static_cast<QLineEdit*>(w);
         if (DigitsValidator* digits = DigitsOf(edit))
-            digits->allowed = NonDigits(text);
+            digits->held = text;
         edit->setText(text);
         break;
     }
@@ -398,6 +457,7 @@ void SetText(int control, const QString& text)
     case ControlKind::Option:
     case ControlKind::Button:
         static_cast<QAbstractButton*>(w)->setText(text);
+        FitText(*c);
         break;
     default:
         break;
@@ -588,6 +648,10 @@ static QLineEdit* LineEditOf(int control)
 void SetMaxLength(int control, int characters)
 {
     if (QLineEdit* edit = LineEditOf(control)) {
+        if (DigitsValidator* digits = DigitsOf(edit)) {
+            digits->capacity = std::max(characters, 0);
+            return;
+        }
         const QSignalBlocker block(edit);
         edit->setMaxLength(characters > 0 ? characters : 32767);
     }
@@ -656,9 +720,9 @@ void SetFont(int control, int font)
         static_cast<QTabWidget*>(c->widget)->tabBar()->setFont(chosen);
     else
         c->widget->setFont(chosen);
-    if (c->kind == ControlKind::Label) {
+    if (c->kind == ControlKind::Label || c->kind == ControlKind::Button) {
         c->widget->setProperty("vqFont", chosen);
-        FitLabelText(static_cast<QLabel*>(c->widget));
+        FitText(*c);
     }
 }
 
@@ -685,6 +749,8 @@ void MoveControl(int control, ControlRect where)
         return;
     const QRect before = c->widget->geometry();
     c->widget->setGeometry(where.x, where.y, where.w, where.h);
+    if (c->kind == ControlKind::Button)
+        FitText(*c);
     FitLabelsIn(c->widget, before.united(c->widget->geometry()));
 }
 

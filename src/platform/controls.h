@@ -30,7 +30,7 @@ enum ControlStyle : unsigned {
     StyleAlignLeft = 0,
     StyleAlignCentre = 1u << 0,
     StyleAlignRight = 1u << 1,
-    StyleDigitsOnly = 1u << 2,     // edit: the user may type 0-9 only (ASCII)
+    StyleDigitsOnly = 1u << 2,     // edit: the user may type 0-9 only (ASCII); a refusal beeps and says why
     StyleReadOnly = 1u << 3,       // edit: read-only
     StyleDisabled = 1u << 4,       // created disabled
     StyleRowChecks = 1u << 5,      // list view: a check box in each row
@@ -68,6 +68,9 @@ QString GetItemText(int control, int item);
 void SetTrackBar(int control, int minimum, int maximum);
 void SetTickFrequency(int control, int frequency);
 
+// At most that many characters typed (0: no limit). In a digits-only field it is
+// the digits of each number ("100+250" are two), and the program's own texts
+// are kept whole.
 void SetMaxLength(int control, int characters);
 void SetReadOnly(int control, bool readOnly);
 void SetEnabled(int control, bool enabled);

@@ -47,12 +47,6 @@ void ShowLimit(int mode)
     SetBackground(AirLimitField, AirConditionColour);
 }
 
-// A roughness typed by the user; a French decimal comma reads as the point.
-float TypedRoughness(QString text)  // k [mm]
-{
-    return LeadingFloat(text.replace(u',', u'.'));
-}
-
 void SizeAndShowInternalData(ProgramState& state)
 {
     SizeAirDuct(state);
@@ -173,6 +167,6 @@ void OnDuctMaterialChange(ProgramState& state, const Event&)
 void OnDuctRoughnessEvent(ProgramState& state, const Event& event)
 {
     if (event.subtype == SubtypeChange)
-        state.domain.settings.AutreRugo = TypedRoughness(GetText(DuctRoughnessField));
+        state.domain.settings.AutreRugo = TypedFloat(GetText(DuctRoughnessField));  // k [mm]
     SizeAirDuct(state);
 }

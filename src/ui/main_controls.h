@@ -30,7 +30,7 @@ struct MainControl {
     unsigned style;                  // ControlStyle bits other than the alignment
     unsigned alignHorizontal;        // StyleAlign* when built in the horizontal layout
     unsigned alignVertical;          // ... in the vertical layout
-    int maxLength = 0;               // characters; 0: no limit
+    int maxLength = 0;               // characters typed (digits-only: digits of a number); 0: no limit
     int image = -1;                  // image shown when built
     int rangeMin = 0, rangeMax = 0;  // track bars
 };

@@ -51,6 +51,14 @@ TEST(TextNumbers, LeadingFloatRoundsOnceToSinglePrecision)
     EXPECT_EQ(LeadingFloat(QStringLiteral("1e-60")), 0.0f);
 }
 
+TEST(TextNumbers, TypedFloatTakesADecimalCommaAsThePoint)
+{
+    const DecimalCase cases[] = {{"7,5", 7.5}, {"7.5", 7.5},   {" 12,25x", 12.25},
+                                 {",5", 0.5},  {"1,5,3", 1.5}, {"a,5", 0.0}};
+    for (const DecimalCase& c : cases)
+        EXPECT_EQ(TypedFloat(QString::fromUtf8(c.text)), static_cast<float>(c.value)) << c.text;
+}
+
 struct IntegerCase {
     const char* text;
     int64_t value;

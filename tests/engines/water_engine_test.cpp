@@ -207,6 +207,26 @@ TEST(WaterEngine, PowerEnteredDerivesTheFlow)
     EXPECT_FALSE(result.fields[OutOversizingPower] || result.fields[OutTotalPower]);
 }
 
+TEST(WaterEngine, TemperaturesTakeADecimalCommaAsThePoint)
+{
+    const struct {
+        const char *supply, *back, *power;  // [degC], [degC], P = |dT| x 100 L/h / 0.863 [W]
+    } cases[] = {
+        {"12,5", "7", "637"},  // 5.5 K: 637.31
+        {"12.5", "7", "637"},
+        {"12", "7,5", "521"},    // 4.5 K: 521.44
+        {"90", "70,5", "2260"},  // 19.5 K: 2259.56
+    };
+    for (const auto& c : cases) {
+        WaterInputs in = StartInputs();
+        in.flowTemperature = c.supply;
+        in.returnTemperature = c.back;
+        const WaterResult result = Size(in, Copper());
+        ASSERT_TRUE(result.fields[OutPower]) << c.supply << " " << c.back;
+        EXPECT_EQ(result.fields[OutPower]->toStdString(), c.power) << c.supply << " " << c.back;
+    }
+}
+
 TEST(WaterEngine, OversizingAddsToTheEnteredPowerAndTheFlowFollowsTheShownTotal)
 {
     WaterInputs in = StartInputs();

@@ -1,7 +1,9 @@
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QSlider>
+#include <QStyleOptionButton>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -164,6 +166,40 @@ TEST_F(ButtonTest, TextOfEveryCaptionedKindRoundTrips)
         ++control;
     }
     EXPECT_TRUE(Events().empty());
+}
+
+// Under a larger system font a button's caption keeps whole within its face,
+// at a smaller size where it must; a caption that fits keeps its font.
+TEST_F(ButtonTest, ButtonTextsFitTheirFace)
+{
+    const QFont system = QApplication::font();
+    QFont large = system;
+    large.setPointSize(16);
+    QApplication::setFont(large);
+    Settle();  // the window takes it
+    const struct {
+        const char* text;
+        ControlRect where;
+        bool smaller;
+    } cases[] = {
+        {"Suppr.", {10, 10, 40, 42}, true},
+        {"OK", {60, 10, 65, 35}, false},
+        {"Suppr.", {10, 60, 200, 42}, false},
+    };
+    int control = 1000;
+    for (const auto& c : cases) {
+        auto* button = static_cast<QPushButton*>(Create(control, ControlKind::Button, QStringLiteral("x"), c.where));
+        SetFont(control, -1);
+        SetText(control++, QString::fromUtf8(c.text));
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const int face = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
+        EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()), face) << c.text << " in " << c.where.w;
+        EXPECT_EQ(QFontInfo(button->font()).pixelSize() < QFontInfo(large).pixelSize(), c.smaller) << c.text;
+    }
+    MoveControl(1000, {10, 10, 200, 42});  // room again: the font's own size
+    EXPECT_EQ(QFontInfo(ControlWidget(1000)->font()).pixelSize(), QFontInfo(large).pixelSize());
+    QApplication::setFont(system);
 }
 
 TEST_F(ButtonTest, LabelsAlignAndFramesLetClicksThrough)

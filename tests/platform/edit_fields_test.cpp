@@ -1,5 +1,8 @@
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QToolTip>
 
 #include "platform_fixture.h"
 
@@ -64,12 +67,63 @@ TEST_F(EditFieldTest, RefusedKeysRaiseNoEvent)
     EXPECT_TRUE(Events().empty());
 }
 
-TEST_F(EditFieldTest, MaxLengthStopsTyping)
+// What the user types or pastes into a digits-only field of a given capacity;
+// a refusal leaves the text, beeps and says why at the field.
+TEST_F(EditFieldTest, DigitsFieldRefusesVisiblyAndKeepsToItsCapacity)
 {
-    QWidget* edit = Create(1000, ControlKind::Edit, QString(), {10, 10, 35, 20}, StyleDigitsOnly);
-    SetMaxLength(1000, 2);
-    Type(edit, QStringLiteral("123"));
-    EXPECT_EQ(GetText(1000), QStringLiteral("12"));
+    struct Case {
+        int capacity;             // digits; 0: none
+        const char* programText;  // written first
+        bool paste;               // else typed key by key ("\b" is Backspace)
+        const char* input;
+        const char* expected;
+        const char* said;  // tooltip; nullptr: no refusal
+    };
+    const QString blanks = QString::fromUtf8("1\u00A0500\u202F000");  // no-break and narrow no-break spaces
+    // clang-format off
+    const Case cases[] = {
+        {0, "12", false, "5,", "125", "Nombre entier seulement"},
+        {0, "12", false, " ", "12", "Nombre entier seulement"},
+        {0, "12", true, "3,5", "12", "Nombre entier seulement"},
+        {0, "", true, "1 500", "1500", nullptr},
+        {0, "", true, nullptr, "1500000", nullptr},
+        {9, "", false, "1234567890", "123456789", "9 chiffres au plus"},
+        {9, "", true, "12345678901234", "", "9 chiffres au plus"},
+        {9, "12", true, "12 345 678", "12", "9 chiffres au plus"},
+        {9, "100+", false, "123456789", "100+123456789", nullptr},
+        {9, "1234567890", false, "\b", "123456789", nullptr},
+        {2, "", false, "123", "12", "2 chiffres au plus"},
+    };
+    // clang-format on
+    auto* edit =
+        static_cast<QLineEdit*>(Create(1000, ControlKind::Edit, QString(), {10, 10, 120, 20}, StyleDigitsOnly));
+    edit->setFocus();
+    for (const Case& c : cases) {
+        const QString input = c.input ? QString::fromUtf8(c.input) : blanks;
+        SetMaxLength(1000, c.capacity);
+        SetText(1000, QString::fromUtf8(c.programText));
+        EXPECT_EQ(GetText(1000), QString::fromUtf8(c.programText));  // the program's texts are never cut
+        edit->end(false);
+        QToolTip::showText(edit->mapToGlobal(QPoint()), QStringLiteral("-"), edit);  // replaced by a refusal
+        Events();
+        if (c.paste) {
+            QGuiApplication::clipboard()->setText(input);
+            QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        } else {
+            for (QChar key : input) {
+                if (key == u'\b')
+                    QTest::keyClick(edit, Qt::Key_Backspace);
+                else
+                    Type(edit, QString(key));
+            }
+        }
+        const QString what = QString::number(c.capacity) + " " + c.programText + " + " + input;
+        EXPECT_EQ(GetText(1000).toStdString(), c.expected) << what.toStdString();
+        EXPECT_EQ(Events().empty(), GetText(1000) == QString::fromUtf8(c.programText)) << what.toStdString();
+        EXPECT_TRUE(QToolTip::isVisible());
+        EXPECT_EQ(QToolTip::text().toStdString(), c.said ? c.said : "-") << what.toStdString();
+    }
+    QToolTip::hideText();
 }
 
 TEST_F(EditFieldTest, ReadOnlyFieldTakesNoTypingAndLooksLikeTheWindow)

@@ -1,3 +1,5 @@
+#include <vector>
+
 #include "info_fixture.h"
 #include "tabs/sum_entry.h"
 
@@ -111,21 +113,24 @@ TEST_F(SumEntryTest, RefusedTotalsLeaveTheExpressionToCorrect)
 {
     StartActive();
     FocusOn(FlowField);
+    // A term holds 9 digits at most: three of them go beyond a 32-bit total.
     const struct {
         const char* first;
         Qt::Key sign;
-        const char* second;
+        std::vector<const char*> more;
         const char* message;
     } cases[] = {
-        {"100", Qt::Key_Minus, "250", "Le total ne peut pas être négatif !"},
-        {"2147483647", Qt::Key_Plus, "1", "Le total est trop grand !"},
+        {"100", Qt::Key_Minus, {"250"}, "Le total ne peut pas être négatif !"},
+        {"999999999", Qt::Key_Plus, {"999999999", "999999999"}, "Le total est trop grand !"},
     };
     for (const auto& c : cases) {
         messages.clear();
         Press(Qt::Key_C);
         TypeKeys(c.first);
-        Press(c.sign, c.sign == Qt::Key_Plus ? Qt::ShiftModifier : Qt::NoModifier);
-        TypeKeys(c.second);
+        for (const char* term : c.more) {
+            Press(c.sign, c.sign == Qt::Key_Plus ? Qt::ShiftModifier : Qt::NoModifier);
+            TypeKeys(term);
+        }
         const QString expression = GetText(FlowField);
         Press(Qt::Key_Return);
         ASSERT_EQ(messages.size(), 1u) << c.message;
@@ -136,11 +141,10 @@ TEST_F(SumEntryTest, RefusedTotalsLeaveTheExpressionToCorrect)
         EXPECT_EQ(Background(FlowField), SumInProgressColour);
         EXPECT_EQ(GetText(PowerField), "2317");
     }
-    // Corrected, it goes through.
+    // Corrected, it goes through: 999999999 x 2 + 99999999.
     Press(Qt::Key_Backspace);
-    TypeKeys("0");
     Press(Qt::Key_Return);
-    EXPECT_EQ(GetText(FlowField), "2147483647");
+    EXPECT_EQ(GetText(FlowField), "2099999997");
     EXPECT_FALSE(state.sumInProgress);
 }
 

@@ -314,7 +314,7 @@ TEST_F(MainWindowTest, DigitsOnlyFieldsRefuseOtherCharacters)
     }
 }
 
-TEST_F(MainWindowTest, PercentFieldsTakeTwoCharactersAndAntifreezeStartsDisabled)
+TEST_F(MainWindowTest, AntifreezeStartsDisabled)
 {
     Build(V);
     QLineEdit* antifreeze = Field({156, 185, 35, 20});
@@ -322,11 +322,23 @@ TEST_F(MainWindowTest, PercentFieldsTakeTwoCharactersAndAntifreezeStartsDisabled
     ASSERT_TRUE(antifreeze && overPower);
     EXPECT_FALSE(antifreeze->isEnabled());
     EXPECT_TRUE(overPower->isEnabled());
-    SetEnabled(AntifreezeField, true);
-    for (QLineEdit* edit : {antifreeze, overPower}) {
-        edit->clear();
-        QTest::keyClicks(edit, "1234");
-        EXPECT_EQ(edit->text(), QStringLiteral("12"));
+}
+
+TEST_F(MainWindowTest, DigitsFieldsTakeNoMoreThanTheirCapacity)
+{
+    Build(H);
+    const std::pair<int, int> capacities[] = {
+        {FlowField, 9},     {PowerField, 9}, {AirFlowField, 9}, {AirTemperatureField, 3}, {AirHumidityField, 3},
+        {AltitudeField, 4}, {SideAField, 5}, {SideBField, 5},   {AntifreezeField, 2},     {OversizingField, 2},
+    };
+    for (auto [control, digits] : capacities) {
+        auto* edit = qobject_cast<QLineEdit*>(ControlWidget(control));
+        ASSERT_TRUE(edit) << control;
+        SetEnabled(control, true);
+        SetReadOnly(control, false);
+        SetText(control, QString());
+        QTest::keyClicks(edit, "12345678901");
+        EXPECT_EQ(edit->text(), QStringLiteral("12345678901").left(digits)) << control;
     }
 }
 
