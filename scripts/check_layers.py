@@ -18,7 +18,7 @@ LAYERS = {
     "base": [],
     "physics": [],
     "engines": ["base", "physics"],
-    "platform": [],
+    "platform": ["base"],
     "ui": ["platform", "base"],
     "tabs": ["ui", "engines", "platform"],
     "app": ["tabs", "ui", "engines", "platform", "base", "physics"],

@@ -155,7 +155,6 @@ void ShutdownPlatform()
     state.events.clear();
     state.fonts.clear();
     state.images.clear();
-    state.privateFonts.clear();
     state.messageHook = nullptr;
     state.saveFileHook = nullptr;
     delete state.application;  // also deletes the watcher, the translator and the signal notifier

@@ -66,7 +66,6 @@ struct PlatformState {
     std::deque<Event> events;
     std::vector<QFont> fonts;
     std::map<int, QImage> images;
-    std::map<QString, int> privateFonts;  // font file path -> font database id
     MessageHook messageHook;
     SaveFileHook saveFileHook;
 };
