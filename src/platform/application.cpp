@@ -15,6 +15,7 @@
 #include <thread>
 #include <unistd.h>
 
+#include "platform/events.h"
 #include "platform/platform_state.h"
 #include "platform/windows.h"
 

@@ -13,9 +13,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "platform/controls.h"
-#include "platform/dialogs.h"
-#include "platform/events.h"
+#include "platform/platform_types.h"
 
 class QApplication;
 class QButtonGroup;
