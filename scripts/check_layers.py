@@ -5,6 +5,8 @@ The layers, from the bottom: base and physics, engines, platform, ui, tabs,
 app. Each may include its own headers and those of the layers it is built on
 (LAYERS below), never a layer above it or beside it. The tests of the layers
 that run without windows (base, physics, engines) are held to the same rule.
+Inside a folder the files include each other one way: no include cycle
+between its modules (x.h and x.cpp are the module x).
 
 Usage: check_layers.py [SOURCE_ROOT]   (default: the folder above this script)
 """
@@ -18,7 +20,7 @@ LAYERS = {
     "base": [],
     "physics": [],
     "engines": ["base", "physics"],
-    "platform": [],
+    "platform": ["base"],
     "ui": ["platform", "base"],
     "tabs": ["ui", "engines", "platform"],
     "app": ["tabs", "ui", "engines", "platform", "base", "physics"],
@@ -26,6 +28,7 @@ LAYERS = {
 }
 CHECKED_TESTS = ["base", "physics", "engines", "calc"]
 INCLUDE = re.compile(r'^\s*#\s*include\s*"([^"/]+)/[^"]+"', re.MULTILINE)
+OWN_INCLUDE = re.compile(r'^\s*#\s*include\s*"([^"/]+)/([^"/]+)\.h"', re.MULTILINE)
 
 
 def allowed(layer):
@@ -36,6 +39,39 @@ def allowed(layer):
                 seen.add(below)
                 todo.append(below)
     return seen
+
+
+def include_cycle(folder):
+    """One include cycle between the files of a source folder, as a list of
+    module names (x.h and x.cpp are the module x), or None."""
+    edges = {}
+    for path in folder.glob("*"):
+        if path.suffix not in (".h", ".cpp", ".c"):
+            continue
+        text = path.read_text(encoding="utf-8", errors="replace")
+        for match in OWN_INCLUDE.finditer(text):
+            if match.group(1) == folder.name and match.group(2) != path.stem:
+                edges.setdefault(path.stem, set()).add(match.group(2))
+    state = {}  # module -> 1 on the current path, 2 done
+
+    def visit(module, path):
+        state[module] = 1
+        for target in sorted(edges.get(module, ())):
+            if state.get(target) == 1:
+                return path[path.index(target):] + [target]
+            if target not in state:
+                found = visit(target, path + [target])
+                if found:
+                    return found
+        state[module] = 2
+        return None
+
+    for module in sorted(edges):
+        if module not in state:
+            found = visit(module, [module])
+            if found:
+                return found
+    return None
 
 
 def faults(root):
@@ -55,6 +91,10 @@ def faults(root):
                 line = text.count("\n", 0, match.start()) + 1
                 found.append(f"{path.relative_to(root)}:{line}: {layer} may not include {target}/ "
                              f"(it may use: {', '.join(sorted(may))})")
+    for folder in sorted(p for p in (root / "src").iterdir() if p.name in LAYERS):
+        cycle = include_cycle(folder)
+        if cycle:
+            found.append(f"src/{folder.name}: include cycle {' -> '.join(cycle)}")
     return found
 
 

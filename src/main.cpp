@@ -48,10 +48,6 @@ int main(int argc, char** argv)
     InitPlatformOrExit(argc, argv);
     auto state = std::make_unique<ProgramState>();
     const StartResult start = StartProgram(*state);
-    if (start == StartResult::Abort) {
-        ShutdownPlatform();
-        return 1;
-    }
     if (start == StartResult::Running)
         RunEventLoop(*state);
     EndProgram(*state);

@@ -7,7 +7,6 @@
 #include <unistd.h>
 
 #include "app/folders.h"
-#include "app/font_file.h"
 #include "app/update_check.h"
 #include "app/update_offer.h"
 #include "app/web_links.h"
@@ -123,8 +122,6 @@ StartResult StartProgram(ProgramState& state)
     }
     ScanLibraries(state.folders.data, state.domain.waterLibraries, state.domain.drainageLibraries);
 
-    if (NeedsPrivateFontFile(CurrentOsVersion()) && !InstallFontFile(state.folders.data))
-        return StartResult::Abort;
     CreateMainFonts(state.window);
     FillDuctTables(state.domain.ductMaterials, state.domain.standardDuctDiameters);
 
@@ -157,8 +154,6 @@ StartResult StartProgram(ProgramState& state)
 
 void EndProgram(ProgramState& state)
 {
-    if (NeedsPrivateFontFile(CurrentOsVersion()))
-        RemoveFontFile(state.folders.data);
     // Written before the network is asked: a logout during the check, which may
     // wait on a silent server, then loses nothing. A logout leaves no time for
     // a message; a signal arriving while it shows dismisses it.

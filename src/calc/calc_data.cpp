@@ -1,27 +1,13 @@
 #include "calc/calc_data.h"
 
-#include <QDir>
 #include <QFileInfo>
 
+#include "base/locations.h"
 #include "engines/delivered_libraries.h"
 #include "engines/library_files.h"
 #include "engines/settings_file.h"
 
 namespace {
-
-QString WithSlash(const QString& folder)
-{
-    return folder.endsWith(u'/') ? folder : folder + u'/';
-}
-
-// The window's data folder: $XDG_DATA_HOME, else ~/.local/share, then "Vorquil 3/Data/".
-QString UserLibraryFolder()
-{
-    QString base = qEnvironmentVariable("XDG_DATA_HOME");
-    if (base.isEmpty() || !QDir::isAbsolutePath(base))
-        base = QDir::homePath() + QStringLiteral("/.local/share");
-    return WithSlash(QDir::cleanPath(base)) + QStringLiteral("Vorquil 3/Data/");
-}
 
 bool ScanFolder(const QString& folder, DomainState& data)
 {
@@ -55,7 +41,8 @@ bool LoadCalcData(const QString& dataDir, DomainState& data, QString& error)
         }
         return true;
     }
-    if (!ScanFolder(UserLibraryFolder(), data))
+    // The libraries of the window's data folder.
+    if (!ScanFolder(DataFolder() + QStringLiteral("Data/"), data))
         ScanFolder(delivered, data);
     return true;
 }

@@ -15,6 +15,7 @@
 #include <thread>
 #include <unistd.h>
 
+#include "platform/events.h"
 #include "platform/platform_state.h"
 #include "platform/windows.h"
 
@@ -155,7 +156,6 @@ void ShutdownPlatform()
     state.events.clear();
     state.fonts.clear();
     state.images.clear();
-    state.privateFonts.clear();
     state.messageHook = nullptr;
     state.saveFileHook = nullptr;
     delete state.application;  // also deletes the watcher, the translator and the signal notifier

@@ -3,40 +3,14 @@
 #include <QString>
 #include <QStringList>
 
+#include "platform/platform_types.h"
+
 class QWidget;
 
 // Numbered controls. Every control number is unique in the program (main
 // window 0-313, editor 400-420, help 421, about 422-429, console 430), so the
 // functions below take the control number alone. Writes made here are the
 // program's own: they never raise an event.
-
-enum class ControlKind {
-    Frame,      // captioned group box
-    Label,      // static text
-    Edit,       // edit field, sunken border
-    DropDown,   // combo box whose text cannot be typed
-    Combo,      // editable combo box; typed text is never added to its list
-    Check,      // check box
-    Option,     // option (radio) button; consecutive option buttons form one group
-    Button,     // push button
-    TrackBar,   // horizontal slider with tick marks
-    Image,      // shows one of the numbered images
-    ListView,   // report view with column headers, whole-row single selection
-    TabPanel,   // tab panel; controls are created on its pages
-    Hyperlink,  // blue text, hand pointer; a click posts an event like a button
-};
-
-enum ControlStyle : unsigned {
-    StyleAlignLeft = 0,
-    StyleAlignCentre = 1u << 0,
-    StyleAlignRight = 1u << 1,
-    StyleDigitsOnly = 1u << 2,     // edit: the user may type 0-9 only (ASCII); a refusal beeps and says why
-    StyleReadOnly = 1u << 3,       // edit: read-only
-    StyleDisabled = 1u << 4,       // created disabled
-    StyleRowChecks = 1u << 5,      // list view: a check box in each row
-    StyleKeepSelection = 1u << 6,  // list view: selection stays visible without focus
-    StyleNewGroup = 1u << 7,       // option button: starts a new group
-};
 
 struct ControlRect {
     int x = 0, y = 0, w = 0, h = 0;  // relative to the tab page, or to the client area [px]
@@ -95,7 +69,6 @@ void SetTabCaption(int control, int tab, const QString& caption);
 
 // List view. The user's toggle of a row's check box posts a change event, a row
 // selected or clicked a click event; both carry the row as the event's item.
-enum ColumnAlign { ColumnLeft = 0, ColumnRight = 1, ColumnCentre = 2 };
 void AddColumn(int control, const QString& title, int width, ColumnAlign align = ColumnLeft);
 void SetColumn(int control, int column, const QString& title, int width);
 int CountColumns(int control);

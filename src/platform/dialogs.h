@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QString>
-#include <functional>
 
-enum MessageButtons { MessageOk = 0, MessageYesNo = 1 };
+#include "platform/platform_types.h"
+
 enum MessageAnswer { AnswerNone = 0, AnswerOk = 1, AnswerYes = 6, AnswerNo = 7 };
 
 // Modal message box over the active window; returns the button pressed
@@ -15,7 +15,5 @@ int ShowMessage(const QString& title, const QString& text, MessageButtons button
 QString AskSaveFileName(const QString& title, const QString& filter, const QString& folder);
 
 // Tests answer the dialogs in place of a user. An empty function restores the real ones.
-using MessageHook = std::function<int(const QString& title, const QString& text, MessageButtons buttons)>;
-using SaveFileHook = std::function<QString(const QString& title, const QString& filter, const QString& folder)>;
 void SetMessageHook(MessageHook hook);
 void SetSaveFileHook(SaveFileHook hook);

@@ -1,7 +1,6 @@
 #include "platform/graphics.h"
 
 #include <QApplication>
-#include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QSysInfo>
@@ -37,29 +36,6 @@ int LabelTextHeight(int font, const QString& text, int width)
     constexpr int Unbounded = 1 << 20;  // [px]
     const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
     return QFontMetrics(drawn).boundingRect(QRect(0, 0, std::max(1, width), Unbounded), flags, text).height();
-}
-
-bool AddPrivateFont(const QString& path)
-{
-    auto& fonts = Platform().privateFonts;
-    if (fonts.count(path))
-        return true;
-    const int id = QFontDatabase::addApplicationFont(path);
-    if (id < 0)
-        return false;
-    fonts[path] = id;
-    return true;
-}
-
-bool RemovePrivateFont(const QString& path)
-{
-    auto& fonts = Platform().privateFonts;
-    auto found = fonts.find(path);
-    if (found == fonts.end())
-        return false;
-    const bool removed = QFontDatabase::removeApplicationFont(found->second);
-    fonts.erase(found);
-    return removed;
 }
 
 void RegisterImage(int image, const QImage& picture)

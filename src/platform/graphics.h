@@ -13,10 +13,6 @@ QString FontFamily(int font);  // the family the font system resolved the face t
 // font), wrapped at words within the width [px].
 int LabelTextHeight(int font, const QString& text, int width);
 
-// Fonts from a file, for the lifetime of the process.
-bool AddPrivateFont(const QString& path);
-bool RemovePrivateFont(const QString& path);
-
 // Numbered images shown by image controls.
 void RegisterImage(int image, const QImage& picture);
 QImage GetImage(int image);

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include "platform/controls.h"
+#include "platform/events.h"
 #include "platform/platform_state.h"
 
 static void PostMenuEvent(int window, int item)

@@ -56,7 +56,7 @@ void PostControlEvent(int control, int subtype, int item)
     event.control = control;
     event.subtype = subtype;
     event.item = item;
-    PostWindowEvent(event);
+    Platform().events.push_back(event);
 }
 
 static QColor ColourOf(int rgb)
@@ -142,7 +142,7 @@ static bool WatchFrame(int number, QEvent* event)
         event->ignore();
         if (window->frame->isEnabled()) {
             posted.kind = EventKind::Close;
-            PostWindowEvent(posted);
+            Platform().events.push_back(posted);
         }
         return true;
     case QEvent::Move: {
@@ -159,7 +159,7 @@ static bool WatchFrame(int number, QEvent* event)
             window->programPlaced = false;
             if (!nudged) {
                 posted.kind = EventKind::Moved;
-                PostWindowEvent(posted);
+                Platform().events.push_back(posted);
             }
         }
         return false;
@@ -168,7 +168,7 @@ static bool WatchFrame(int number, QEvent* event)
         auto* change = static_cast<QWindowStateChangeEvent*>(event);
         if ((window->frame->windowState() & Qt::WindowMinimized) && !(change->oldState() & Qt::WindowMinimized)) {
             posted.kind = EventKind::Minimized;
-            PostWindowEvent(posted);
+            Platform().events.push_back(posted);
         }
         return false;
     }

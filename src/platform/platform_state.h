@@ -13,9 +13,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "platform/controls.h"
-#include "platform/dialogs.h"
-#include "platform/events.h"
+#include "platform/platform_types.h"
 
 class QApplication;
 class QButtonGroup;
@@ -66,7 +64,6 @@ struct PlatformState {
     std::deque<Event> events;
     std::vector<QFont> fonts;
     std::map<int, QImage> images;
-    std::map<QString, int> privateFonts;  // font file path -> font database id
     MessageHook messageHook;
     SaveFileHook saveFileHook;
 };

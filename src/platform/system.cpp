@@ -8,15 +8,7 @@
 #include <QGuiApplication>
 #include <QUrl>
 
-OsVersion CurrentOsVersion()
-{
-    return OsVersion::Linux;
-}
-
-static QString WithSlash(const QString& folder)
-{
-    return folder.endsWith(u'/') ? folder : folder + u'/';
-}
+#include "base/locations.h"
 
 QString CurrentFolder()
 {
@@ -33,14 +25,6 @@ QString TempFolder()
     // The long form: no symbolic links on the way.
     const QString canonical = QFileInfo(QDir::tempPath()).canonicalFilePath();
     return WithSlash(canonical.isEmpty() ? QDir::tempPath() : canonical);
-}
-
-QString UserDataFolder()
-{
-    const QString xdg = qEnvironmentVariable("XDG_DATA_HOME");
-    if (!xdg.isEmpty() && QDir::isAbsolutePath(xdg))
-        return WithSlash(QDir::cleanPath(xdg));
-    return ProfileFolder() + QStringLiteral(".local/share/");
 }
 
 int MonitorCount()

@@ -1,22 +1,29 @@
+#include "tabs/library_editor_save.h"
+
 #include <QDir>
 #include <QFileInfo>
 
 #include "base/identity.h"
 #include "base/number_text.h"
 #include "engines/library_files.h"
+#include "engines/water_engine.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/windows.h"
 #include "tabs/editor_messages.h"
-#include "tabs/library_editor.h"
+#include "tabs/library_editor_view.h"
 #include "tabs/program_state.h"
+#include "tabs/water_sizing.h"
+#include "tabs/water_tab.h"
 #include "ui/editor_controls.h"
+#include "ui/water_controls.h"
 
 namespace {
 
 const QString SaveTitle = QStringLiteral("Enregistrer sous...");
 const QString SaveFilter = QStringLiteral("Fichiers Tubes|*.tub");
 const QString LibraryExtension = QStringLiteral("tub");
+constexpr int StoredNameLength = 128;  // "MatTube" [characters]
 
 QString WithLibraryExtension(const QString& path)
 {
@@ -86,6 +93,37 @@ int FindChosenLibrary(const PipeLibraryList& libraries, int index, const QString
     if (index >= 0 && index < static_cast<int>(libraries.size()) && libraries[index].name == name)
         return index;
     return FindLibraryByName(libraries, name);
+}
+
+// After the editor was left or asked to close: list 3 refilled and showing, by
+// name, the library the editor last saved when it is a water library, else the
+// stored material, else the first library; that library current and stored as
+// "MatTube", imposed sizes rebuilt in mode 1, and a new water result.
+void ShowStoredWaterLibrary(ProgramState& state)
+{
+    // The libraries may have been reloaded while the editor was open (a save, a
+    // switch in list 400): list 3 is rebuilt so that its indexes are theirs, and
+    // the library is found again by name, since an index held from before a
+    // reload may now name another one.
+    const PipeLibraryList& libraries = state.domain.waterLibraries;
+    ClearItems(WaterLibraryList);
+    for (const PipeLibrary& library : libraries)
+        AddItem(WaterLibraryList, library.name);
+    int index = state.editor.savedName.isEmpty() ? -1 : FindLibraryByName(libraries, state.editor.savedName);
+    if (index < 0)
+        index = FindLibraryByName(libraries, state.domain.settings.MatTube);
+    if (index < 0 && !libraries.empty())
+        index = 0;  // the library the editor opens on when list 3 shows none
+    SetState(WaterLibraryList, index);
+    state.water.library = index;
+    state.water.size = 0;
+    if (index >= 0) {
+        state.domain.settings.MatTube = CutText(libraries[index].name, StoredNameLength);
+        SetText(SymbolLabel, libraries[index].symbol);
+    }
+    if (GetState(WaterModeList) == ModeImposedSize)
+        PrepareImposedSize(state);
+    WaterSizing(state);
 }
 
 }  // namespace

@@ -1,9 +1,11 @@
+#include "tabs/library_editor_sizes.h"
+
 #include "base/number_text.h"
 #include "engines/pipe_size_edit.h"
 #include "platform/controls.h"
 #include "platform/events.h"
 #include "tabs/editor_messages.h"
-#include "tabs/library_editor.h"
+#include "tabs/library_editor_view.h"
 #include "tabs/program_state.h"
 #include "ui/editor_controls.h"
 

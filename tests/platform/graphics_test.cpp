@@ -92,18 +92,6 @@ TEST(GraphicsTest, CalibriResolvesToItsMetricCompatibleFamily)
     EXPECT_EQ(FontFamily(-1), FontFamily(9999));
 }
 
-TEST(GraphicsTest, PrivateFontsAreAddedAndRemovedByPath)
-{
-    const QString path = QStringLiteral("/usr/share/fonts/truetype/crosextra/Carlito-Regular.ttf");
-    if (!QFile::exists(path))
-        GTEST_SKIP() << "no font file at " << path.toStdString();
-    EXPECT_TRUE(AddPrivateFont(path));
-    EXPECT_TRUE(RemovePrivateFont(path));
-    EXPECT_FALSE(RemovePrivateFont(path));
-    EXPECT_FALSE(AddPrivateFont(QStringLiteral("/nonexistent/calibri.ttf")));
-    EXPECT_FALSE(RemovePrivateFont(QStringLiteral("/nonexistent/calibri.ttf")));
-}
-
 TEST(GraphicsTest, ImagesAreKeptByNumber)
 {
     QImage dot(12, 12, QImage::Format_ARGB32);

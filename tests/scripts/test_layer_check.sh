@@ -1,6 +1,6 @@
 #!/bin/bash
 # The layer check passes on the tree and fails on an include that goes up or
-# sideways, naming the file and line.
+# sideways, naming the file and line, and on an include cycle inside a folder.
 set -eu
 source_root=$(realpath "$(dirname "$0")/../..")
 check="$source_root/scripts/check_layers.py"
@@ -27,5 +27,13 @@ fails src/ui/main_window.cpp '#include "tabs/program_state.h"' tabs
 fails src/ui/images.h '#include "engines/pipe_library.h"' engines
 fails src/tabs/water_tab.cpp '#include "app/web_links.h"' app
 fails tests/engines/water_engine_test.cpp '#include "tabs/water_sizing.h"' tabs
+# An include that closes a cycle between the files of one folder.
+cp "$copy/src/platform/platform_state.h" "$copy/saved"
+echo '#include "platform/windows.h"' >> "$copy/src/platform/platform_state.h"
+if message=$(python3 "$check" "$copy" 2>&1); then
+    echo "FAIL: an include cycle in src/platform passed"; exit 1
+fi
+grep -q "^src/platform: include cycle .*platform_state.*windows" <<<"$message" || { echo "FAIL: $message"; exit 1; }
+mv "$copy/saved" "$copy/src/platform/platform_state.h"
 python3 "$check" "$copy"
-echo "the layer check refuses includes up or sideways"
+echo "the layer check refuses includes up or sideways, and include cycles in a folder"

@@ -1,5 +1,6 @@
 #include "library_editor_fixture.h"
 #include "tabs/editor_messages.h"
+#include "tabs/library_editor_save.h"
 
 namespace {
 

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "app/font_file.h"
-#include "platform/system.h"
 #include "ui/window_descriptors.h"
 
 TEST(WindowDescriptors, SizesTitlesAndOwners)
@@ -37,20 +35,4 @@ TEST(WindowDescriptors, SizesTitlesAndOwners)
         EXPECT_EQ(MainClientWidth(windows[MainWindow], affMode), 227);
         EXPECT_EQ(MainClientHeight(windows[MainWindow], affMode), 376);
     }
-}
-
-TEST(FontFile, OnlySystemsOlderThanVistaNeedTheirOwnFile)
-{
-    const OsVersion older[] = {OsVersion::Windows95,  OsVersion::Windows98,   OsVersion::WindowsMe,
-                               OsVersion::WindowsNt3, OsVersion::WindowsNt4,  OsVersion::Windows2000,
-                               OsVersion::WindowsXp,  OsVersion::WindowsXp64, OsVersion::WindowsServer2003};
-    const OsVersion newer[] = {
-        OsVersion::WindowsVista, OsVersion::WindowsServer2008, OsVersion::Windows7, OsVersion::WindowsServer2008R2,
-        OsVersion::Windows8,     OsVersion::WindowsServer2012, OsVersion::Unknown,  OsVersion::Linux};
-    for (OsVersion os : older)
-        EXPECT_TRUE(NeedsPrivateFontFile(os)) << int(os);
-    for (OsVersion os : newer)
-        EXPECT_FALSE(NeedsPrivateFontFile(os)) << int(os);
-    EXPECT_FALSE(NeedsPrivateFontFile(CurrentOsVersion()));
-    EXPECT_EQ(FontFilePath("/home/u/.local/share/Vorquil 3/"), "/home/u/.local/share/Vorquil 3/Fonts/calibri.ttf");
 }
