@@ -46,7 +46,7 @@ bool LibraryFileExists(const QString& path)
 bool LibraryFieldsFilled()
 {
     return !WithoutBlanksAround(GetText(EditorNameField)).isEmpty() && !GetText(EditorAbbreviationField).isEmpty()
-        && !GetText(EditorSymbolField).isEmpty() && EditorNumber(GetText(EditorRoughnessField)) > 0.0f;
+        && !GetText(EditorSymbolField).isEmpty() && TypedFloat(GetText(EditorRoughnessField)) > 0.0f;
 }
 
 // Asks and saves the working copy; tells the user what went wrong when the file
@@ -97,7 +97,7 @@ int FindChosenLibrary(const PipeLibraryList& libraries, int index, const QString
 
 // After the editor was left or asked to close: list 3 refilled and showing, by
 // name, the library the editor last saved when it is a water library, else the
-// stored material, else the first library; that library current and stored as
+// stored material, else the last library; that library current and stored as
 // "MatTube", imposed sizes rebuilt in mode 1, and a new water result.
 void ShowStoredWaterLibrary(ProgramState& state)
 {
@@ -112,8 +112,8 @@ void ShowStoredWaterLibrary(ProgramState& state)
     int index = state.editor.savedName.isEmpty() ? -1 : FindLibraryByName(libraries, state.editor.savedName);
     if (index < 0)
         index = FindLibraryByName(libraries, state.domain.settings.MatTube);
-    if (index < 0 && !libraries.empty())
-        index = 0;  // the library the editor opens on when list 3 shows none
+    if (index < 0)
+        index = static_cast<int>(libraries.size()) - 1;  // as at start: the library the sizing falls back on
     SetState(WaterLibraryList, index);
     state.water.library = index;
     state.water.size = 0;

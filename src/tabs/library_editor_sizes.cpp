@@ -17,8 +17,8 @@ SizeEntry ReadSizeEntry()
 {
     SizeEntry entry;
     entry.name = GetText(EditorSizeNameField);
-    entry.outsideDiameter = EditorNumber(GetText(EditorOutsideField));  // [mm]
-    entry.thickness = EditorNumber(GetText(EditorThicknessField));      // [mm]
+    entry.outsideDiameter = TypedFloat(GetText(EditorOutsideField));  // [mm]
+    entry.thickness = TypedFloat(GetText(EditorThicknessField));      // [mm]
     return entry;
 }
 
@@ -137,7 +137,7 @@ void OnEditorFieldChange(ProgramState& state, const Event& event)
         library.symbol = CutText(text, TextCapacity);
         break;
     case EditorRoughnessField:
-        library.roughness = EditorNumber(text);
+        library.roughness = TypedFloat(text);
         break;  // [mm]
     default:
         return;

@@ -70,11 +70,6 @@ void ShowEditedLibraryName(const ProgramState& state)
         SetText(EditorLibraryList, state.editor.libraryName);
 }
 
-float EditorNumber(const QString& text)
-{
-    return LeadingFloat(QString(text).replace(u',', u'.'));
-}
-
 void RefillLibraryEditor(const ProgramState& state)
 {
     const int picked = GetState(EditorLibraryList);

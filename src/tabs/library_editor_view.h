@@ -23,9 +23,5 @@ void ClearLibraryEditor();
 // List 400 shows the current library name (nothing for a new library).
 void ShowEditedLibraryName(const ProgramState& state);
 
-// A number typed in an editor field (sizes, roughness): a decimal comma reads as
-// the point; the files keep the point.
-float EditorNumber(const QString& text);
-
 // Clears and refills the editor from the working copy; list 400 keeps its pick.
 void RefillLibraryEditor(const ProgramState& state);

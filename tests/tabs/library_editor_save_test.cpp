@@ -431,7 +431,7 @@ namespace {
 
 // After the editor closes, list 3 and "MatTube" name the library the water
 // results come from: the last one saved when it is listed, else the stored one,
-// else the first.
+// else the last library, as at start.
 struct ClosingCase {
     const char* stored;   // "MatTube" at start
     const char* renamed;  // Cuivre's new name, saved at close; none: nothing changed
@@ -469,6 +469,6 @@ INSTANTIATE_TEST_SUITE_P(
                     ClosingCase{"Cuivre", "Acajou", "Data/acajou.tub", "Acajou", 0, "15"},
                     ClosingCase{"Cuivre", "Acajou", "ailleurs.tub", "Cuivre", 1, "15"},  // not listed
                     ClosingCase{"Cuivre", nullptr, nullptr, "Cuivre", 1, "15"},
-                    ClosingCase{"Absent", nullptr, nullptr, "Acier", 0, "15/21"}));
+                    ClosingCase{"Absent", nullptr, nullptr, "Cuivre", 1, "15"}));  // as shown at start
 
 }  // namespace
