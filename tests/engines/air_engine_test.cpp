@@ -67,8 +67,9 @@ void ExpectOutcome(const AirInputs& in, const Expected& e, const std::string& wh
         return;
     EXPECT_EQ(in.rectangular ? o.sideB : o.diameter, e.size) << what;
     EXPECT_NEAR(o.velocity, e.velocity, 0.005) << what;
-    if (!std::isnan(e.pressureDrop))
+    if (!std::isnan(e.pressureDrop)) {
         EXPECT_NEAR(o.pressureDrop, e.pressureDrop, 0.005) << what;
+    }
 }
 
 TEST(AirEngine, Searches)
@@ -88,19 +89,19 @@ TEST(AirEngine, Searches)
         {"start-up defaults", AirModeMaxPressureDrop, false, 100, 0.8f, 100, 0.15f, {Sized, 125, 125, 2.26, 0.70}},
         {"velocity 4.00 m/s: 95 rounds up to 100", AirModeMaxVelocity, false, 100, 4, 100, 0.15f, {Sized, 95, 100, 3.54, 2.11}},
         {"1000 m3/h", AirModeMaxPressureDrop, false, 1000, 0.8f, 100, 0.15f, {Sized, 290, 315, 3.56, 0.51}},
-        {"theoretical beyond 3000 mm", AirModeMaxPressureDrop, false, 500000, 0.8f, 100, 0.15f, {NotAvailable, 3050}},
+        {"theoretical beyond 3000 mm", AirModeMaxPressureDrop, false, 500000, 0.8f, 100, 0.15f, {NotAvailable, 3050, 0, 0, 0}},
         {"rectangle, side A 100", AirModeMaxPressureDrop, true, 100, 0.8f, 100, 0.15f, {Sized, 0, 150, 1.85, 0.51}},
-        {"rectangle, side A 49", AirModeMaxPressureDrop, true, 100, 0.8f, 49, 0.15f, {NotAvailable}},
-        {"rectangle, side A 49, velocity", AirModeMaxVelocity, true, 100, 4, 49, 0.15f, {NotAvailable}},
+        {"rectangle, side A 49", AirModeMaxPressureDrop, true, 100, 0.8f, 49, 0.15f, {NotAvailable, 0, 0, 0, 0}},
+        {"rectangle, side A 49, velocity", AirModeMaxVelocity, true, 100, 4, 49, 0.15f, {NotAvailable, 0, 0, 0, 0}},
         {"rectangle, side A 50 is a duct", AirModeMaxVelocity, true, 100, 4, 50, 0.15f, {Sized, 0, 150, 3.70, 3.24}},
         {"the smallest candidate already fits", AirModeMaxPressureDrop, false, 1, 0.8f, 100, 0.15f, {Sized, 50, 80, 0.06, 0.01}},
-        {"no limit can be met: 0", AirModeMaxPressureDrop, false, 100, 0, 100, 0.15f, {NotAvailable}},
-        {"no velocity can be met: 0", AirModeMaxVelocity, true, 100, 0, 100, 0.15f, {NotAvailable}},
-        {"zero flow sizes nothing", AirModeMaxPressureDrop, false, 0, 0.8f, 100, 0.15f, {NothingToSize}},
-        {"a flow that is no number sizes nothing", AirModeMaxVelocity, true, NaN, 4, 100, 0.15f, {NothingToSize}},
-        {"infinite flow, pressure drop", AirModeMaxPressureDrop, false, Inf, 0.8f, 100, 0.15f, {NotAvailable}},
-        {"infinite flow, velocity, rectangle", AirModeMaxVelocity, true, Inf, 4, 100, 0.15f, {NotAvailable}},
-        {"a flow no duct below 16 777 215 mm carries", AirModeMaxPressureDrop, false, 1e16f, 0.8f, 100, 0.15f, {NotAvailable}},
+        {"no limit can be met: 0", AirModeMaxPressureDrop, false, 100, 0, 100, 0.15f, {NotAvailable, 0, 0, 0, 0}},
+        {"no velocity can be met: 0", AirModeMaxVelocity, true, 100, 0, 100, 0.15f, {NotAvailable, 0, 0, 0, 0}},
+        {"zero flow sizes nothing", AirModeMaxPressureDrop, false, 0, 0.8f, 100, 0.15f, {NothingToSize, 0, 0, 0, 0}},
+        {"a flow that is no number sizes nothing", AirModeMaxVelocity, true, NaN, 4, 100, 0.15f, {NothingToSize, 0, 0, 0, 0}},
+        {"infinite flow, pressure drop", AirModeMaxPressureDrop, false, Inf, 0.8f, 100, 0.15f, {NotAvailable, 0, 0, 0, 0}},
+        {"infinite flow, velocity, rectangle", AirModeMaxVelocity, true, Inf, 4, 100, 0.15f, {NotAvailable, 0, 0, 0, 0}},
+        {"a flow no duct below 16 777 215 mm carries", AirModeMaxPressureDrop, false, 1e16f, 0.8f, 100, 0.15f, {NotAvailable, 0, 0, 0, 0}},
         {"a rough duct: 5 mm", AirModeMaxPressureDrop, false, 100, 0.8f, 100, 5, {Sized, 145, 160, 1.38, NaN}},
     };
     // clang-format on
@@ -131,11 +132,11 @@ TEST(AirEngine, ImposedSizes)
         {"rectangle 100 x 150", AirModeImposedSize, true, 100, 125, 100, 150, {Sized, 0, 150, 1.85, 0.51}},
         {"no diameter", AirModeImposedSize, false, 100, 0, 100, 150, {Sized, 0, 0, 0, 0}},
         {"negative diameter", AirModeImposedSize, false, 100, -125, 100, 150, {Sized, 0, -125, 0, 0}},
-        {"a diameter that is no number", AirModeImposedSize, false, 100, NaN, 100, 150, {Infinite}},
+        {"a diameter that is no number", AirModeImposedSize, false, 100, NaN, 100, 150, {Infinite, 0, 0, 0, 0}},
         {"side B below 50", AirModeImposedSize, true, 100, 125, 100, 49, {Sized, 0, 49, 0, 0}},
         {"side A below 50", AirModeImposedSize, true, 100, 125, 49, 150, {Sized, 0, 150, 0, 0}},
         {"both sides 50", AirModeImposedSize, true, 100, 125, 50, 50, {Sized, 0, 50, 11.11, 42.73}},
-        {"infinite flow", AirModeImposedSize, false, Inf, 125, 100, 100, {Infinite}},
+        {"infinite flow", AirModeImposedSize, false, Inf, 125, 100, 100, {Infinite, 0, 0, 0, 0}},
         {"any other mode index: -1", -1, false, 100, 125, 100, 100, {Sized, 0, 125, 2.26, 0.70}},
         {"any other mode index: 3", 3, false, 100, 125, 100, 100, {Sized, 0, 125, 2.26, 0.70}},
     };
@@ -263,13 +264,13 @@ TEST(AirEngine, TheAirStateDecidesWhetherADuctIsSized)
     };
     // clang-format off
     const AirCase cases[] = {
-        {"200 degC, 40 %: vapour above the pressure", 200, 40, 10, AirModeMaxPressureDrop, false, -1.1518f, {NotAvailable}},
-        {"the same, velocity, rectangle", 200, 40, 10, AirModeMaxVelocity, true, -1.1518f, {NotAvailable}},
-        {"the same, imposed size", 200, 40, 10, AirModeImposedSize, false, -1.1518f, {NotAvailable}},
-        {"150 degC, 100 %", 150, 100, 0, AirModeMaxVelocity, false, -0.7265f, {NotAvailable}},
-        {"44 330 m: a tiny pressure, the vapour above it", 20, 40, 44330, AirModeMaxPressureDrop, false, -0.0042f, {NotAvailable}},
-        {"44 331 m: no atmosphere", 20, 40, 44331, AirModeMaxPressureDrop, true, NaN, {NotAvailable}},
-        {"99 999 m: no atmosphere, imposed size", 20, 40, 99999, AirModeImposedSize, false, NaN, {NotAvailable}},
+        {"200 degC, 40 %: vapour above the pressure", 200, 40, 10, AirModeMaxPressureDrop, false, -1.1518f, {NotAvailable, 0, 0, 0, 0}},
+        {"the same, velocity, rectangle", 200, 40, 10, AirModeMaxVelocity, true, -1.1518f, {NotAvailable, 0, 0, 0, 0}},
+        {"the same, imposed size", 200, 40, 10, AirModeImposedSize, false, -1.1518f, {NotAvailable, 0, 0, 0, 0}},
+        {"150 degC, 100 %", 150, 100, 0, AirModeMaxVelocity, false, -0.7265f, {NotAvailable, 0, 0, 0, 0}},
+        {"44 330 m: a tiny pressure, the vapour above it", 20, 40, 44330, AirModeMaxPressureDrop, false, -0.0042f, {NotAvailable, 0, 0, 0, 0}},
+        {"44 331 m: no atmosphere", 20, 40, 44331, AirModeMaxPressureDrop, true, NaN, {NotAvailable, 0, 0, 0, 0}},
+        {"99 999 m: no atmosphere, imposed size", 20, 40, 99999, AirModeImposedSize, false, NaN, {NotAvailable, 0, 0, 0, 0}},
         {"-20 degC, 40 %: winter air", -20, 40, 10, AirModeMaxPressureDrop, false, 1.3924f, {Sized, 125, 125, 2.26, 0.78}},
     };
     // clang-format on
@@ -283,10 +284,11 @@ TEST(AirEngine, TheAirStateDecidesWhetherADuctIsSized)
         in.limit = c.mode == AirModeMaxVelocity ? 4.0f : 0.8f;
         ExpectOutcome(in, c.expected, c.what);
         const float density = Size(in).air.density;
-        if (std::isnan(c.density))
+        if (std::isnan(c.density)) {
             EXPECT_TRUE(std::isnan(density)) << c.what;
-        else
+        } else {
             EXPECT_NEAR(density, c.density, 0.0001f) << c.what;
+        }
     }
 }
 
