@@ -2,10 +2,10 @@
 
 #include "base/number_text.h"
 #include "calc/domain_warnings.h"
+#include "engines/air_texts.h"
 #include "engines/duct_tables.h"
 #include "engines/internal_data_text.h"
 #include "engines/limit_scales.h"
-#include "physics/internal_data.h"
 
 const char* const AirOptionNames[] = {"shape", "mode",     "limit",    "diameter", "side-a",    "side-b", "flow",
                                       "temp",  "humidity", "altitude", "material", "roughness", nullptr};
@@ -19,25 +19,26 @@ constexpr double LargestFlow = 999999999;   // [m3/h]
 constexpr double LargestSize = 99999;       // [mm]
 constexpr double LargestRoughness = 100.0;  // [mm]
 
-// What the window's fields show at start, and what the command line takes:
+// What the window's fields hold at start, and what the command line takes:
 // the window's digits, or a decimal number where the engine reads one (a
 // temperature below 0 for winter outdoor air, a diameter typed in the combo).
 struct AirDefault {
     const char* option;
-    QString AirInputs::*input;
-    const char* text;
+    float AirInputs::*input;
+    QString AirOptionTexts::*text;  // nullptr when no message or result repeats it
+    float value;
     double first, last;
     bool decimal;
     const char* unit;
 };
 const AirDefault AirDefaults[] = {
-    {"flow", &AirInputs::flow, "100", 1, LargestFlow, false, "m3/h"},
-    {"temp", &AirInputs::temperature, "20", -50, 150, true, "°C"},
-    {"humidity", &AirInputs::humidity, "40", 0, 100, false, "%"},
-    {"altitude", &AirInputs::altitude, "10", 0, 9999, false, "m"},
-    {"diameter", &AirInputs::imposedDiameter, "125", 1, LargestSize, true, "mm"},
-    {"side-a", &AirInputs::sideA, "100", 1, LargestSize, false, "mm"},
-    {"side-b", &AirInputs::sideB, "100", 1, LargestSize, false, "mm"},
+    {"flow", &AirInputs::flow, nullptr, 100, 1, LargestFlow, false, "m3/h"},
+    {"temp", &AirInputs::temperature, &AirOptionTexts::temperature, 20, -50, 150, true, "°C"},
+    {"humidity", &AirInputs::humidity, &AirOptionTexts::humidity, 40, 0, 100, false, "%"},
+    {"altitude", &AirInputs::altitude, &AirOptionTexts::altitude, 10, 0, 9999, false, "m"},
+    {"diameter", &AirInputs::imposedDiameter, &AirOptionTexts::imposedDiameter, 125, 1, LargestSize, true, "mm"},
+    {"side-a", &AirInputs::sideA, &AirOptionTexts::sideA, 100, 1, LargestSize, false, "mm"},
+    {"side-b", &AirInputs::sideB, &AirOptionTexts::sideB, 100, 1, LargestSize, false, "mm"},
 };
 
 bool ReadMaterial(const DomainState& data, const SectionOptions& options, AirSection& section, QString& error)
@@ -62,15 +63,16 @@ bool ReadMaterial(const DomainState& data, const SectionOptions& options, AirSec
     // Without a material of the stored name the window shows the last one.
     if (section.material < 0)
         section.material = static_cast<int>(names.size()) - 1;
-    in.material = names.value(section.material);
-    in.ductRoughness = given ? data.ductMaterials[section.material].roughness : data.settings.RugoGaine;
-    in.ownRoughness = data.settings.AutreRugo;
+    float ownRoughness = data.settings.AutreRugo;  // k [mm]
     if (roughness) {
         double k = 0.0;  // [mm]
         if (!ReadDecimal(QStringLiteral("roughness"), *roughness, 0.0, LargestRoughness, "mm", k, error))
             return false;
-        in.ownRoughness = static_cast<float>(k);
+        ownRoughness = static_cast<float>(k);
     }
+    in.roughness = names.value(section.material) == own ? ownRoughness
+        : given                                         ? data.ductMaterials[section.material].roughness
+                                                        : data.settings.RugoGaine;
     return true;
 }
 
@@ -78,8 +80,9 @@ bool ReadMaterial(const DomainState& data, const SectionOptions& options, AirSec
 // of a rectangle, side B of an imposed rectangle. The flow and the sizes used
 // have no default: a schedule's empty cell is a missing value, not the
 // window's start value.
-bool ReadSizes(const SectionOptions& options, AirInputs& in, QString& error)
+bool ReadSizes(const SectionOptions& options, AirSection& section, QString& error)
 {
+    AirInputs& in = section.inputs;
     const bool imposed = in.mode == AirModeImposedSize;
     const struct {
         const char* option;
@@ -102,33 +105,39 @@ bool ReadSizes(const SectionOptions& options, AirInputs& in, QString& error)
         }
     }
     for (const AirDefault& field : AirDefaults) {
-        in.*field.input = QString::fromUtf8(field.text);
-        const QString* given = FindOption(options, field.option);
-        if (!given)
-            continue;
-        const QString name = QString::fromLatin1(field.option);
-        if (field.decimal) {
-            double value = 0.0;
-            if (!ReadDecimal(name, *given, field.first, field.last, field.unit, value, error))
-                return false;
-            in.*field.input = QString(*given).replace(u',', u'.');
-        } else {
-            int64_t value = 0;
-            if (!ReadWhole(name, *given, static_cast<int64_t>(field.first), static_cast<int64_t>(field.last),
-                           field.unit, value, error))
-                return false;
-            in.*field.input = *given;
+        in.*field.input = field.value;
+        QString text = QString::number(field.value);
+        if (const QString* given = FindOption(options, field.option)) {
+            const QString name = QString::fromLatin1(field.option);
+            if (field.decimal) {
+                double value = 0.0;
+                if (!ReadDecimal(name, *given, field.first, field.last, field.unit, value, error))
+                    return false;
+                // Read as a window field reads it, rounded once to single precision.
+                in.*field.input = TypedFloat(*given);
+                text = QString(*given).replace(u',', u'.');
+            } else {
+                int64_t value = 0;
+                if (!ReadWhole(name, *given, static_cast<int64_t>(field.first), static_cast<int64_t>(field.last),
+                               field.unit, value, error))
+                    return false;
+                in.*field.input = static_cast<float>(value);
+                text = *given;
+            }
         }
+        if (field.text)
+            section.texts.*field.text = text;
     }
     return true;
 }
 
 // Hot humid air can hold more vapour than the atmosphere's pressure allows:
 // the formula then gives no density to size with.
-bool CheckAirState(const AirInputs& in, QString& error)
+bool CheckAirState(const AirSection& section, QString& error)
 {
-    if (AirStateUsable(AirStateOf(in)))
+    if (AirStateUsable(AirStateOf(section.inputs)))
         return true;
+    const AirOptionTexts& in = section.texts;
     error = QString::fromUtf8("temp, humidity : à %1 °C et %2 % d'humidité (altitude %3 m), la pression de vapeur "
                               "dépasse la pression atmosphérique : l'air n'a pas de masse volumique positive")
                 .arg(in.temperature, in.humidity, in.altitude);
@@ -159,46 +168,50 @@ bool ReadAirSection(const DomainState& data, const SectionOptions& options, AirS
             error = QStringLiteral("limit : sans objet en mode dn");
             return false;
         }
-        in.limit = QStringLiteral("N/A");
     } else {
         const AirLimitScale& scale = AirLimitScaleFor(in.mode);
-        section.limitPosition = scale.position;
+        int position = scale.position;  // a limit the window's track bar offers
         if (limit
             && !ReadBarPosition(QStringLiteral("limit"), *limit, AirLimitFirst, scale.maximum, 10, 2,
-                                in.mode == AirModeMaxVelocity ? "m/s" : "Pa/m", section.limitPosition, error))
+                                in.mode == AirModeMaxVelocity ? "m/s" : "Pa/m", position, error))
             return false;
-        in.limit = AirLimitText(section.limitPosition);
+        in.limit = AirLimitValue(position);
     }
-    return ReadMaterial(data, options, section, error) && ReadSizes(options, in, error) && CheckAirState(in, error);
+    return ReadMaterial(data, options, section, error) && ReadSizes(options, section, error)
+        && CheckAirState(section, error);
 }
 
 CalcFields SizeAirSection(const DomainState& data, const AirSection& section)
 {
     const AirInputs& in = section.inputs;
-    InternalDataRecord internal;
-    const AirResult result = RunAirSizing(in, data.standardDuctDiameters, internal);
-    const auto shown = [&](AirOutput field, const QString& before) {
-        return result.fields[field] ? *result.fields[field] : before;
-    };
+    const AirOutcome outcome = SizeAir(in, data.standardDuctDiameters);
+    const AirResult result = FormatAirResult(in, outcome);
+    const auto shown = [](const std::optional<QString>& text) { return text.value_or(QString()); };
     const bool searching = in.mode != AirModeImposedSize;
     CalcFields fields;
     if (searching && !in.rectangular)
-        fields.push_back({QStringLiteral("theoretical_diameter"), shown(AirOutTheoretical, QString())});
-    // The results repeat the sizes the user gives: fields 129, 131 and 134.
-    const QString size = in.rectangular ? in.sideA + u'x' + (searching ? shown(AirOutResultSideB, QString()) : in.sideB)
-                                        : (searching ? shown(AirOutDuctDiameter, QString()) : in.imposedDiameter);
+        fields.push_back({QStringLiteral("theoretical_diameter"), shown(result.theoreticalDiameter)});
+    // The results repeat the sizes the user gives.
+    const QString size = in.rectangular
+        ? section.texts.sideA + u'x' + (searching ? shown(result.sideB) : section.texts.sideB)
+        : (searching ? shown(result.ductDiameter) : section.texts.imposedDiameter);
     fields.push_back({QStringLiteral("size"), size});
-    fields.push_back({QStringLiteral("velocity"), shown(AirOutVelocity, QString())});
-    fields.push_back({QStringLiteral("pressure_drop"), shown(AirOutPressureDrop, QString())});
+    fields.push_back({QStringLiteral("velocity"), shown(result.velocity)});
+    fields.push_back({QStringLiteral("pressure_drop"), shown(result.pressureDrop)});
     fields.push_back({QStringLiteral("copy"),
                       result.copy ? FillAirTemplate(data.settings.TextToCopyAir, result.copyTexts) : QString()});
-    fields.push_back({QStringLiteral("density"), DensityText(internal.density)});
-    fields.push_back({QStringLiteral("viscosity"), ViscosityText(internal.kinematicViscosity)});
-    fields.push_back({QStringLiteral("reynolds"), ReynoldsText(internal.reynolds)});
-    const float sideA = in.rectangular ? LeadingFloat(in.sideA) : 0.0f;  // [mm]
-    const float sideB =
-        in.rectangular ? LeadingFloat(searching ? shown(AirOutResultSideB, QString()) : in.sideB) : 0.0f;  // [mm]
-    if (const QString warning = AirDomainWarning(in, sideA, sideB); !warning.isEmpty())
+    fields.push_back({QStringLiteral("density"), DensityText(outcome.air.density)});
+    fields.push_back({QStringLiteral("viscosity"), ViscosityText(outcome.air.viscosity)});
+    fields.push_back(
+        {QStringLiteral("reynolds"), ReynoldsText(outcome.air.reynoldsEvaluated ? outcome.air.reynolds : 0.0f)});
+    const float sideA = in.rectangular ? in.sideA : 0.0f;  // [mm]
+    // A search's side B is the one found, 0 when none was.
+    const float sideB = !in.rectangular                                ? 0.0f
+        : !searching                                                   ? in.sideB
+        : result.sideB && outcome.status != SizingStatus::NotAvailable ? outcome.sideB
+                                                                       : 0.0f;  // [mm]
+    if (const QString warning = AirDomainWarning(in.temperature, section.texts.temperature, sideA, sideB);
+        !warning.isEmpty())
         fields.push_back({QStringLiteral("warning"), warning});
     return fields;
 }

@@ -2,14 +2,25 @@
 
 #include "calc/calc_data.h"
 #include "calc/section_options.h"
-#include "engines/air_engine.h"
+#include "engines/air_sizing.h"
+
+// The texts of the options the messages and the results repeat: as given
+// ("," read as "."), or the default number.
+struct AirOptionTexts {
+    QString temperature;      // [degC]
+    QString humidity;         // [%]
+    QString altitude;         // [m]
+    QString imposedDiameter;  // [mm]
+    QString sideA;            // [mm]
+    QString sideB;            // [mm]
+};
 
 // An air section read from its options, with the window's defaults for what
 // is not given.
 struct AirSection {
-    int material = -1;      // in DomainState::ductMaterials
-    int limitPosition = 0;  // track bar 124 in a search mode
+    int material = -1;  // in DomainState::ductMaterials
     AirInputs inputs;
+    AirOptionTexts texts;
 };
 
 // The option names of an air section, null-terminated.

@@ -32,13 +32,12 @@ QString WaterDomainWarning(const WaterInputs& in)
     return Join(warnings);
 }
 
-QString AirDomainWarning(const AirInputs& in, float sideA, float sideB)
+QString AirDomainWarning(float temperature, const QString& temperatureText, float sideA, float sideB)
 {
     QStringList warnings;
-    const float t = LeadingFloat(in.temperature);  // [degC]
-    if (t < LowestAir || t > HighestAir)
+    if (temperature < LowestAir || temperature > HighestAir)
         warnings << QString::fromUtf8("température de l'air %1 °C hors du domaine conseillé (-20 à 60 °C)")
-                        .arg(in.temperature);
+                        .arg(temperatureText);
     const float shortest = std::min(sideA, sideB), longest = std::max(sideA, sideB);  // [mm]
     if (shortest > 0.0f && longest > LongestSide * shortest)
         warnings << QString::fromUtf8("gaine %1x%2 : rapport des côtés au-delà des 4:1 conseillés")

@@ -2,7 +2,6 @@
 
 #include <QString>
 
-#include "engines/air_engine.h"
 #include "engines/water_engine.h"
 
 // The inputs of a section that lie outside the domain where the help's notes
@@ -12,6 +11,7 @@
 // Mean water temperature outside 0 to 100 degC; more than 50 % antifreeze.
 QString WaterDomainWarning(const WaterInputs& in);
 
-// Air temperature outside -20 to 60 degC; a rectangle of sides `sideA` by
-// `sideB` [mm] (the duct shown; 0 when none) longer than 4 times its width.
-QString AirDomainWarning(const AirInputs& in, float sideA, float sideB);
+// Air temperature [degC] outside -20 to 60 degC, named as the user typed it;
+// a rectangle of sides `sideA` by `sideB` [mm] (the duct shown; 0 when none)
+// longer than 4 times its width.
+QString AirDomainWarning(float temperature, const QString& temperatureText, float sideA, float sideB);

@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "physics/friction.h"
-#include "physics/internal_data.h"
 
 namespace {
 
@@ -36,13 +35,12 @@ float EquivalentDiameter(float sideA, float sideB)
     return 1.3f * std::pow(sideA * sideB, 0.625f) / std::pow(sideA + sideB, 0.25f);
 }
 
-float AirPressureDrop(float equivalent, float hydraulic, float velocity, float roughness, float viscosity,
-                      float density, InternalDataRecord& data)
+DuctFriction AirPressureDrop(float equivalent, float hydraulic, float velocity, float roughness, float viscosity,
+                             float density)
 {
     const float r = roughness / equivalent;                      // relative roughness [-]
     const float re = velocity * hydraulic * 0.001f / viscosity;  // Re [-]
     const float lambda = FrictionFactor(re, r);                  // [-]
     const float pressureDrop = lambda / (hydraulic * 0.001f) * (velocity * velocity) * density / 2.0f;  // [Pa/m]
-    data.reynolds = re;
-    return pressureDrop;
+    return {re, pressureDrop};
 }

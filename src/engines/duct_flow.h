@@ -1,7 +1,5 @@
 #pragma once
 
-struct InternalDataRecord;
-
 // Flow of air in a straight duct. Sides and diameters in mm, flows in m3/h,
 // all single precision.
 
@@ -29,7 +27,10 @@ float EquivalentDiameter(float sideA, float sideB);
 //   roughness  : k : absolute roughness of the duct wall [mm]
 //   viscosity  : nu : kinematic viscosity of the air [m2/s]
 //   density    : rho : density of the air [kg/m3]
-// A circular duct passes its diameter as both. Records its Reynolds number in
-// data.reynolds.
-float AirPressureDrop(float equivalent, float hydraulic, float velocity, float roughness, float viscosity,
-                      float density, InternalDataRecord& data);
+// A circular duct passes its diameter as both.
+struct DuctFriction {
+    float reynolds;      // Re : Reynolds number [-]
+    float pressureDrop;  // R : pressure drop per metre [Pa/m]
+};
+DuctFriction AirPressureDrop(float equivalent, float hydraulic, float velocity, float roughness, float viscosity,
+                             float density);

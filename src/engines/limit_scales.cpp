@@ -1,7 +1,7 @@
 #include "engines/limit_scales.h"
 
 #include "base/number_text.h"
-#include "engines/air_engine.h"
+#include "engines/air_sizing.h"
 #include "engines/water_engine.h"
 
 namespace {
@@ -37,7 +37,12 @@ const AirLimitScale& AirLimitScaleFor(int mode)
     return mode == AirModeMaxVelocity ? VelocityScale : PressureDropScale;
 }
 
+float AirLimitValue(int position)
+{
+    return static_cast<float>(position) / 10.0f;
+}
+
 QString AirLimitText(int position)
 {
-    return DecimalText(static_cast<float>(position) / 10.0f, 2);  // [Pa/m] or [m/s]
+    return DecimalText(AirLimitValue(position), 2);
 }

@@ -24,7 +24,7 @@ QString WaterLimitText(int mode, int position);
 // track bar offers in mode 1, position k + 1 being entry k.
 std::vector<int> ActiveSizeIndex(const PipeLibrary& library);
 
-// Air track bar 124 in a search mode: the limit is its position / 10.
+// The air limit's track bar in a search mode: the limit is its position / 10.
 struct AirLimitScale {
     int maximum;   // position
     int tick;      // positions between ticks
@@ -34,5 +34,8 @@ struct AirLimitScale {
 const AirLimitScale& AirLimitScaleFor(int mode);
 constexpr int AirLimitFirst = 1;
 
-// Field 126 at a position: [Pa/m] or [m/s] with 2 decimals.
+// The air limit at a position: L [Pa/m] or [m/s].
+float AirLimitValue(int position);
+
+// The air limit's text at a position: [Pa/m] or [m/s] with 2 decimals.
 QString AirLimitText(int position);

@@ -1,6 +1,6 @@
 #include "tabs/air_sizing.h"
 
-#include "engines/air_engine.h"
+#include "engines/air_texts.h"
 #include "platform/controls.h"
 #include "tabs/copy_results.h"
 #include "tabs/program_state.h"
@@ -9,13 +9,9 @@
 
 namespace {
 
-// The field that shows each AirOutput.
-const int AirOutputControls[AirOutputCount] = {TheoreticalDuctField, SideBField,       DuctDiameterField,
-                                               ResultSideBField,     AirVelocityField, AirPressureDropField};
-
-AirInputs ReadAirInputs(const ProgramState& state)
+AirInputTexts ReadAirTexts(const ProgramState& state)
 {
-    AirInputs in;
+    AirInputTexts in;
     in.temperature = GetText(AirTemperatureField);
     in.humidity = GetText(AirHumidityField);
     in.altitude = GetText(AltitudeField);
@@ -33,15 +29,36 @@ AirInputs ReadAirInputs(const ProgramState& state)
     return in;
 }
 
+// The Reynolds number stays what it was when no duct was evaluated.
+void RecordAirState(const AirState& air, InternalDataRecord& data)
+{
+    data.density = air.density;
+    data.kinematicViscosity = air.viscosity;
+    data.atmosphericPressure = air.pressure;
+    if (air.reynoldsEvaluated)
+        data.reynolds = air.reynolds;
+}
+
+void WriteField(int control, const std::optional<QString>& text)
+{
+    if (text)
+        SetText(control, *text);
+}
+
 }  // namespace
 
 void SizeAirDuct(ProgramState& state)
 {
-    const AirResult result =
-        RunAirSizing(ReadAirInputs(state), state.domain.standardDuctDiameters, state.domain.internalData);
-    for (int field = 0; field < AirOutputCount; ++field)
-        if (result.fields[field])
-            SetText(AirOutputControls[field], *result.fields[field]);
+    const AirInputs in = ParseAirInputs(ReadAirTexts(state));
+    const AirOutcome outcome = SizeAir(in, state.domain.standardDuctDiameters);
+    RecordAirState(outcome.air, state.domain.internalData);
+    const AirResult result = FormatAirResult(in, outcome);
+    WriteField(TheoreticalDuctField, result.theoreticalDiameter);
+    WriteField(SideBField, result.sideB);
+    WriteField(DuctDiameterField, result.ductDiameter);
+    WriteField(ResultSideBField, result.sideB);
+    WriteField(AirVelocityField, result.velocity);
+    WriteField(AirPressureDropField, result.pressureDrop);
     if (result.copy)
         CopyAirResult(result.copyTexts);
 }

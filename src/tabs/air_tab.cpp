@@ -1,7 +1,7 @@
 #include "tabs/air_tab.h"
 
 #include "base/number_text.h"
-#include "engines/air_engine.h"
+#include "engines/air_sizing.h"
 #include "engines/duct_tables.h"
 #include "engines/internal_data_text.h"
 #include "engines/limit_scales.h"

@@ -1,21 +1,20 @@
 // The air engine with what the air tab can hand it. One field per line:
-//   0 mode (list 103: 0, 1 or 2)
+//   0 mode (0, 1 or 2)
 //   1 switches, any of: R rectangular, C copy
 //   2 flow, 3 temperature, 4 humidity, 5 altitude (digits-only fields)
-//   6 duct material (index in list 302)
-//   7 text of field 303, the roughness of "Autre"
+//   6 duct material (index in the table)
+//   7 the roughness of "Autre" as typed
 //   8 stored "RugoGaine" when not empty (the material's own roughness otherwise)
 //   9 limit track bar position (1 to 100 for the pressure drop, to 200 for the velocity)
-//  10 imposed diameter (editable combo 116: any text)
+//  10 imposed diameter (an editable combo: any text)
 //  11 side A, 12 side B (digits-only fields)
 #include <algorithm>
 #include <limits>
 
 #include "base/number_text.h"
-#include "engines/air_engine.h"
+#include "engines/air_texts.h"
 #include "engines/duct_tables.h"
 #include "fuzz_support.h"
-#include "physics/internal_data.h"
 
 namespace {
 
@@ -26,17 +25,16 @@ float StoredDecimal(const QString& text)  // as the configuration reads a decima
     return LeadingFloat(text);
 }
 
-void CheckResult(const AirResult& result, const AirInputs& in)
+void CheckResult(const AirResult& result, const AirOutcome& outcome, const AirInputs& in)
 {
-    const auto& f = result.fields;
-    for (AirOutput whole : {AirOutTheoretical, AirOutSideB, AirOutDuctDiameter, AirOutResultSideB})
-        if (f[whole])
-            CheckResultText(*f[whole], 0, "duct size");
-    for (AirOutput figure : {AirOutVelocity, AirOutPressureDrop})
-        if (f[figure])
-            CheckResultText(*f[figure], 2, "velocity or pressure drop");
+    for (const auto& whole : {result.theoreticalDiameter, result.sideB, result.ductDiameter})
+        if (whole)
+            CheckResultText(*whole, 0, "duct size");
+    for (const auto& figure : {result.velocity, result.pressureDrop})
+        if (figure)
+            CheckResultText(*figure, 2, "velocity or pressure drop");
     FuzzCheck(!result.copy || in.copyOn, "copied only when asked");
-    FuzzCheck(!result.copy || AirStateUsable(AirStateOf(in)), "air without a positive density is not sized");
+    FuzzCheck(!result.copy || AirStateUsable(outcome.air), "air without a positive density is not sized");
     if (result.copy) {
         FuzzCheck(!IsNotNumberText(result.copyTexts.size), "copied size is a number", result.copyTexts.size);
         CheckResultText(result.copyTexts.flow, 0, "copied flow");
@@ -61,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const int lastPosition = mode == AirModeMaxVelocity ? 200 : 100;
     const int position = int(std::clamp<int64_t>(LeadingInteger(FuzzLine(lines, 9)), 1, lastPosition));
 
-    AirInputs in;
+    AirInputTexts in;
     in.mode = mode;
     in.rectangular = switches.contains(u'R');
     in.copyOn = switches.contains(u'C');
@@ -77,7 +75,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     in.sideA = DigitsField(FuzzLine(lines, 11));
     in.sideB = DigitsField(FuzzLine(lines, 12));
 
-    InternalDataRecord fluid;
-    CheckResult(RunAirSizing(in, diameters, fluid), in);
+    const AirInputs numbers = ParseAirInputs(in);
+    const AirOutcome outcome = SizeAir(numbers, diameters);
+    CheckResult(FormatAirResult(numbers, outcome), outcome, numbers);
     return 0;
 }

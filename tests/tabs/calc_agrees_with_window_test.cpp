@@ -1,4 +1,5 @@
 #include <QBuffer>
+#include <cmath>
 
 #include "air_tab_fixture.h"
 #include "base/number_text.h"
@@ -132,21 +133,22 @@ protected:
     CalcFields AirOnWindow(const AirSection& section)
     {
         const AirInputs& in = section.inputs;
+        const AirOptionTexts& texts = section.texts;
         Pick(in.rectangular ? RectangularOption : CircularOption, 1);
         Pick(AirModeList, in.mode);
         Pick(DuctMaterialList, section.material);
-        if (in.material == QLatin1String(OwnRoughnessMaterial))
-            Type(DuctRoughnessField, DecimalText(in.ownRoughness, 3));
+        if (data.ductMaterials[section.material].name == QLatin1String(OwnRoughnessMaterial))
+            Type(DuctRoughnessField, DecimalText(in.roughness, 3));
         const bool searching = in.mode != AirModeImposedSize;
         if (searching)
-            Pick(AirLimitBar, section.limitPosition);
-        Type(in.rectangular ? SideAField : ImposedDiameterCombo, in.rectangular ? in.sideA : in.imposedDiameter);
+            Pick(AirLimitBar, static_cast<int>(std::lround(in.limit * 10.0f)));
+        Type(in.rectangular ? SideAField : ImposedDiameterCombo, in.rectangular ? texts.sideA : texts.imposedDiameter);
         if (in.rectangular && !searching)
-            Type(SideBField, in.sideB);
-        for (auto [control, text] : {std::pair{AirTemperatureField, in.temperature},
-                                     {AirHumidityField, in.humidity},
-                                     {AltitudeField, in.altitude},
-                                     {AirFlowField, in.flow}})
+            Type(SideBField, texts.sideB);
+        for (auto [control, text] : {std::pair{AirTemperatureField, texts.temperature},
+                                     {AirHumidityField, texts.humidity},
+                                     {AltitudeField, texts.altitude},
+                                     {AirFlowField, QString::number(in.flow, 'f', 0)}})
             Type(control, text);
         CalcFields fields;
         if (searching && !in.rectangular)
