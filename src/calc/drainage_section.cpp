@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "engines/drainage_engine.h"
+#include "engines/drainage_texts.h"
 #include "engines/library_files.h"
 
 const char* const DrainageOptionNames[] = {"library", "fill", "slope", "code-roughness", nullptr};
@@ -29,31 +29,29 @@ bool ReadDrainageSection(const DomainState& data, const SectionOptions& options,
         error = UnknownNameMessage(QStringLiteral("library"), name, LibraryNames(data.drainageLibraries));
         return false;
     }
-    section.fillType = s.FillType == FillHalf ? FillHalf : FillSevenTenths;
-    section.slopePosition = std::clamp<int>(s.Pente, SlopeBarFirst, SlopeBarLast);
+    DrainageInputs& in = section.inputs;
+    in.fillType = s.FillType == FillHalf ? FillHalf : FillSevenTenths;
+    in.slopePosition = std::clamp<int>(s.Pente, SlopeBarFirst, SlopeBarLast);
     int code = s.ConformDTU != 0 ? 1 : 0;
     const QString* fill = FindOption(options, "fill");
     const QString* slope = FindOption(options, "slope");
     const QString* roughness = FindOption(options, "code-roughness");
-    if ((fill && !ReadChoice(QStringLiteral("fill"), *fill, FillWords, section.fillType, error))
+    if ((fill && !ReadChoice(QStringLiteral("fill"), *fill, FillWords, in.fillType, error))
         || (slope
             && !ReadBarPosition(QStringLiteral("slope"), *slope, SlopeBarFirst, SlopeBarLast, 2, 1, "cm/m",
-                                section.slopePosition, error))
+                                in.slopePosition, error))
         || (roughness && !ReadChoice(QStringLiteral("code-roughness"), *roughness, YesNo, code, error)))
         return false;
-    section.codeRoughness = code == 1;
+    in.codeRoughness = code == 1;
+    in.codeImposed = CodeRoughnessImposed(data.drainageLibraries[section.library].name);
     return true;
 }
 
 std::vector<CalcFields> SizeDrainageSection(const DomainState& data, const DrainageSection& section)
 {
     const PipeLibrary& library = data.drainageLibraries[section.library];
-    const float slope = SlopeAtPosition(section.slopePosition);                 // I [cm/m]
-    const float fill = FillFraction(section.fillType);                          // f [-]
-    const float gamma = BazinCoefficient(library.name, section.codeRoughness);  // [m^0.5]
     std::vector<CalcFields> rows;
-    for (const PipeSize& size : library.sizes) {
-        const QStringList cells = DrainageRow(size, slope, fill, gamma);
+    for (const QStringList& cells : FormatDrainageResult(SizeDrainage(section.inputs, library), library).rows) {
         CalcFields row;
         for (int column = 0; column < cells.size() && column < 5; ++column)
             row.push_back({QString::fromLatin1(RowNames[column]), cells[column]});

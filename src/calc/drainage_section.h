@@ -4,14 +4,13 @@
 
 #include "calc/calc_data.h"
 #include "calc/section_options.h"
+#include "engines/drainage_sizing.h"
 
 // A drainage table read from its options, with the window's defaults for
 // what is not given.
 struct DrainageSection {
-    int library = -1;           // in DomainState::drainageLibraries
-    int fillType = 0;           // FillRatio
-    int slopePosition = 1;      // track bar 147
-    bool codeRoughness = true;  // check box 152
+    int library = -1;  // in DomainState::drainageLibraries
+    DrainageInputs inputs;
 };
 
 // The option names of a drainage table, null-terminated.

@@ -1,7 +1,7 @@
 #include "tabs/drainage_tab.h"
 
 #include "base/number_text.h"
-#include "engines/drainage_engine.h"
+#include "engines/drainage_texts.h"
 #include "platform/controls.h"
 #include "platform/events.h"
 #include "tabs/drainage_table.h"
@@ -33,7 +33,8 @@ int ShowSlope(int position)
 
 void ShowDrainageRoughness(const QString& libraryName, int codeRoughness, int layout)
 {
-    SetText(DrainageRoughnessLabel, RoughnessText(BazinCoefficient(libraryName, codeRoughness != 0), layout));
+    SetText(DrainageRoughnessLabel,
+            RoughnessText(BazinCoefficient(CodeRoughnessImposed(libraryName), codeRoughness != 0), layout));
     SetEnabled(CodeRoughnessCheck, !CodeRoughnessImposed(libraryName));
 }
 

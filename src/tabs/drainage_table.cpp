@@ -1,19 +1,26 @@
 #include "tabs/drainage_table.h"
 
-#include "engines/drainage_engine.h"
+#include "engines/drainage_texts.h"
 #include "platform/controls.h"
 #include "ui/drainage_controls.h"
+
+DrainageTexts ReadDrainageTexts()
+{
+    DrainageTexts texts;
+    texts.library = GetText(DrainageLibraryList);
+    texts.sevenTenths = GetState(SevenTenthsFillOption) == 1;
+    texts.slopePosition = GetState(SlopeBar);
+    texts.codeRoughness = GetState(CodeRoughnessCheck) == 1;
+    return texts;
+}
 
 void FillDrainageTable(const PipeLibraryList& libraries, const QString& name)
 {
     if (const PipeLibrary* library = FindDrainageLibrary(libraries, name)) {
-        const float slope = SlopeAtPosition(GetState(SlopeBar));                                             // I [cm/m]
-        const float fill = FillFraction(GetState(SevenTenthsFillOption) == 1 ? FillSevenTenths : FillHalf);  // f [-]
-        const float gamma = BazinCoefficient(GetText(DrainageLibraryList),
-                                             GetState(CodeRoughnessCheck) == 1);  // [m^0.5]
+        const DrainageOutcome outcome = SizeDrainage(ParseDrainageInputs(ReadDrainageTexts()), *library);
         ClearRows(CapacityList);
-        for (const PipeSize& size : library->sizes)
-            AddRow(CapacityList, DrainageRow(size, slope, fill, gamma));
+        for (const QStringList& row : FormatDrainageResult(outcome, *library).rows)
+            AddRow(CapacityList, row);
     }
     SetColumnBackground(CapacityList, ColumnFlow, FlowColumnColour);
     SetColumnBackground(CapacityList, ColumnVelocity, VelocityColumnColour);

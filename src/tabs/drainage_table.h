@@ -2,7 +2,11 @@
 
 #include <QString>
 
+#include "engines/drainage_texts.h"
 #include "engines/pipe_library.h"
+
+// The drainage inputs as the tab's controls hold them now.
+DrainageTexts ReadDrainageTexts();
 
 // Rewrites the capacity list 154 with one row per size of the first library
 // named `name`, active or not, in the library's order, at the slope of track

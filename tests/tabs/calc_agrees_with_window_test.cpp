@@ -164,9 +164,9 @@ protected:
     {
         SetState(MainTabPanel, TabDrainage);
         Pick(DrainageLibraryList, section.library);
-        Pick(section.fillType == 0 ? HalfFillOption : SevenTenthsFillOption, 1);
-        Pick(SlopeBar, section.slopePosition);
-        Pick(CodeRoughnessCheck, section.codeRoughness ? 1 : 0);
+        Pick(section.inputs.fillType == 0 ? HalfFillOption : SevenTenthsFillOption, 1);
+        Pick(SlopeBar, section.inputs.slopePosition);
+        Pick(CodeRoughnessCheck, section.inputs.codeRoughness ? 1 : 0);
         std::vector<CalcFields> rows;
         const char* names[] = {"dn", "flow", "velocity", "inside_diameter", "outside_diameter"};
         for (int r = 0; r < CountRows(CapacityList); ++r) {

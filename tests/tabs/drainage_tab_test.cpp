@@ -6,7 +6,7 @@
 #include <QTreeWidget>
 #include <vector>
 
-#include "engines/drainage_engine.h"
+#include "engines/drainage_texts.h"
 #include "water_tab_fixture.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <limits>
 
-#include "engines/drainage_engine.h"
+#include "engines/drainage_texts.h"
 #include "engines/pipe_library.h"
 
 namespace {
@@ -26,7 +26,7 @@ const CapacityCase CapacityCases[] = {
     {100.0f, 2.0f, 0.5f, 0.16f, 3.79709552, 0.966922433, "3.80", "0.97"},  // Rh = D/4 = 0.025 m
     {100.0f, 2.0f, 0.7f, 0.16f, 6.44451287, 1.09744308, "6.44", "1.10"},   // alpha = 1.982313 rad
     {100.0f, 2.0f, 0.5f, 0.06f, 5.53797302, 1.41023325, "5.54", "1.41"},
-    {100.0f, 0.5f, 0.5f, 0.16f, 1.89854776, 0.483461217, "1.90", "0.48"},  // track bar position 1
+    {100.0f, 0.5f, 0.5f, 0.16f, 1.89854776, 0.483461217, "1.90", "0.48"},  // slope position 1
     {100.0f, 5.0f, 0.5f, 0.16f, 6.00373516, 1.5288386, "6.00", "1.53"},    // position 10
     {44.0f, 5.0f, 0.7f, 0.06f, 1.65515218, 1.45587633, "1.66", "1.46"},
     {26.0f, 1.5f, 0.5f, 0.16f, 0.0764096914, 0.287833848, "0.08", "0.29"},
@@ -48,7 +48,7 @@ TEST(DrainageCapacity, BazinFiguresWorkedByHand)
         size.name = "DN";
         size.insideDiameter = c.diameter;
         size.outsideDiameter = c.diameter + 10.0f;
-        const QStringList row = DrainageRow(size, c.slope, c.fill, c.gamma);
+        const QStringList row = DrainageRow(size, r);
         ASSERT_EQ(row.size(), 5);
         EXPECT_EQ(row[1].toStdString(), c.flowText);
         EXPECT_EQ(row[2].toStdString(), c.velocityText);
@@ -71,6 +71,7 @@ TEST(DrainageCapacity, DiameterWithoutSectionIsNotANumber)
     }
 }
 
+// The rows of a library at 2.0 cm/m, half full, code roughness: Parse, Size and Format.
 TEST(DrainageRow, TextsOfOneSize)
 {
     struct Case {
@@ -88,13 +89,19 @@ TEST(DrainageRow, TextsOfOneSize)
         {"neg", -20.0f, 0.0f, {"neg", "N/A", "N/A", "-20.0", "0.0"}},
         {"NaN", nan, nan, {"NaN", "N/A", "N/A", "N/A", "N/A"}},
     };
+    PipeLibrary library;
     for (const Case& c : cases) {
         PipeSize size;
         size.name = c.name;
         size.insideDiameter = c.inside;
         size.outsideDiameter = c.outside;
-        EXPECT_EQ(DrainageRow(size, 2.0f, 0.5f, 0.16f), c.expected) << c.name;
+        library.sizes.push_back(size);
     }
+    const DrainageOutcome outcome = SizeDrainage(ParseDrainageInputs({"PVC", false, 4, true}), library);
+    const std::vector<QStringList> rows = FormatDrainageResult(outcome, library).rows;
+    ASSERT_EQ(rows.size(), std::size(cases));
+    for (size_t i = 0; i < rows.size(); ++i)
+        EXPECT_EQ(rows[i], cases[i].expected) << cases[i].name;
 }
 
 TEST(BazinCoefficient, CodeRoughnessRule)
@@ -103,7 +110,7 @@ TEST(BazinCoefficient, CodeRoughnessRule)
         const char* library;
         bool ticked;
         float gamma;   // [m^0.5]
-        bool imposed;  // check box 152 disabled
+        bool imposed;  // the user's choice does not count
     };
     const Case cases[] = {
         {"FONTE SMU", true, 0.16f, true},    {"FONTE SMU", false, 0.16f, true},  {"PVC", true, 0.16f, false},
@@ -112,8 +119,9 @@ TEST(BazinCoefficient, CodeRoughnessRule)
         {"FONTE  SMU", false, 0.06f, false}, {"", false, 0.06f, false},          {"", true, 0.16f, false},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(BazinCoefficient(c.library, c.ticked), c.gamma) << c.library << " " << c.ticked;
-        EXPECT_EQ(CodeRoughnessImposed(c.library), c.imposed) << c.library;
+        const DrainageInputs inputs = ParseDrainageInputs({c.library, false, 4, c.ticked});
+        EXPECT_EQ(SizeDrainage(inputs, PipeLibrary()).gamma, c.gamma) << c.library << " " << c.ticked;
+        EXPECT_EQ(inputs.codeImposed, c.imposed) << c.library;
     }
 }
 

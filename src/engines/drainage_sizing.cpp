@@ -1,8 +1,8 @@
-#include "engines/drainage_engine.h"
+#include "engines/drainage_sizing.h"
 
 #include <cmath>
 
-#include "base/number_text.h"
+#include "engines/pipe_library.h"
 
 namespace {
 
@@ -11,15 +11,6 @@ constexpr float SevenTenthsFull = 0.7f;  // f [-]
 constexpr float CodeGamma = 0.16f;       // gamma : code roughness [m^0.5]
 constexpr float SmoothGamma = 0.06f;     // gamma : smooth pipe [m^0.5]
 constexpr double BazinConstant = 87.0;   // [m^0.5/s]
-
-// A size whose diameter is 0, negative or not a number in its file has no
-// capacity to show.
-QString FigureText(float value, int decimals)
-{
-    if (!std::isfinite(value))
-        return QStringLiteral("N/A");
-    return DecimalText(value, decimals);
-}
 
 }  // namespace
 
@@ -33,19 +24,9 @@ float SlopeAtPosition(int position)
     return static_cast<float>(position) / 2.0f;
 }
 
-QString SlopeText(int position)
+float BazinCoefficient(bool codeImposed, bool codeRoughness)
 {
-    return DecimalText(SlopeAtPosition(position), 1);
-}
-
-bool CodeRoughnessImposed(const QString& libraryName)
-{
-    return libraryName == QLatin1String("FONTE SMU");
-}
-
-float BazinCoefficient(const QString& libraryName, bool codeRoughness)
-{
-    return CodeRoughnessImposed(libraryName) || codeRoughness ? CodeGamma : SmoothGamma;
+    return codeImposed || codeRoughness ? CodeGamma : SmoothGamma;
 }
 
 DrainageFlow DrainageCapacity(float insideDiameter, float slope, float fill, float gamma)
@@ -65,17 +46,14 @@ DrainageFlow DrainageCapacity(float insideDiameter, float slope, float fill, flo
     return result;
 }
 
-const PipeLibrary* FindDrainageLibrary(const PipeLibraryList& libraries, const QString& name)
+DrainageOutcome SizeDrainage(const DrainageInputs& inputs, const PipeLibrary& library)
 {
-    for (const PipeLibrary& library : libraries)
-        if (library.name == name)
-            return &library;
-    return nullptr;
-}
-
-QStringList DrainageRow(const PipeSize& size, float slope, float fill, float gamma)
-{
-    const DrainageFlow capacity = DrainageCapacity(size.insideDiameter, slope, fill, gamma);
-    return {size.name, FigureText(capacity.flow, 2), FigureText(capacity.velocity, 2),
-            FigureText(size.insideDiameter, 1), FigureText(size.outsideDiameter, 1)};
+    DrainageOutcome outcome;
+    outcome.slope = SlopeAtPosition(inputs.slopePosition);
+    outcome.fill = FillFraction(inputs.fillType);
+    outcome.gamma = BazinCoefficient(inputs.codeImposed, inputs.codeRoughness);
+    outcome.capacities.reserve(library.sizes.size());
+    for (const PipeSize& size : library.sizes)
+        outcome.capacities.push_back(DrainageCapacity(size.insideDiameter, outcome.slope, outcome.fill, outcome.gamma));
+    return outcome;
 }
