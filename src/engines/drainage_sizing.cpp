@@ -46,6 +46,40 @@ DrainageFlow DrainageCapacity(float insideDiameter, float slope, float fill, flo
     return result;
 }
 
+float DesignFlow(float dischargeUnits, float frequency)
+{
+    return frequency * std::sqrt(dischargeUnits);
+}
+
+namespace {
+
+// The smallest active size whose capacity is at least the flow; the largest
+// active size when none is. Sizes are compared by inside diameter, the first
+// of equal ones kept; a size without a capacity is never chosen.
+void ChooseSize(DrainageOutcome& outcome, const PipeLibrary& library)
+{
+    int smallest = -1, largest = -1;
+    for (size_t i = 0; i < library.sizes.size(); ++i) {
+        const PipeSize& size = library.sizes[i];
+        const float capacity = outcome.capacities[i].flow;  // [l/s]
+        if (size.active == 0 || !std::isfinite(capacity))
+            continue;
+        const int index = static_cast<int>(i);
+        if (largest < 0 || size.insideDiameter > library.sizes[largest].insideDiameter)
+            largest = index;
+        if (capacity >= outcome.flow && (smallest < 0 || size.insideDiameter < library.sizes[smallest].insideDiameter))
+            smallest = index;
+    }
+    outcome.status = smallest >= 0 ? SizingStatus::Sized : SizingStatus::NotAvailable;
+    outcome.size = smallest >= 0 ? smallest : largest;
+    if (outcome.size >= 0) {
+        outcome.capacity = outcome.capacities[outcome.size].flow;
+        outcome.share = outcome.flow / outcome.capacity * 100.0f;
+    }
+}
+
+}  // namespace
+
 DrainageOutcome SizeDrainage(const DrainageInputs& inputs, const PipeLibrary& library)
 {
     DrainageOutcome outcome;
@@ -55,5 +89,9 @@ DrainageOutcome SizeDrainage(const DrainageInputs& inputs, const PipeLibrary& li
     outcome.capacities.reserve(library.sizes.size());
     for (const PipeSize& size : library.sizes)
         outcome.capacities.push_back(DrainageCapacity(size.insideDiameter, outcome.slope, outcome.fill, outcome.gamma));
+    if (inputs.flow > 0.0f) {
+        outcome.flow = inputs.flow;
+        ChooseSize(outcome, library);
+    }
     return outcome;
 }

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "engines/sizing_status.h"
+
 struct PipeLibrary;
 
 // Gravity drainage running part full: what each size of a drainage library
@@ -35,12 +37,17 @@ DrainageFlow DrainageCapacity(float insideDiameter,  // D_int : inside diameter 
                               float fill,            // f : fill ratio [-]
                               float gamma);          // gamma : Bazin coefficient [m^0.5]
 
+// Qww : design flow [l/s] of fixtures totalling `dischargeUnits` (sum of DU [-])
+// at the frequency factor K [l/s per DU^0.5]: K * sqrt(sum DU).
+float DesignFlow(float dischargeUnits, float frequency);
+
 // What a capacity table is built from, once read.
 struct DrainageInputs {
     int fillType = FillHalf;    // FillRatio
     int slopePosition = 1;      // SlopeBarFirst to SlopeBarLast; I = position / 2 [cm/m]
     bool codeRoughness = true;  // the user asks for the code roughness
     bool codeImposed = false;   // the library's material imposes it whatever the user asks
+    float flow = 0.0f;          // Q : flow to carry [l/s]; 0 or less (or not a number): no size to choose
 };
 
 struct DrainageOutcome {
@@ -48,6 +55,14 @@ struct DrainageOutcome {
     float fill = 0.0f;                     // f : fill ratio [-]
     float gamma = 0.0f;                    // gamma : Bazin coefficient [m^0.5]
     std::vector<DrainageFlow> capacities;  // one per size of the library, in its order, active or not
+    // The choice for the flow: Sized, the smallest active size that carries it;
+    // NotAvailable, none does (`size` is then the largest active size, -1 when
+    // no active size has a capacity); NothingToSize, no flow given.
+    SizingStatus status = SizingStatus::NothingToSize;
+    int size = -1;          // index in the library
+    float flow = 0.0f;      // Q : flow to carry [l/s]
+    float capacity = 0.0f;  // Q_max : capacity of that size [l/s]
+    float share = 0.0f;     // Q / Q_max [%]
 };
 
 DrainageOutcome SizeDrainage(const DrainageInputs& inputs, const PipeLibrary& library);

@@ -17,6 +17,38 @@ QString FigureText(float value, int decimals)
 
 }  // namespace
 
+const FrequencyFactor FrequencyFactors[4] = {
+    {0.5f, "logements, bureaux"},
+    {0.7f, "hôpitaux, écoles, restaurants, hôtels"},
+    {1.0f, "usage fréquent : sanitaires publics, douches"},
+    {1.2f, "usage spécial : laboratoires"},
+};
+
+QString FrequencyText(float k)
+{
+    return DecimalText(k, 1);
+}
+
+QString FrequencyUses()
+{
+    QStringList lines;
+    for (const FrequencyFactor& factor : FrequencyFactors)
+        lines << QStringLiteral("K = %1 : %2").arg(FrequencyText(factor.k), QString::fromUtf8(factor.use));
+    return lines.join(u'\n');
+}
+
+float FlowOfText(const QString& text)
+{
+    return LeadingFloat(QString(text).replace(u',', u'.'));
+}
+
+QString DesignFlowText(const QString& dischargeUnits, float frequency)
+{
+    if (dischargeUnits.trimmed().isEmpty())
+        return QString();
+    return ResultText(DesignFlow(FlowOfText(dischargeUnits), frequency), 2);
+}
+
 DrainageInputs ParseDrainageInputs(const DrainageTexts& texts)
 {
     DrainageInputs inputs;
@@ -24,6 +56,7 @@ DrainageInputs ParseDrainageInputs(const DrainageTexts& texts)
     inputs.slopePosition = texts.slopePosition;
     inputs.codeRoughness = texts.codeRoughness;
     inputs.codeImposed = CodeRoughnessImposed(texts.library);
+    inputs.flow = FlowOfText(texts.flow);
     return inputs;
 }
 
@@ -56,5 +89,19 @@ DrainageResultTexts FormatDrainageResult(const DrainageOutcome& outcome, const P
     DrainageResultTexts texts;
     for (size_t i = 0; i < library.sizes.size() && i < outcome.capacities.size(); ++i)
         texts.rows.push_back(DrainageRow(library.sizes[i], outcome.capacities[i]));
+    if (outcome.status == SizingStatus::NothingToSize)
+        return texts;
+    texts.designFlow = ResultText(outcome.flow, 2);
+    const bool sized = outcome.status == SizingStatus::Sized;
+    if (sized)
+        texts.chosenSize = library.sizes[outcome.size].name;
+    texts.capacity = outcome.size >= 0 ? ResultText(outcome.capacity, 2) : QStringLiteral("N/A");
+    texts.share = outcome.size >= 0 ? ResultText(outcome.share, WholeNumber) : QStringLiteral("N/A");
+    if (sized)
+        texts.summary = QStringLiteral("%1 l/s : %2 %").arg(texts.capacity, texts.share);
+    else if (outcome.size >= 0)
+        texts.summary = QStringLiteral("Aucun : max %1").arg(texts.capacity);
+    else
+        texts.summary = QStringLiteral("Aucun diamètre");
     return texts;
 }

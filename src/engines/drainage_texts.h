@@ -15,9 +15,31 @@ struct DrainageTexts {
     bool sevenTenths = false;   // the 7/10 fill ratio is chosen
     int slopePosition = 1;      // SlopeBarFirst to SlopeBarLast
     bool codeRoughness = true;  // the code roughness is asked for
+    QString flow;               // the flow to carry [l/s] as typed; "," or "." as the decimal point
 };
 
 DrainageInputs ParseDrainageInputs(const DrainageTexts& texts);
+
+// Q [l/s] read from a typed flow: its leading number, "," read as "."; 0 for a
+// text that does not start with a number.
+float FlowOfText(const QString& text);
+
+// The frequency factors of the discharge-unit method, in the order the tab
+// lists them.
+struct FrequencyFactor {
+    float k;          // K [l/s per DU^0.5]
+    const char* use;  // the buildings it is for, in French
+};
+extern const FrequencyFactor FrequencyFactors[4];
+
+// K written as the tab lists it: "0.5", "0.7", "1.0", "1.2".
+QString FrequencyText(float k);
+// The uses of the four factors, one line each, for a tooltip or a message.
+QString FrequencyUses();
+
+// Qww written with 2 decimals as the flow field shows it; empty when the
+// sum of discharge units is empty. The flow sized is the one written.
+QString DesignFlowText(const QString& dischargeUnits, float frequency);
 
 // The slope at a position as the tab shows it: "0.5" to "5.0".
 QString SlopeText(int position);
@@ -36,6 +58,12 @@ QStringList DrainageRow(const PipeSize& size, const DrainageFlow& capacity);
 
 struct DrainageResultTexts {
     std::vector<QStringList> rows;  // one per size of the library, in its order
+    // The choice, empty when there is no flow: the flow with 2 decimals, the
+    // chosen size's name (empty when none carries the flow), the capacity of
+    // that size (of the largest when none does) with 2 decimals, the share of
+    // it used as a whole percentage ("N/A" when none can be computed).
+    QString designFlow, chosenSize, capacity, share;
+    QString summary;  // one line for the tab: what was chosen, or that nothing carries the flow
 };
 
 DrainageResultTexts FormatDrainageResult(const DrainageOutcome& outcome, const PipeLibrary& library);

@@ -97,7 +97,7 @@ TEST(DrainageRow, TextsOfOneSize)
         size.outsideDiameter = c.outside;
         library.sizes.push_back(size);
     }
-    const DrainageOutcome outcome = SizeDrainage(ParseDrainageInputs({"PVC", false, 4, true}), library);
+    const DrainageOutcome outcome = SizeDrainage(ParseDrainageInputs({"PVC", false, 4, true, ""}), library);
     const std::vector<QStringList> rows = FormatDrainageResult(outcome, library).rows;
     ASSERT_EQ(rows.size(), std::size(cases));
     for (size_t i = 0; i < rows.size(); ++i)
@@ -119,7 +119,7 @@ TEST(BazinCoefficient, CodeRoughnessRule)
         {"FONTE  SMU", false, 0.06f, false}, {"", false, 0.06f, false},          {"", true, 0.16f, false},
     };
     for (const Case& c : cases) {
-        const DrainageInputs inputs = ParseDrainageInputs({c.library, false, 4, c.ticked});
+        const DrainageInputs inputs = ParseDrainageInputs({c.library, false, 4, c.ticked, ""});
         EXPECT_EQ(SizeDrainage(inputs, PipeLibrary()).gamma, c.gamma) << c.library << " " << c.ticked;
         EXPECT_EQ(inputs.codeImposed, c.imposed) << c.library;
     }
@@ -159,6 +159,105 @@ TEST(FindDrainageLibrary, FirstLibraryOfExactlyThatName)
     EXPECT_EQ(FindDrainageLibrary(libraries, "pvc"), nullptr);
     EXPECT_EQ(FindDrainageLibrary(libraries, "PVC "), nullptr);
     EXPECT_EQ(FindDrainageLibrary(PipeLibraryList(), "PVC"), nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+PipeSize Size(const char* name, float inside, bool active = true)
+{
+    PipeSize size;
+    size.name = name;
+    size.active = active ? 1 : 0;
+    size.insideDiameter = inside;  // [mm]
+    size.outsideDiameter = inside + 6.0f;
+    return size;
+}
+
+// Capacities at 2.0 cm/m, code roughness, worked by hand as above: inside 34 mm
+// 0.1882 l/s, 57 mm 0.8007, 100 mm 3.7971 (5/10) or 6.4445 (7/10).
+TEST(DrainageChoice, SmallestActiveSizeThatCarriesTheFlow)
+{
+    struct Case {
+        const char* what;
+        const char* flow;  // as typed [l/s], or empty to take the discharge units
+        const char* units;
+        int factor;  // in FrequencyFactors
+        bool sevenTenths;
+        std::vector<PipeSize> sizes;
+        const char* designFlow;
+        const char* chosen;
+        const char* capacity;
+        const char* share;
+    };
+    const std::vector<PipeSize> pvc = {Size("40", 34.0f), Size("63", 57.0f, false), Size("100", 100.0f)};
+    const Case cases[] = {
+        // 0.5 x sqrt(24) = 2.449 l/s, 2.45 / 3.797 = 64.5 %.
+        {"sum of DU 24, K 0.5", "", "24", 0, false, pvc, "2.45", "100", "3.80", "65"},
+        {"K 0.7: 3.43 l/s", "", "24", 1, false, pvc, "3.43", "100", "3.80", "90"},
+        {"K 1.0: 2.00 l/s", "", "4", 2, false, pvc, "2.00", "100", "3.80", "53"},
+        {"K 1.2: 12.00 l/s, too much", "", "100", 3, false, pvc, "12.00", "", "3.80", "316"},
+        {"7/10 carries more", "5", "", 0, true, pvc, "5.00", "100", "6.44", "78"},
+        {"a decimal comma", "0,1", "", 0, false, pvc, "0.10", "40", "0.19", "53"},
+        {"an inactive size is never chosen", "0.5", "", 0, false, pvc, "0.50", "100", "3.80", "13"},
+        {"the smallest, wherever it is listed",
+         "0.5",
+         "",
+         0,
+         false,
+         {Size("100", 100.0f), Size("63", 57.0f), Size("40", 34.0f)},
+         "0.50",
+         "63",
+         "0.80",
+         "62"},
+        {"a size without a diameter is skipped",
+         "0.1",
+         "",
+         0,
+         false,
+         {Size("x", 0.0f), Size("40", 34.0f)},
+         "0.10",
+         "40",
+         "0.19",
+         "53"},
+        {"no active size", "0.1", "", 0, false, {Size("40", 34.0f, false)}, "0.10", "", "N/A", "N/A"},
+        {"no flow", "abc", "", 0, false, pvc, "", "", "", ""},
+        {"no discharge units", "", "", 0, false, pvc, "", "", "", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        PipeLibrary library;
+        library.sizes = c.sizes;
+        DrainageTexts texts{"PVC", c.sevenTenths, 4, true, QString::fromUtf8(c.flow)};
+        if (texts.flow.isEmpty())
+            texts.flow = DesignFlowText(c.units, FrequencyFactors[c.factor].k);
+        const DrainageOutcome outcome = SizeDrainage(ParseDrainageInputs(texts), library);
+        const DrainageResultTexts result = FormatDrainageResult(outcome, library);
+        EXPECT_EQ(result.designFlow, c.designFlow);
+        EXPECT_EQ(result.chosenSize, c.chosen);
+        EXPECT_EQ(result.capacity, c.capacity);
+        EXPECT_EQ(result.share, c.share);
+        EXPECT_EQ(outcome.status == SizingStatus::Sized, *c.chosen != '\0');
+    }
+}
+
+TEST(DrainageChoice, FlowTextsAndFrequencyFactors)
+{
+    const struct {
+        const char* text;
+        float flow;  // [l/s]
+    } flows[] = {{"2.45", 2.45f}, {"2,5", 2.5f}, {" 3", 3.0f}, {"1.5 l/s", 1.5f}, {"", 0.0f}, {"x2", 0.0f}};
+    for (const auto& f : flows)
+        EXPECT_EQ(FlowOfText(f.text), f.flow) << f.text;
+    EXPECT_EQ(DesignFlowText("24", 0.5f), "2.45");
+    EXPECT_EQ(DesignFlowText("10,5", 1.0f), "3.24");  // sqrt(10.5) = 3.240
+    EXPECT_EQ(DesignFlowText(" ", 0.5f), "");
+    QStringList texts;
+    for (const FrequencyFactor& factor : FrequencyFactors)
+        texts << FrequencyText(factor.k);
+    EXPECT_EQ(texts, QStringList({"0.5", "0.7", "1.0", "1.2"}));
+    EXPECT_EQ(FrequencyUses().split(u'\n').size(), 4);
 }
 
 }  // namespace
