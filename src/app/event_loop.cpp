@@ -67,6 +67,9 @@ const ControlRoute MainRoutes[] = {
     {SlopeBar, SlopeBar, Reacts::Any, OnSlopeMove},
     {DrainageLibraryList, DrainageLibraryList, Reacts::Change, OnDrainageLibraryChange},
     {CodeRoughnessCheck, CodeRoughnessCheck, Reacts::Any, OnCodeRoughnessSwitch},
+    {DesignFlowField, DesignFlowField, Reacts::Change, OnDesignFlowChange},
+    {DischargeUnitsField, FrequencyList, Reacts::Change, OnDischargeUnitsChange},
+    {CopyDrainageCheck, CopyDrainageCheck, Reacts::Any, OnCopyDrainageSwitch},
     {AlwaysOnTopCheck, AutoUpdateCheck, Reacts::Any, OnPreferenceSwitch},
     {DuctMaterialList, DuctMaterialList, Reacts::Change, OnDuctMaterialChange},
     // 303 keeps a typed roughness on a change, and sizes again on any event.

@@ -2,6 +2,7 @@
 
 #include "calc/air_section.h"
 #include "calc/csv_rows.h"
+#include "calc/drainage_section.h"
 #include "calc/section_output.h"
 #include "calc/water_section.h"
 
@@ -11,6 +12,8 @@ const char* const ResultNames[] = {
     "flow",     "power",         "oversize_power", "total_power", "size",      "theoretical_diameter",
     "velocity", "pressure_drop", "copy",           "density",     "viscosity", "reynolds",
     "warning",  nullptr};
+// Added to the output only when a row is of kind drainage.
+const char* const DrainageResultNames[] = {"design_flow", "chosen_size", "capacity", "share", nullptr};
 
 bool Listed(const QString& name, const char* const* names)
 {
@@ -22,7 +25,7 @@ bool Listed(const QString& name, const char* const* names)
 
 bool IsOption(const QString& name)
 {
-    return Listed(name, WaterOptionNames) || Listed(name, AirOptionNames);
+    return Listed(name, WaterOptionNames) || Listed(name, AirOptionNames) || Listed(name, DrainageOptionNames);
 }
 
 // The results of one row, or why it was refused.
@@ -36,8 +39,15 @@ CalcFields SizeRow(const DomainState& data, const QString& kind, const SectionOp
         AirSection section;
         if (ReadAirSection(data, options, section, error))
             return SizeAirSection(data, section);
+    } else if (kind == QLatin1String("drainage")) {
+        DrainageSection section;
+        if (!ReadDrainageSection(data, options, section, error))
+            return {};
+        if (section.choose)
+            return SizeDrainageSection(data, section).choice;
+        error = QStringLiteral("flow, units : manquants ; le débit (l/s) ou la somme des DU");
     } else {
-        error = QStringLiteral("kind : « %1 » inconnu ; valeurs permises : water|air").arg(kind);
+        error = QStringLiteral("kind : « %1 » inconnu ; valeurs permises : water|air|drainage").arg(kind);
     }
     return {};
 }
@@ -57,19 +67,33 @@ bool RunBatch(const DomainState& data, QIODevice& in, QIODevice& out, QIODevice&
     }
     for (QString& name : header) {
         name = name.trimmed();
-        const bool known = IsOption(name) || Listed(name, ResultNames) || name == QLatin1String("kind")
-            || name == QLatin1String("id") || name == QLatin1String("error");
+        const bool known = IsOption(name) || Listed(name, ResultNames) || Listed(name, DrainageResultNames)
+            || name == QLatin1String("kind") || name == QLatin1String("id") || name == QLatin1String("error");
         if (!known) {
             error = QStringLiteral("colonne inconnue « %1 »").arg(name);
             return false;
         }
     }
     if (!header.contains(QStringLiteral("kind"))) {
-        error = QStringLiteral("colonne « kind » manquante (water ou air)");
+        error = QStringLiteral("colonne « kind » manquante (water, air ou drainage)");
         return false;
     }
+    // The whole schedule first: the drainage columns are added only when a row needs them.
+    std::vector<QStringList> lines;
+    std::vector<int> lineNumbers;
+    for (QStringList cells; ReadCsvRow(reader, cells);) {
+        lines.push_back(cells);
+        lineNumbers.push_back(reader.line);
+    }
+    const qsizetype kindColumn = header.indexOf(QStringLiteral("kind"));
+    bool drainage = false;
+    for (const QStringList& cells : lines)
+        drainage = drainage || (kindColumn >= 0 && cells.value(kindColumn).trimmed() == QLatin1String("drainage"));
     QStringList columns = header;
     for (const char* const* result = ResultNames; *result; ++result)
+        if (!columns.contains(QLatin1String(*result)))
+            columns << QString::fromLatin1(*result);
+    for (const char* const* result = DrainageResultNames; drainage && *result; ++result)
         if (!columns.contains(QLatin1String(*result)))
             columns << QString::fromLatin1(*result);
     if (!columns.contains(QStringLiteral("error")))
@@ -81,8 +105,8 @@ bool RunBatch(const DomainState& data, QIODevice& in, QIODevice& out, QIODevice&
     if (!json)
         out.write(CsvLine(columns, reader.separator).toUtf8());
 
-    QStringList cells;
-    while (ReadCsvRow(reader, cells)) {
+    for (size_t line = 0; line < lines.size(); ++line) {
+        const QStringList& cells = lines[line];
         if (cells.join(QString()).trimmed().isEmpty())
             continue;
         ++count.rows;
@@ -107,12 +131,15 @@ bool RunBatch(const DomainState& data, QIODevice& in, QIODevice& out, QIODevice&
         for (const char* const* result = ResultNames; *result; ++result)
             if (!IsOption(QString::fromLatin1(*result)))  // flow, power and size may be inputs: kept
                 row[columns.indexOf(QLatin1String(*result))].clear();
+        for (const char* const* result = DrainageResultNames; *result; ++result)
+            if (const qsizetype column = columns.indexOf(QLatin1String(*result)); column >= 0)
+                row[column].clear();
         for (const CalcField& field : results)
             row[columns.indexOf(field.name)] = field.text;
         row[errorColumn] = message;
         if (!message.isEmpty()) {
             ++count.failed;
-            messages.write(QStringLiteral("ligne %1 : %2\n").arg(reader.line).arg(message).toUtf8());
+            messages.write(QStringLiteral("ligne %1 : %2\n").arg(lineNumbers[line]).arg(message).toUtf8());
         }
         if (json) {
             CalcFields object;

@@ -31,9 +31,11 @@ Commandes :
               --material NOM | --roughness mm
   drainage  le tableau des capacités d'une bibliothèque d'évacuation
               --library NOM  --fill 5|7  --slope cm/m  --code-roughness yes|no
+              et, pour choisir le diamètre : --flow l/s, ou --units ΣDU
+              --frequency 0.5|0.7|1.0|1.2 (K ; débit = K × √ΣDU, K 0.5 sans l'option)
   batch FICHIER.csv [-o SORTIE.csv]
             une section par ligne (séparateur , ; ou tabulation ; UTF-8, Latin-1
-            ou UTF-16) ; colonnes : kind (water, air), id facultatif, et les
+            ou UTF-16) ; colonnes : kind (water, air, drainage), id facultatif, et les
             options sans tirets ; la colonne warning signale une donnée hors du
             domaine conseillé des modèles
 
@@ -133,9 +135,12 @@ int RunSection(const CalcCommand& command, const DomainState& data, QIODevice& o
         DrainageSection section;
         if (!ReadDrainageSection(data, command.options, section, error))
             return Refuse(err, error);
-        const std::vector<CalcFields> rows = SizeDrainageSection(data, section);
-        const CalcFields head = {{QStringLiteral("library"), data.drainageLibraries[section.library].name}};
-        Write(out, command.json ? DrainageJson(head, rows) + u'\n' : DrainageTable(rows));
+        const DrainageTable table = SizeDrainageSection(data, section);
+        CalcFields head = {{QStringLiteral("library"), data.drainageLibraries[section.library].name}};
+        head.insert(head.end(), table.choice.begin(), table.choice.end());
+        Write(out,
+              command.json ? DrainageJson(head, table.rows) + u'\n'
+                           : DrainageTableText(table.rows) + FieldTable(table.choice, false));
     }
     return CalcDone;
 }

@@ -1,17 +1,71 @@
 #include "calc/drainage_section.h"
 
 #include <algorithm>
+#include <iterator>
 
-#include "engines/drainage_engine.h"
+#include "engines/drainage_texts.h"
 #include "engines/library_files.h"
 
-const char* const DrainageOptionNames[] = {"library", "fill", "slope", "code-roughness", nullptr};
+const char* const DrainageOptionNames[] = {"library", "fill",  "slope",     "code-roughness",
+                                           "flow",    "units", "frequency", nullptr};
 
 namespace {
 
 const char* const FillWords[] = {"5", "7", nullptr};  // in FillRatio order
 const char* const YesNo[] = {"no", "yes", nullptr};
 const char* const RowNames[] = {"dn", "flow", "velocity", "inside_diameter", "outside_diameter"};
+
+constexpr double LargestFlow = 1e5;   // [l/s]
+constexpr double LargestUnits = 1e7;  // sum DU [-]
+
+// The flow to choose a size for: given in l/s, or from the discharge units and
+// the frequency factor as the tab writes it (2 decimals), or none.
+bool ReadDesignFlow(const SectionOptions& options, DrainageSection& section, QString& error)
+{
+    const QString* flow = FindOption(options, "flow");
+    const QString* units = FindOption(options, "units");
+    const QString* frequency = FindOption(options, "frequency");
+    if (flow && units) {
+        error = QStringLiteral("flow, units : l'un ou l'autre, pas les deux");
+        return false;
+    }
+    if (frequency && !units) {
+        error = QStringLiteral("frequency : ne sert qu'avec units (la somme des DU)");
+        return false;
+    }
+    double value = 0.0;
+    if (flow) {
+        if (!ReadDecimal(QStringLiteral("flow"), *flow, 0.01, LargestFlow, "l/s", value, error))
+            return false;
+        section.inputs.flow = FlowOfText(*flow);
+    } else if (units) {
+        if (!ReadDecimal(QStringLiteral("units"), *units, 0.1, LargestUnits, "DU", value, error))
+            return false;
+        float k = FrequencyFactors[0].k;  // [l/s per DU^0.5]
+        if (frequency) {
+            double given = 0.0;
+            QStringList allowed;
+            for (const FrequencyFactor& factor : FrequencyFactors)
+                allowed << FrequencyText(factor.k);
+            const QString message = QStringLiteral("frequency : « %1 » inconnu ; valeurs permises : %2")
+                                        .arg(*frequency, allowed.join(u'|'));
+            if (!ReadDecimal(QStringLiteral("frequency"), *frequency, 0.0, 10.0, "", given, error)) {
+                error = message;
+                return false;
+            }
+            const auto known = std::find_if(std::begin(FrequencyFactors), std::end(FrequencyFactors),
+                                            [&](const FrequencyFactor& f) { return f.k == static_cast<float>(given); });
+            if (known == std::end(FrequencyFactors)) {
+                error = message;
+                return false;
+            }
+            k = known->k;
+        }
+        section.inputs.flow = FlowOfText(DesignFlowText(*units, k));
+    }
+    section.choose = flow || units;
+    return true;
+}
 
 }  // namespace
 
@@ -29,35 +83,39 @@ bool ReadDrainageSection(const DomainState& data, const SectionOptions& options,
         error = UnknownNameMessage(QStringLiteral("library"), name, LibraryNames(data.drainageLibraries));
         return false;
     }
-    section.fillType = s.FillType == FillHalf ? FillHalf : FillSevenTenths;
-    section.slopePosition = std::clamp<int>(s.Pente, SlopeBarFirst, SlopeBarLast);
+    DrainageInputs& in = section.inputs;
+    in.fillType = s.FillType == FillHalf ? FillHalf : FillSevenTenths;
+    in.slopePosition = std::clamp<int>(s.Pente, SlopeBarFirst, SlopeBarLast);
     int code = s.ConformDTU != 0 ? 1 : 0;
     const QString* fill = FindOption(options, "fill");
     const QString* slope = FindOption(options, "slope");
     const QString* roughness = FindOption(options, "code-roughness");
-    if ((fill && !ReadChoice(QStringLiteral("fill"), *fill, FillWords, section.fillType, error))
+    if ((fill && !ReadChoice(QStringLiteral("fill"), *fill, FillWords, in.fillType, error))
         || (slope
             && !ReadBarPosition(QStringLiteral("slope"), *slope, SlopeBarFirst, SlopeBarLast, 2, 1, "cm/m",
-                                section.slopePosition, error))
+                                in.slopePosition, error))
         || (roughness && !ReadChoice(QStringLiteral("code-roughness"), *roughness, YesNo, code, error)))
         return false;
-    section.codeRoughness = code == 1;
-    return true;
+    in.codeRoughness = code == 1;
+    in.codeImposed = CodeRoughnessImposed(data.drainageLibraries[section.library].name);
+    return ReadDesignFlow(options, section, error);
 }
 
-std::vector<CalcFields> SizeDrainageSection(const DomainState& data, const DrainageSection& section)
+DrainageTable SizeDrainageSection(const DomainState& data, const DrainageSection& section)
 {
     const PipeLibrary& library = data.drainageLibraries[section.library];
-    const float slope = SlopeAtPosition(section.slopePosition);                 // I [cm/m]
-    const float fill = FillFraction(section.fillType);                          // f [-]
-    const float gamma = BazinCoefficient(library.name, section.codeRoughness);  // [m^0.5]
-    std::vector<CalcFields> rows;
-    for (const PipeSize& size : library.sizes) {
-        const QStringList cells = DrainageRow(size, slope, fill, gamma);
+    const DrainageResultTexts texts = FormatDrainageResult(SizeDrainage(section.inputs, library), library);
+    DrainageTable table;
+    for (const QStringList& cells : texts.rows) {
         CalcFields row;
         for (int column = 0; column < cells.size() && column < 5; ++column)
             row.push_back({QString::fromLatin1(RowNames[column]), cells[column]});
-        rows.push_back(row);
+        table.rows.push_back(row);
     }
-    return rows;
+    if (section.choose)
+        table.choice = {{QStringLiteral("design_flow"), texts.designFlow},
+                        {QStringLiteral("chosen_size"), texts.chosenSize},
+                        {QStringLiteral("capacity"), texts.capacity},
+                        {QStringLiteral("share"), texts.share}};
+    return table;
 }

@@ -4,14 +4,14 @@
 
 #include "calc/calc_data.h"
 #include "calc/section_options.h"
+#include "engines/drainage_sizing.h"
 
 // A drainage table read from its options, with the window's defaults for
 // what is not given.
 struct DrainageSection {
-    int library = -1;           // in DomainState::drainageLibraries
-    int fillType = 0;           // FillRatio
-    int slopePosition = 1;      // track bar 147
-    bool codeRoughness = true;  // check box 152
+    int library = -1;  // in DomainState::drainageLibraries
+    DrainageInputs inputs;
+    bool choose = false;  // a flow or discharge units were given: a size is chosen for them
 };
 
 // The option names of a drainage table, null-terminated.
@@ -20,6 +20,12 @@ extern const char* const DrainageOptionNames[];
 bool ReadDrainageSection(const DomainState& data, const SectionOptions& options, DrainageSection& section,
                          QString& error);
 
-// One row per size of the library, as list 154 shows it: dn, flow, velocity,
-// inside_diameter, outside_diameter.
-std::vector<CalcFields> SizeDrainageSection(const DomainState& data, const DrainageSection& section);
+struct DrainageTable {
+    // One row per size of the library, as list 154 shows it: dn, flow,
+    // velocity, inside_diameter, outside_diameter.
+    std::vector<CalcFields> rows;
+    // With a flow: design_flow, chosen_size, capacity and share.
+    CalcFields choice;
+};
+
+DrainageTable SizeDrainageSection(const DomainState& data, const DrainageSection& section);

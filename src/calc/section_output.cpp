@@ -21,6 +21,10 @@ const FieldLabel FieldLabels[] = {
     {"density", "Masse volumique", "kg/m3"},
     {"viscosity", "Viscosité cin.", "m2/s"},
     {"reynolds", "Nb de Reynolds", ""},
+    {"design_flow", "Débit de calcul", "l/s"},
+    {"chosen_size", "Diamètre choisi", ""},
+    {"capacity", "Capacité", "l/s"},
+    {"share", "Taux d'utilisation", "%"},
     {"warning", "Avertissement", ""},
     {"error", "Erreur", ""},
 };
@@ -80,7 +84,7 @@ QString FieldTable(const CalcFields& fields, bool air)
     return out;
 }
 
-QString DrainageTable(const std::vector<CalcFields>& rows)
+QString DrainageTableText(const std::vector<CalcFields>& rows)
 {
     const int columns = static_cast<int>(std::size(DrainageHeadings));
     std::vector<qsizetype> widths(columns);

@@ -13,7 +13,7 @@
 QString FieldTable(const CalcFields& fields, bool air);
 
 // The capacity table of a drainage library, its columns aligned.
-QString DrainageTable(const std::vector<CalcFields>& rows);
+QString DrainageTableText(const std::vector<CalcFields>& rows);
 
 // {"name":"text",...} in the order of the fields.
 QString JsonObject(const CalcFields& fields);

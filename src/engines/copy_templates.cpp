@@ -39,3 +39,14 @@ QString FillAirTemplate(const QString& pattern, const AirCopyTexts& texts)
                           {QStringLiteral("%v"), texts.velocity + QStringLiteral("m/s")},
                       });
 }
+
+QString FillDrainageTemplate(const QString& pattern, const DrainageCopyTexts& texts)
+{
+    return Substitute(pattern,
+                      {
+                          {QStringLiteral("%d"), texts.flow + QStringLiteral("l/s")},
+                          {QStringLiteral("%c"), texts.symbol + texts.size},
+                          {QStringLiteral("%r"), texts.share + QStringLiteral("%")},
+                          {QStringLiteral("%n"), texts.abbreviation},
+                      });
+}

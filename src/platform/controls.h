@@ -79,7 +79,9 @@ QString GetCellText(int control, int row, int column);
 void SetRowChecked(int control, int row, bool checked);
 bool IsRowChecked(int control, int row);
 void SetColumnBackground(int control, int column, int rgb);  // -1 the system background
-int HitTestRow(int control);                                 // the row under the mouse pointer, -1 if none
+void SetSelectionColour(int control,
+                        int rgb);  // the selected row, focused or not, its text contrasting; -1 the palette's
+int HitTestRow(int control);       // the row under the mouse pointer, -1 if none
 
 // Menu bar of a window, and keyboard shortcuts; both post menu events.
 void AddMenuItem(int window, const QString& menu, const QString& item, int itemNumber);

@@ -216,6 +216,15 @@ void SetColumnBackground(int control, int column, int rgb)
         PaintCell(tree->topLevelItem(row), column, c->columnBackground[column]);
 }
 
+void SetSelectionColour(int control, int rgb)
+{
+    PlatformControl* c = nullptr;
+    if (!TreeOf(control, &c))
+        return;
+    c->selection = rgb < 0 ? -1 : (rgb & 0xFFFFFF);
+    ApplyControlPalette(*c);
+}
+
 int HitTestRow(int control)
 {
     QTreeWidget* tree = TreeOf(control);

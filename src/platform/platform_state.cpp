@@ -83,6 +83,11 @@ void ApplyControlPalette(PlatformControl& control)
             palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
                              palette.color(QPalette::Inactive, QPalette::Text));
         }
+        if (control.kind == ControlKind::ListView && control.selection >= 0)
+            for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+                palette.setColor(group, QPalette::Highlight, ColourOf(control.selection));
+                palette.setColor(group, QPalette::HighlightedText, ColourOf(ContrastingTextColour(control.selection)));
+            }
     } else {
         if (control.background >= 0)
             palette.setColor(QPalette::Window, ColourOf(control.background));

@@ -35,6 +35,7 @@ struct PlatformControl {
     bool selectionPosted = false;          // list view: this mouse press already reported a selection
     std::vector<ColumnAlign> columnAlign;  // list view
     std::vector<int> columnBackground;     // list view, 0xRRGGBB or -1
+    int selection = -1;                    // list view: the selected row's colour, 0xRRGGBB or -1
 };
 
 struct PlatformShortcut {

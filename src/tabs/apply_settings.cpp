@@ -154,6 +154,7 @@ void ApplyDrainageSettings(ProgramState& state)
     SetText(DrainageLibraryList, s.EvacType);
     SetState(CodeRoughnessCheck, s.ConformDTU != 0);
     ShowDrainageRoughness(s.EvacType, s.ConformDTU, s.AffMode);
+    ShowFrequencyFactors();
     RebuildDrainageTable(state);
 }
 

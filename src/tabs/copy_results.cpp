@@ -13,3 +13,8 @@ void CopyAirResult(const AirCopyTexts& texts)
 {
     SetClipboardText(FillAirTemplate(GetText(AirTemplateField), texts));
 }
+
+void CopyDrainageResult(const DrainageCopyTexts& texts)
+{
+    SetClipboardText(FillDrainageTemplate(QString::fromLatin1(DrainageTemplate), texts));
+}

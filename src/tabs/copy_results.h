@@ -6,3 +6,5 @@
 // the clipboard's text with it.
 void CopyWaterResult(const WaterCopyTexts& texts);
 void CopyAirResult(const AirCopyTexts& texts);
+// The drainage tab has no template field: its template is fixed.
+void CopyDrainageResult(const DrainageCopyTexts& texts);

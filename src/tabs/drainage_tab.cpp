@@ -1,7 +1,9 @@
 #include "tabs/drainage_tab.h"
 
+#include <iterator>
+
 #include "base/number_text.h"
-#include "engines/drainage_engine.h"
+#include "engines/drainage_texts.h"
 #include "platform/controls.h"
 #include "platform/events.h"
 #include "tabs/drainage_table.h"
@@ -33,7 +35,8 @@ int ShowSlope(int position)
 
 void ShowDrainageRoughness(const QString& libraryName, int codeRoughness, int layout)
 {
-    SetText(DrainageRoughnessLabel, RoughnessText(BazinCoefficient(libraryName, codeRoughness != 0), layout));
+    SetText(DrainageRoughnessLabel,
+            RoughnessText(BazinCoefficient(CodeRoughnessImposed(libraryName), codeRoughness != 0), layout));
     SetEnabled(CodeRoughnessCheck, !CodeRoughnessImposed(libraryName));
 }
 
@@ -73,5 +76,38 @@ void OnCodeRoughnessSwitch(ProgramState& state, const Event&)
     Settings& s = state.domain.settings;
     s.ConformDTU = static_cast<int8_t>(GetState(CodeRoughnessCheck));
     ShowDrainageRoughness(s.EvacType, s.ConformDTU, s.AffMode);
+    RebuildDrainageTable(state);
+}
+
+void ShowFrequencyFactors()
+{
+    ClearItems(FrequencyList);
+    for (const FrequencyFactor& factor : FrequencyFactors)
+        AddItem(FrequencyList, FrequencyText(factor.k));
+    SetState(FrequencyList, 0);
+    SetTooltip(FrequencyList, FrequencyUses());
+    SetSelectionColour(CapacityList, ChosenRowColour);
+}
+
+void OnDesignFlowChange(ProgramState& state, const Event&)
+{
+    // A flow typed for itself no longer comes from the discharge units.
+    SetText(DischargeUnitsField, QString());
+    RebuildDrainageTable(state);
+}
+
+void OnDischargeUnitsChange(ProgramState& state, const Event&)
+{
+    const int factor = GetState(FrequencyList);
+    if (factor < 0 || factor >= static_cast<int>(std::size(FrequencyFactors)))
+        return;
+    if (GetText(DischargeUnitsField).trimmed().isEmpty())
+        return;
+    SetText(DesignFlowField, DesignFlowText(GetText(DischargeUnitsField), FrequencyFactors[factor].k));
+    RebuildDrainageTable(state);
+}
+
+void OnCopyDrainageSwitch(ProgramState& state, const Event&)
+{
     RebuildDrainageTable(state);
 }

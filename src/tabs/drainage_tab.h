@@ -24,8 +24,15 @@ void ShowDrainageRoughness(const QString& libraryName, int codeRoughness, int la
 // list 150 has no selection.
 void RebuildDrainageTable(const ProgramState& state);
 
+// The four frequency factors in list 159, the first chosen, their uses as its
+// tooltip; the selection of list 154, which marks the chosen size, in its colour.
+void ShowFrequencyFactors();
+
 // Event handlers of the drainage tab, for the main window's control table.
 void OnFillRatioOption(ProgramState& state, const Event& event);        // 143, 144
 void OnSlopeMove(ProgramState& state, const Event& event);              // 147
 void OnDrainageLibraryChange(ProgramState& state, const Event& event);  // 150
 void OnCodeRoughnessSwitch(ProgramState& state, const Event& event);    // 152
+void OnDesignFlowChange(ProgramState& state, const Event& event);       // 156
+void OnDischargeUnitsChange(ProgramState& state, const Event& event);   // 158, 159: the flow they give
+void OnCopyDrainageSwitch(ProgramState& state, const Event& event);     // 161

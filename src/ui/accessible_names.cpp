@@ -59,6 +59,11 @@ const AccessibleName AccessibleNames[] = {
     {DrainageLibraryList, "Nature du tube"},
     {CodeRoughnessCheck, "Rugosité conforme au DTU 60.11"},
     {CapacityList, "Débit (l/s) et vitesse (m/s) de chaque diamètre"},
+    {DesignFlowField, "Débit à évacuer (l/s)"},
+    {DischargeUnitsField, "Somme des unités de décharge (DU)"},
+    {FrequencyList, "Coefficient de simultanéité K"},
+    {CopyDrainageCheck, "Copier le diamètre choisi"},
+    {ChoiceLabel, "Diamètre choisi : capacité et taux d'utilisation"},
     // "Options"
     {DuctMaterialList, "Gaines"},
     {DuctRoughnessField, "Rugosité des gaines (mm)"},

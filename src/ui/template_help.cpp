@@ -20,6 +20,8 @@ QString TemplateHelpText()
         "\n%p = Pertes de charge",
         "\n%v = Vitesse",
         "\n%n = Abréviation du matériau (ex.: PVCP ou Cu)",
+        "\n%r = Part de la capacité utilisée (Evacuations)",
+        "\nEvacuations : case de copie de l'onglet, chaîne « %d-%n.%c » (ex.: 2.45l/s-PVC.Ø100).",
     };
     QStringList lines;
     for (const char* part : parts)

@@ -51,4 +51,21 @@ TEST(CopyTemplates, AirVariables)
         EXPECT_EQ(FillAirTemplate(QString::fromUtf8(c.pattern), Air), QString::fromUtf8(c.expected)) << c.pattern;
 }
 
+TEST(CopyTemplates, DrainageVariables)
+{
+    const DrainageCopyTexts drainage = {"2.45", "100", "77", QString::fromUtf8("Ø"), "PVC"};
+    struct Case {
+        const char* pattern;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {DrainageTemplate, "2.45l/s-PVC.Ø100"},
+        {"%r %r", "77% 77%"},
+        {"%w %p %v", "%w %p %v"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FillDrainageTemplate(QString::fromUtf8(c.pattern), drainage), QString::fromUtf8(c.expected))
+            << c.pattern;
+}
+
 }  // namespace

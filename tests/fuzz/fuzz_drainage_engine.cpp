@@ -2,15 +2,15 @@
 // field per line:
 //   0 library (index among the delivered drainage libraries)
 //   1 "FillType" (0 is 5/10, anything else 7/10)
-//   2 slope track bar position (1 to 10)
-//   3 check box 152 (0 off, anything else on)
+//   2 slope position (1 to 10)
+//   3 code roughness asked (0 no, anything else yes)
 //   4 and on: extra sizes as a library file may hold them: "DiamInt DiamExt"
 #include <QStringList>
 #include <algorithm>
 
 #include "base/number_text.h"
 #include "delivered_libraries.h"
-#include "engines/drainage_engine.h"
+#include "engines/drainage_texts.h"
 #include "fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -19,10 +19,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const PipeLibraryList& libraries = Delivered().drainage;
     FuzzCheck(!libraries.empty(), "delivered drainage libraries");
     PipeLibrary library = libraries[PositiveModulo(LeadingInteger(FuzzLine(lines, 0)), int(libraries.size()))];
-    const float fill = FillFraction(int(LeadingInteger(FuzzLine(lines, 1)) & 0xFF));  // f [-]
+    DrainageInputs inputs;
+    inputs.fillType = int(LeadingInteger(FuzzLine(lines, 1)) & 0xFF);
     const int position = int(std::clamp<int64_t>(LeadingInteger(FuzzLine(lines, 2)), SlopeBarFirst, SlopeBarLast));
-    const float slope = SlopeAtPosition(position);                                                // I [cm/m]
-    const float gamma = BazinCoefficient(library.name, LeadingInteger(FuzzLine(lines, 3)) != 0);  // [m^0.5]
+    inputs.slopePosition = position;
+    inputs.codeRoughness = LeadingInteger(FuzzLine(lines, 3)) != 0;
+    inputs.codeImposed = CodeRoughnessImposed(library.name);
     for (int i = 4; i < lines.size() && i < 64; ++i) {
         const QStringList diameters = FuzzLine(lines, i).split(u' ', Qt::SkipEmptyParts);
         PipeSize extra;
@@ -33,8 +35,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
 
     FuzzCheck(IsNumberText(SlopeText(position), 1), "slope text", SlopeText(position));
-    for (const PipeSize& pipe : library.sizes) {
-        const QStringList row = DrainageRow(pipe, slope, fill, gamma);
+    const std::vector<QStringList> rows = FormatDrainageResult(SizeDrainage(inputs, library), library).rows;
+    FuzzCheck(rows.size() == library.sizes.size(), "one row per size");
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const PipeSize& pipe = library.sizes[i];
+        const QStringList& row = rows[i];
         FuzzCheck(row.size() == 5 && row[0] == pipe.name, "a row of five columns, the name first");
         CheckResultText(row[1], 2, "flow");
         CheckResultText(row[2], 2, "velocity");

@@ -8,6 +8,7 @@
 #include "calc/csv_rows.h"
 #include "calc/drainage_section.h"
 #include "calc/water_section.h"
+#include "engines/drainage_texts.h"
 #include "engines/internal_data_text.h"
 #include "ui/air_controls.h"
 #include "ui/drainage_controls.h"
@@ -166,9 +167,9 @@ protected:
     {
         SetState(MainTabPanel, TabDrainage);
         Pick(DrainageLibraryList, section.library);
-        Pick(section.fillType == 0 ? HalfFillOption : SevenTenthsFillOption, 1);
-        Pick(SlopeBar, section.slopePosition);
-        Pick(CodeRoughnessCheck, section.codeRoughness ? 1 : 0);
+        Pick(section.inputs.fillType == 0 ? HalfFillOption : SevenTenthsFillOption, 1);
+        Pick(SlopeBar, section.inputs.slopePosition);
+        Pick(CodeRoughnessCheck, section.inputs.codeRoughness ? 1 : 0);
         std::vector<CalcFields> rows;
         const char* names[] = {"dn", "flow", "velocity", "inside_diameter", "outside_diameter"};
         for (int r = 0; r < CountRows(CapacityList); ++r) {
@@ -209,7 +210,7 @@ TEST_F(CalcAgreesWithWindowTest, SameTextsAsTheWindowOneByOneAndInABatch)
         if (kind == QLatin1String("drainage")) {
             DrainageSection section;
             ASSERT_TRUE(ReadDrainageSection(data, s.options, section, error)) << error.toStdString();
-            const std::vector<CalcFields> calc = SizeDrainageSection(data, section);
+            const std::vector<CalcFields> calc = SizeDrainageSection(data, section).rows;
             const std::vector<CalcFields> window = DrainageOnWindow(section);
             ASSERT_EQ(calc.size(), window.size());
             for (size_t r = 0; r < calc.size(); ++r)
@@ -256,6 +257,42 @@ TEST_F(CalcAgreesWithWindowTest, SameTextsAsTheWindowOneByOneAndInABatch)
             batch.push_back({field.name, row.value(columns.indexOf(field.name))});
         EXPECT_EQ(Texts(batch), Texts(window));
     }
+}
+
+// The size chosen for a flow, in the window and by vorquil-calc, over every
+// delivered drainage library, fill ratio and slope.
+TEST_F(CalcAgreesWithWindowTest, SameDrainageSizeForEveryLibraryFillAndSlope)
+{
+    QString error;
+    ASSERT_TRUE(LoadCalcData(QStringLiteral(VQ_SOURCE_DIR "/data"), data, error)) << error.toStdString();
+    StartOnDeliveredData();
+    SetState(MainTabPanel, TabDrainage);
+    const char* flows[] = {"0.3", "2,45", "7.5", "40", "300"};  // [l/s]
+    int chosen = 0, none = 0;
+    for (int library = 0; library < static_cast<int>(data.drainageLibraries.size()); ++library)
+        for (int fill : {0, 1})
+            for (int position = SlopeBarFirst; position <= SlopeBarLast; ++position)
+                for (const char* flow : flows) {
+                    const SectionOptions options = {{"library", data.drainageLibraries[library].name},
+                                                    {"fill", fill == 0 ? "5" : "7"},
+                                                    {"slope", SlopeText(position)},
+                                                    {"flow", flow}};
+                    DrainageSection section;
+                    ASSERT_TRUE(ReadDrainageSection(data, options, section, error)) << error.toStdString();
+                    const CalcFields calc = SizeDrainageSection(data, section).choice;
+                    ASSERT_EQ(calc.size(), 4u);
+                    Pick(DrainageLibraryList, library);
+                    Pick(fill == 0 ? HalfFillOption : SevenTenthsFillOption, 1);
+                    Pick(SlopeBar, position);
+                    Type(DesignFlowField, QString::fromLatin1(flow));
+                    const int row = GetState(CapacityList);
+                    EXPECT_EQ(row >= 0 ? GetCellText(CapacityList, row, 0) : QString(), calc[1].text)
+                        << data.drainageLibraries[library].name.toStdString() << " " << fill << " " << position << " "
+                        << flow;
+                    (row >= 0 ? chosen : none)++;
+                }
+    EXPECT_GT(chosen, 0);
+    EXPECT_GT(none, 0);
 }
 
 }  // namespace

@@ -6,7 +6,8 @@
 #include <QTreeWidget>
 #include <vector>
 
-#include "engines/drainage_engine.h"
+#include "engines/drainage_texts.h"
+#include "platform/colour_contrast.h"
 #include "water_tab_fixture.h"
 
 namespace {
@@ -350,6 +351,80 @@ TEST_F(DrainageTabTest, WithoutAnyDrainageLibrary)
     EXPECT_EQ(GetText(SlopeField), "3.5");
     EXPECT_EQ(CountRows(CapacityList), 0);
     EXPECT_EQ(state.domain.settings.EvacType, "PVC");
+}
+
+// What the flow field, the discharge units and K choose in the PVC library
+// above (capacities 0.19, 0.80 inactive, 3.80 l/s), one user action a row.
+TEST_F(DrainageTabTest, TheFlowChoosesTheRowAndTheLabelTellsItsShare)
+{
+    state.domain.drainageLibraries[3].abbreviation = "PVC";
+    StartOnDrainageTab();
+    EXPECT_EQ(GetItemText(FrequencyList, 3), "1.2");
+    EXPECT_TRUE(ControlWidget(FrequencyList)->toolTip().contains(QString::fromUtf8("K = 0.7 : hôpitaux")));
+    EXPECT_EQ(GetState(CapacityList), -1);
+    EXPECT_EQ(GetText(ChoiceLabel), "");
+    Pick(CopyDrainageCheck, 1);
+    const struct {
+        int control;
+        const char* text;  // typed; for list 159 the index picked
+        const char* flow;  // field 156 after it
+        int row;           // selected, -1 none
+        const char* label;
+        const char* clipboard;
+    } cases[] = {
+        {DesignFlowField, "0,1", "0,1", 0, "0.19 l/s : 53 %", "0.10l/s-PVC.Ø40"},
+        {DesignFlowField, "0.5", "0.5", 2, "3.80 l/s : 13 %", "0.50l/s-PVC.Ø100"},  // not the inactive 63
+        {DesignFlowField, "5", "5", -1, "Aucun : max 3.80", "0.50l/s-PVC.Ø100"},
+        {DischargeUnitsField, "24", "2.45", 2, "3.80 l/s : 65 %", "2.45l/s-PVC.Ø100"},
+        {FrequencyList, "3", "5.88", -1, "Aucun : max 3.80", "2.45l/s-PVC.Ø100"},
+        {FrequencyList, "0", "2.45", 2, "3.80 l/s : 65 %", "2.45l/s-PVC.Ø100"},
+        {DesignFlowField, "abc", "abc", -1, "", "2.45l/s-PVC.Ø100"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        if (c.control == FrequencyList)
+            Pick(FrequencyList, QString::fromUtf8(c.text).toInt());
+        else
+            Type(c.control, QString::fromUtf8(c.text));
+        EXPECT_EQ(GetText(DesignFlowField), c.flow);
+        EXPECT_EQ(GetState(CapacityList), c.row);
+        EXPECT_EQ(GetText(ChoiceLabel), QString::fromUtf8(c.label));
+        EXPECT_EQ(GetClipboardText(), QString::fromUtf8(c.clipboard));
+    }
+    EXPECT_EQ(GetText(DischargeUnitsField), "");  // a typed flow is no longer the units' flow
+    Pick(CopyDrainageCheck, 0);
+    Type(DesignFlowField, "0.1");
+    EXPECT_EQ(GetState(CapacityList), 0);
+    EXPECT_EQ(GetClipboardText(), QString::fromUtf8("2.45l/s-PVC.Ø100"));
+}
+
+// The chosen row is the selection, amber with black text focused or not, under
+// a light and a dark palette alike: 4.5 : 1 at least.
+TEST_F(DrainageTabTest, TheChosenRowReadsInLightAndDarkPalettes)
+{
+    const QPalette light = QApplication::palette();
+    QPalette dark = light;
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        dark.setColor(group, QPalette::Base, QColor(30, 30, 30));
+        dark.setColor(group, QPalette::Text, QColor(230, 230, 230));
+        dark.setColor(group, QPalette::Highlight, QColor(40, 80, 160));
+        dark.setColor(group, QPalette::HighlightedText, QColor(255, 255, 255));
+    }
+    for (const QPalette& palette : {light, dark}) {
+        QApplication::setPalette(palette);
+        StartOnDrainageTab();
+        Type(DesignFlowField, "2");
+        EXPECT_EQ(GetState(CapacityList), 2);
+        const QPalette shown = ControlWidget(CapacityList)->palette();
+        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+            const QColor back = shown.color(group, QPalette::Highlight);
+            const QColor text = shown.color(group, QPalette::HighlightedText);
+            EXPECT_EQ(back, QColor(255, 217, 102)) << group;
+            EXPECT_GE(ContrastRatio(int(back.rgb() & 0xFFFFFF), int(text.rgb() & 0xFFFFFF)), 4.5) << group;
+        }
+        TearDown();
+    }
+    QApplication::setPalette(light);
 }
 
 }  // namespace

@@ -124,7 +124,9 @@ TEST_F(WaterTabTest, HelpButtonOpensOneAideWindow)
         "être automatiquement copié dans le presse-papier, si les options sont cochées.\n\n"
         "Liste des variables pouvant être utilisées :\n\n%d = Débit\n\n%w = Puissance\n\n"
         "%c = Diamètre ou Section\n\n%p = Pertes de charge\n\n%v = Vitesse\n\n"
-        "%n = Abréviation du matériau (ex.: PVCP ou Cu)");
+        "%n = Abréviation du matériau (ex.: PVCP ou Cu)\n\n"
+        "%r = Part de la capacité utilisée (Evacuations)\n\n"
+        "Evacuations : case de copie de l'onglet, chaîne « %d-%n.%c » (ex.: 2.45l/s-PVC.Ø100).");
     EXPECT_EQ(TemplateHelpText(), expected);
     EXPECT_EQ(GetText(HelpTextLabel), expected);
 

@@ -17,7 +17,7 @@ const TabRange TabRanges[] = {
     {TabPanelItself, {{0, 0}}},
     {TabWater, {{1, 43}}},
     {TabAir, {{100, 140}}},
-    {TabDrainage, {{141, 154}}},
+    {TabDrainage, {{141, 161}}},
     {TabOptions, {{200, 205}, {300, 313}}},
 };
 

@@ -40,7 +40,8 @@ const Placement BuiltPlacements[] = {
     {DuctMaterialButton, H, 1, "QPushButton", {10, 113, 70, 25}},
     {FillImageControl, H, 2, "QWidget", {15, 25, 60, 60}},
     {SlopeBar, H, 2, "QSlider", {10, 110, 125, 25}},
-    {CapacityList, H, 2, "QAbstractItemView", {248, 20, 280, 115}},
+    {CapacityList, H, 2, "QAbstractItemView", {248, 20, 280, 92}},
+    {DesignFlowField, H, 2, "QLineEdit", {296, 115, 38, 20}},
     {CodeRoughnessLabel, H, 2, "QLabel", {173, 85, 75, 60}},
     {PreferencesFrame, H, 3, "QGroupBox", {5, 5, 160, 140}},
     {WaterTemplateField, H, 3, "QLineEdit", {220, 80, 110, 20}},
@@ -55,7 +56,8 @@ const Placement BuiltPlacements[] = {
     {ResultSideAField, V, 1, "QLineEdit", {10, 300, 40, 20}},
     {AirSettingsFrame, V, 1, "QGroupBox", {5, 135, 205, 125}},
     {SlopeField, V, 2, "QLineEdit", {165, 80, 30, 20}},
-    {CapacityList, V, 2, "QAbstractItemView", {7, 197, 202, 140}},
+    {CapacityList, V, 2, "QAbstractItemView", {7, 197, 202, 98}},
+    {FrequencyList, V, 2, "QComboBox", {165, 297, 42, 20}},
     {FillImageControl, V, 2, "QWidget", {50, 15, 60, 55}},
     {DuctRoughnessField, V, 3, "QLineEdit", {155, 145, 45, 20}},
     {VerticalOption, V, 3, "QRadioButton", {35, 288, 70, 20}},
@@ -74,7 +76,8 @@ const Placement SwitchedPlacements[] = {
     {AirVelocityLabel, V, 1, "QLabel", {125, 285, 30, 13}},
     {AirPressureDropUnitLabel, V, 1, "QLabel", {176, 322, 30, 13}},
     {AirPressureDropField, V, 1, "QLineEdit", {160, 300, 45, 20}},
-    {CapacityList, V, 2, "QAbstractItemView", {7, 197, 202, 140}},
+    {CapacityList, V, 2, "QAbstractItemView", {7, 197, 202, 98}},
+    {FrequencyList, V, 2, "QComboBox", {165, 297, 42, 20}},
     {HorizontalOption, V, 3, "QRadioButton", {115, 288, 80, 20}},
     {MainTabPanel, H, -1, "QTabWidget", {3, 3, 551, 175}},
     {EditLibraryButton, H, 0, "QPushButton", {7, 24, 40, 20}},
@@ -215,7 +218,7 @@ TEST_F(MainWindowTest, SwitchChangesCaptionsColumnsAndRoughnessLabelOnly)
     Build(H);
     EXPECT_EQ(GetText(DrainageRoughnessLabel), QStringLiteral("Rugosité = 0.16"));
     EXPECT_EQ(Tabs()->tabText(2), QStringLiteral("Evacuations"));
-    QTreeWidget* list = DrainageList({248, 20, 280, 115});
+    QTreeWidget* list = DrainageList({248, 20, 280, 92});
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->headerItem()->text(1), QStringLiteral("Débit (l/s)"));
     EXPECT_EQ(list->columnWidth(1), 60);
@@ -249,7 +252,7 @@ TEST_F(MainWindowTest, VerticalBuildUsesShortTexts)
     EXPECT_EQ(GetText(DiameterLabel), QStringLiteral("D.Théo."));
     EXPECT_EQ(GetText(DuctDiameterLabel), QStringLiteral("Diamètre"));
     EXPECT_EQ(GetText(PreferencesFrame), QStringLiteral("Préférences  Générales"));
-    QTreeWidget* list = DrainageList({7, 197, 202, 140});
+    QTreeWidget* list = DrainageList({7, 197, 202, 98});
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->headerItem()->text(0), QStringLiteral("DN"));
     EXPECT_EQ(list->columnWidth(0), 28);
@@ -440,10 +443,14 @@ TEST_F(MainWindowTest, LabelTextsFitWhereTheyShow)
         int control;
         const char* text;  // nullptr: the built text
     } cases[] = {
-        {V, false, LimitLabel, "DN Imposé"},       {H, true, LimitLabel, "DN Imposé"},
+        {V, false, LimitLabel, "DN Imposé"},          {H, true, LimitLabel, "DN Imposé"},
         {H, true, DrainageLibraryLabel, nullptr},   // "Nature du tube :" beside list 150
         {H, true, DuctDiameterLabel, nullptr},      // "Diamètre Gaine" in 60 px
         {V, false, TheoreticalDuctLabel, nullptr},  // fits as built: unchanged
+        {H, false, DesignFlowLabel, nullptr},         {V, true, DesignFlowLabel, nullptr},
+        {H, false, DischargeUnitsLabel, nullptr},     {V, true, DischargeUnitsLabel, nullptr},
+        {H, false, ChoiceLabel, "74.90 l/s : 100 %"}, {H, false, ChoiceLabel, "Aucun : max 74.90"},
+        {V, false, ChoiceLabel, "74.90 l/s : 100 %"}, {V, false, ChoiceLabel, "Aucun : max 74.90"},
     };
     for (const auto& c : cases) {
         Build(c.built);
@@ -471,6 +478,35 @@ TEST_F(MainWindowTest, LabelTextsFitWhereTheyShow)
         }
         TearDown();
     }
+}
+
+// The drainage choice's controls lie inside the results frame and over no other
+// control, in both layouts, as built and after a switch.
+TEST_F(MainWindowTest, DrainageChoiceControlsOverlapNothing)
+{
+    const int added[] = {DesignFlowLabel, DesignFlowField, DischargeUnitsLabel, DischargeUnitsField,
+                         FrequencyList,   ChoiceLabel,     CopyDrainageCheck};
+    for (int built : {H, V})
+        for (bool switched : {false, true}) {
+            Build(built);
+            if (switched)
+                SwitchLayout(state.window, 1 - built);
+            Settle();
+            const QRect frame = ControlWidget(DrainageResultsFrame)->geometry().adjusted(2, 12, -2, -2);
+            for (int control : added) {
+                const QWidget* widget = ControlWidget(control);
+                ASSERT_NE(widget, nullptr) << control;
+                EXPECT_TRUE(frame.contains(widget->geometry())) << control << " built " << built << " " << switched;
+                for (QWidget* other : widget->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                    if (other != widget && !other->inherits("QGroupBox")) {
+                        EXPECT_FALSE(other->geometry().intersects(widget->geometry()))
+                            << control << " over " << other->metaObject()->className() << " built " << built << " "
+                            << switched;
+                    }
+                }
+            }
+            TearDown();
+        }
 }
 
 }  // namespace
