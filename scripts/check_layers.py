@@ -6,7 +6,9 @@ app. Each may include its own headers and those of the layers it is built on
 (LAYERS below), never a layer above it or beside it. The tests of the layers
 that run without windows (base, physics, engines) are held to the same rule.
 Inside a folder the files include each other one way: no include cycle
-between its modules (x.h and x.cpp are the module x).
+between its modules (x.h and x.cpp are the module x). The sizing records and
+calls (QT_FREE) include no Qt header, not even through another header, so that
+a caller on numbers needs nothing of Qt.
 
 Usage: check_layers.py [SOURCE_ROOT]   (default: the folder above this script)
 """
@@ -27,6 +29,9 @@ LAYERS = {
     "calc": ["engines", "base", "physics"],
 }
 CHECKED_TESTS = ["base", "physics", "engines", "calc"]
+QT_FREE = ["src/engines/*_sizing.h", "src/engines/sizing_status.h"]
+QT_INCLUDE = re.compile(r'^\s*#\s*include\s*<(Q[A-Za-z]+)>', re.MULTILINE)
+ANY_OWN_INCLUDE = re.compile(r'^\s*#\s*include\s*"([^"]+)"', re.MULTILINE)
 INCLUDE = re.compile(r'^\s*#\s*include\s*"([^"/]+)/[^"]+"', re.MULTILINE)
 OWN_INCLUDE = re.compile(r'^\s*#\s*include\s*"([^"/]+)/([^"/]+)\.h"', re.MULTILINE)
 
@@ -74,6 +79,24 @@ def include_cycle(folder):
     return None
 
 
+def qt_include(root, header, seen=None):
+    """The first Qt header that a project header includes, itself or through the
+    project headers it includes, as "path: <QName>"; None when there is none."""
+    seen = seen if seen is not None else set()
+    if header in seen or not header.is_file():
+        return None
+    seen.add(header)
+    text = header.read_text(encoding="utf-8", errors="replace")
+    match = QT_INCLUDE.search(text)
+    if match:
+        return f"{header.relative_to(root)}: <{match.group(1)}>"
+    for included in ANY_OWN_INCLUDE.finditer(text):
+        found = qt_include(root, root / "src" / included.group(1), seen)
+        if found:
+            return found
+    return None
+
+
 def faults(root):
     found = []
     sources = [(p, p.parent.name) for p in (root / "src").glob("*/*") if p.parent.name in LAYERS]
@@ -91,6 +114,11 @@ def faults(root):
                 line = text.count("\n", 0, match.start()) + 1
                 found.append(f"{path.relative_to(root)}:{line}: {layer} may not include {target}/ "
                              f"(it may use: {', '.join(sorted(may))})")
+    for pattern in QT_FREE:
+        for header in sorted(root.glob(pattern)):
+            found_qt = qt_include(root, header)
+            if found_qt:
+                found.append(f"{header.relative_to(root)}: must include no Qt header, includes {found_qt}")
     for folder in sorted(p for p in (root / "src").iterdir() if p.name in LAYERS):
         cycle = include_cycle(folder)
         if cycle:

@@ -1,6 +1,7 @@
 #!/bin/bash
 # The layer check passes on the tree and fails on an include that goes up or
-# sideways, naming the file and line, and on an include cycle inside a folder.
+# sideways, naming the file and line, on an include cycle inside a folder, and
+# on a Qt header reached from a sizing header.
 set -eu
 source_root=$(realpath "$(dirname "$0")/../..")
 check="$source_root/scripts/check_layers.py"
@@ -35,5 +36,17 @@ if message=$(python3 "$check" "$copy" 2>&1); then
 fi
 grep -q "^src/platform: include cycle .*platform_state.*windows" <<<"$message" || { echo "FAIL: $message"; exit 1; }
 mv "$copy/saved" "$copy/src/platform/platform_state.h"
+# A sizing header that includes Qt, directly or through another header.
+sizing=$(cd "$copy" && ls src/engines/*_sizing.h | head -1)
+[ -n "$sizing" ] || { echo "FAIL: no sizing header to check"; exit 1; }
+for line in '#include <QString>' '#include "engines/pipe_library.h"'; do
+    cp "$copy/$sizing" "$copy/saved"
+    echo "$line" >> "$copy/$sizing"
+    if message=$(python3 "$check" "$copy" 2>&1); then
+        echo "FAIL: $sizing may include $line"; exit 1
+    fi
+    grep -q "^$sizing: must include no Qt header" <<<"$message" || { echo "FAIL: $message"; exit 1; }
+    mv "$copy/saved" "$copy/$sizing"
+done
 python3 "$check" "$copy"
-echo "the layer check refuses includes up or sideways, and include cycles in a folder"
+echo "the layer check refuses includes up or sideways, include cycles in a folder and Qt in sizing headers"
