@@ -2,7 +2,7 @@
 
 #include "base/number_text.h"
 #include "engines/library_files.h"
-#include "engines/water_engine.h"
+#include "engines/water_sizing.h"
 #include "platform/controls.h"
 #include "platform/events.h"
 #include "platform/system.h"
