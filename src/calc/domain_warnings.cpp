@@ -19,16 +19,16 @@ QString Join(const QStringList& warnings)
 
 }  // namespace
 
-QString WaterDomainWarning(const WaterInputs& in)
+QString WaterDomainWarning(const WaterSizingInputs& in, const QString& antifreezeGiven)
 {
     QStringList warnings;
     // The properties are taken at the mean of the two temperatures.
-    const float mean = (LeadingFloat(in.flowTemperature) + LeadingFloat(in.returnTemperature)) / 2.0f;  // [degC]
+    const float mean = (in.flowTemperature + in.returnTemperature) / 2.0f;  // [degC]
     if (mean < LowestWater || mean > HighestWater)
         warnings << QString::fromUtf8("température moyenne de l'eau %1 °C hors du domaine conseillé (0 à 100 °C)")
                         .arg(QString::number(mean));
-    if (in.antifreezeOn && LeadingInteger(in.antifreezePercent) > MostAntifreeze)
-        warnings << QString::fromUtf8("antigel %1 % au-delà des 50 % conseillés").arg(in.antifreezePercent);
+    if (in.antifreezeOn && in.antifreezePercent > MostAntifreeze)
+        warnings << QString::fromUtf8("antigel %1 % au-delà des 50 % conseillés").arg(antifreezeGiven);
     return Join(warnings);
 }
 

@@ -1,9 +1,11 @@
 #include "calc/water_section.h"
 
+#include "base/number_text.h"
 #include "calc/domain_warnings.h"
 #include "engines/internal_data_text.h"
 #include "engines/library_files.h"
 #include "engines/limit_scales.h"
+#include "engines/water_texts.h"
 #include "physics/internal_data.h"
 
 const char* const WaterOptionNames[] = {"library",  "mode",   "limit",  "size",       "flow", "power",
@@ -21,20 +23,14 @@ constexpr int64_t LargestShare = 99;                                 // [%]
 constexpr double LowestTemperature = -99, HighestTemperature = 999;  // [degC]
 
 bool ReadWholeOption(const SectionOptions& options, const char* name, int64_t first, int64_t last, const char* unit,
-                     QString& text, QString& error)
+                     int64_t& value, QString& error)
 {
     const QString* given = FindOption(options, name);
-    if (!given)
-        return true;
-    int64_t value = 0;
-    if (!ReadWhole(QString::fromLatin1(name), *given, first, last, unit, value, error))
-        return false;
-    text = *given;
-    return true;
+    return !given || ReadWhole(QString::fromLatin1(name), *given, first, last, unit, value, error);
 }
 
-// "7,5" is given to the engine as "7.5", the number the window computes with.
-bool ReadTemperature(const SectionOptions& options, const char* name, QString& text, QString& error)
+// "7,5" is 7.5 degC, as the window reads it.
+bool ReadTemperature(const SectionOptions& options, const char* name, float& temperature, QString& error)
 {
     const QString* given = FindOption(options, name);
     if (!given)
@@ -42,7 +38,7 @@ bool ReadTemperature(const SectionOptions& options, const char* name, QString& t
     double value = 0.0;  // [degC]
     if (!ReadDecimal(QString::fromLatin1(name), *given, LowestTemperature, HighestTemperature, "°C", value, error))
         return false;
-    text = QString(*given).replace(u',', u'.');
+    temperature = TypedFloat(*given);
     return true;
 }
 
@@ -62,9 +58,9 @@ bool ReadLibrary(const DomainState& data, const SectionOptions& options, WaterSe
     return true;
 }
 
-bool ReadLimit(const PipeLibrary& library, const SectionOptions& options, WaterSection& section, QString& error)
+// The limit of a search mode, one of its scale's steps; the imposed size of mode 1.
+bool ReadLimit(const PipeLibrary& library, const SectionOptions& options, WaterSizingInputs& in, QString& error)
 {
-    WaterInputs& in = section.inputs;
     const QString* limit = FindOption(options, "limit");
     const QString* size = FindOption(options, "size");
     if (in.mode != ModeImposedSize) {
@@ -72,13 +68,13 @@ bool ReadLimit(const PipeLibrary& library, const SectionOptions& options, WaterS
             error = QStringLiteral("size : seulement en mode dn");
             return false;
         }
-        section.limitPosition = WaterLimitDefaultPosition(in.mode);
-        const bool velocity = in.mode == ModeMaxVelocity;
+        const WaterLimitScale& scale = WaterLimitScaleFor(in.mode);
+        int step = scale.position;
         if (limit
-            && !ReadBarPosition(QStringLiteral("limit"), *limit, WaterLimitFirst, WaterLimitLast, velocity ? 10 : 1,
-                                velocity ? 2 : 0, velocity ? "m/s" : "mmCE/m", section.limitPosition, error))
+            && !ReadBarPosition(QStringLiteral("limit"), *limit, WaterLimitFirst, WaterLimitLast, scale.divisor,
+                                scale.decimals, scale.unit, step, error))
             return false;
-        in.limit = WaterLimitText(in.mode, section.limitPosition);
+        in.limit = WaterLimit(in.mode, step);
         return true;
     }
     if (limit) {
@@ -99,18 +95,18 @@ bool ReadLimit(const PipeLibrary& library, const SectionOptions& options, WaterS
         error = QStringLiteral("size : manquant en mode dn ; disponibles : %1").arg(offered.join(QStringLiteral(", ")));
         return false;
     }
-    section.limitPosition = static_cast<int>(offered.indexOf(*size)) + 1;
-    if (section.limitPosition < 1) {
+    const qsizetype offeredAt = offered.indexOf(*size);
+    if (offeredAt < 0) {
         error = UnknownNameMessage(QStringLiteral("size"), *size, offered);
         return false;
     }
-    section.currentSize = index[section.limitPosition - 1];
-    in.limit = library.sizes[section.currentSize].name;
+    in.imposedSize = index[offeredAt];
     return true;
 }
 
-bool ReadQuantities(const SectionOptions& options, WaterInputs& in, QString& error)
+bool ReadQuantities(const SectionOptions& options, WaterSection& section, QString& error)
 {
+    WaterSizingInputs& in = section.inputs;
     const QString* flow = FindOption(options, "flow");
     const QString* power = FindOption(options, "power");
     if (flow && power) {
@@ -126,15 +122,24 @@ bool ReadQuantities(const SectionOptions& options, WaterInputs& in, QString& err
         return false;
     }
     in.entryMode = power ? EntryMode::PowerEntered : EntryMode::FlowEntered;
-    if (!ReadWholeOption(options, "flow", 1, LargestQuantity, "L/h", in.flow, error)
-        || !ReadWholeOption(options, "power", 1, LargestQuantity, "W", in.power, error))
+    section.entered = power ? *power : *flow;
+    int64_t quantity = 0;  // [L/h] or [W]
+    if (!ReadWholeOption(options, power ? "power" : "flow", 1, LargestQuantity, power ? "W" : "L/h", quantity, error))
         return false;
+    (power ? in.power : in.flow) = static_cast<float>(quantity);
+    int64_t oversize = 0;  // [%]
     in.oversizingOn = FindOption(options, "oversize") != nullptr;
-    if (!ReadWholeOption(options, "oversize", 0, LargestShare, "%", in.oversizingPercent, error))
+    if (!ReadWholeOption(options, "oversize", 0, LargestShare, "%", oversize, error))
         return false;
-    in.antifreezeOn = FindOption(options, "antifreeze") != nullptr;
-    return ReadWholeOption(options, "antifreeze", 0, LargestShare, "%", in.antifreezePercent, error)
-        && ReadTemperature(options, "supply", in.flowTemperature, error)
+    in.oversizingPercent = static_cast<float>(oversize);
+    int64_t antifreeze = 0;  // [%]
+    const QString* antifreezeGiven = FindOption(options, "antifreeze");
+    in.antifreezeOn = antifreezeGiven != nullptr;
+    section.antifreezeGiven = antifreezeGiven ? *antifreezeGiven : QString();
+    if (!ReadWholeOption(options, "antifreeze", 0, LargestShare, "%", antifreeze, error))
+        return false;
+    in.antifreezePercent = static_cast<int8_t>(antifreeze);
+    return ReadTemperature(options, "supply", in.flowTemperature, error)
         && ReadTemperature(options, "return", in.returnTemperature, error);
 }
 
@@ -143,12 +148,9 @@ bool ReadQuantities(const SectionOptions& options, WaterInputs& in, QString& err
 bool ReadWaterSection(const DomainState& data, const SectionOptions& options, WaterSection& section, QString& error)
 {
     section = WaterSection();
-    WaterInputs& in = section.inputs;
-    in.flowTemperature = data.settings.TetaAller;
-    in.returnTemperature = data.settings.TetaRetour;
-    in.antifreezePercent = data.settings.AntigelP100;
-    in.oversizingPercent = data.settings.SurpP100;
-    in.totalPower = QStringLiteral("0");
+    WaterSizingInputs& in = section.inputs;
+    in.flowTemperature = TypedFloat(data.settings.TetaAller);
+    in.returnTemperature = TypedFloat(data.settings.TetaRetour);
     in.copyOn = true;
     in.mode = data.settings.EauCalcMode;
     if (!CheckOptionNames(options, WaterOptionNames, QStringLiteral("water"), error)
@@ -157,45 +159,42 @@ bool ReadWaterSection(const DomainState& data, const SectionOptions& options, Wa
     if (const QString* mode = FindOption(options, "mode");
         mode && !ReadChoice(QStringLiteral("mode"), *mode, ModeWords, in.mode, error))
         return false;
-    return ReadLimit(data.waterLibraries[section.library], options, section, error)
-        && ReadQuantities(options, in, error);
+    return ReadLimit(data.waterLibraries[section.library], options, in, error)
+        && ReadQuantities(options, section, error);
 }
 
 CalcFields SizeWaterSection(const DomainState& data, const WaterSection& section)
 {
     const PipeLibrary& library = data.waterLibraries[section.library];
-    const WaterInputs& in = section.inputs;
+    const WaterSizingInputs& in = section.inputs;
+    const WaterOutcome outcome = SizeWater(in, &library);
+    const WaterResultTexts texts = FormatWaterResult(outcome, &library);
     InternalDataRecord internal;
-    const WaterResult result = RunWaterSizing(in, &library, section.currentSize, internal);
+    RecordWaterFluid(outcome.fluid, internal);
     // A field the run leaves alone shows what the user typed.
-    QString shown[WaterOutputCount];
-    shown[OutFlow] = in.entryMode == EntryMode::FlowEntered ? in.flow : QString();
-    shown[OutPower] = in.entryMode == EntryMode::PowerEntered ? in.power : QString();
-    for (int field = 0; field < WaterOutputCount; ++field)
-        if (result.fields[field])
-            shown[field] = *result.fields[field];
+    const bool powerEntered = in.entryMode == EntryMode::PowerEntered;
     CalcFields fields = {
-        {QStringLiteral("flow"), shown[OutFlow]},
-        {QStringLiteral("power"), shown[OutPower]},
+        {QStringLiteral("flow"), texts.flow.value_or(powerEntered ? QString() : section.entered)},
+        {QStringLiteral("power"), texts.power.value_or(powerEntered ? section.entered : QString())},
     };
     // The window's disabled zeros beside an oversizing that is off say nothing.
-    if (in.entryMode == EntryMode::PowerEntered && in.oversizingOn) {
-        fields.push_back({QStringLiteral("oversize_power"), shown[OutOversizingPower]});
-        fields.push_back({QStringLiteral("total_power"), shown[OutTotalPower]});
+    if (powerEntered && in.oversizingOn) {
+        fields.push_back({QStringLiteral("oversize_power"), texts.oversizingPower.value_or(QString())});
+        fields.push_back({QStringLiteral("total_power"), texts.totalPower.value_or(QString())});
     }
     const CalcFields results = {
-        {QStringLiteral("size"), shown[OutSize]},
-        {QStringLiteral("theoretical_diameter"), shown[OutTheoreticalDiameter]},
-        {QStringLiteral("velocity"), shown[OutVelocity]},
-        {QStringLiteral("pressure_drop"), shown[OutPressureDrop]},
+        {QStringLiteral("size"), texts.size.value_or(QString())},
+        {QStringLiteral("theoretical_diameter"), texts.theoreticalDiameter.value_or(QString())},
+        {QStringLiteral("velocity"), texts.velocity.value_or(QString())},
+        {QStringLiteral("pressure_drop"), texts.pressureDrop.value_or(QString())},
         {QStringLiteral("copy"),
-         result.copy ? FillWaterTemplate(data.settings.TextToCopyEau, result.copyTexts) : QString()},
+         texts.copy ? FillWaterTemplate(data.settings.TextToCopyEau, texts.copyTexts) : QString()},
         {QStringLiteral("density"), DensityText(internal.density)},
         {QStringLiteral("viscosity"), ViscosityText(internal.kinematicViscosity)},
         {QStringLiteral("reynolds"), ReynoldsText(internal.reynolds)},
     };
     fields.insert(fields.end(), results.begin(), results.end());
-    if (const QString warning = WaterDomainWarning(in); !warning.isEmpty())
+    if (const QString warning = WaterDomainWarning(in, section.antifreezeGiven); !warning.isEmpty())
         fields.push_back({QStringLiteral("warning"), warning});
     return fields;
 }

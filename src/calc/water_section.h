@@ -2,15 +2,15 @@
 
 #include "calc/calc_data.h"
 #include "calc/section_options.h"
-#include "engines/water_engine.h"
+#include "engines/water_sizing.h"
 
-// A water section read from its options, with the window's defaults for what
-// is not given: everything the water tab would hold once the user had set it.
+// A water section read from its options, with the configuration's values for
+// what is not given.
 struct WaterSection {
-    int library = -1;       // in DomainState::waterLibraries
-    int limitPosition = 1;  // track bar 30: the limit (modes 0, 2) or the imposed size (mode 1)
-    int currentSize = 0;    // list position of the imposed size (mode 1)
-    WaterInputs inputs;
+    int library = -1;  // in DomainState::waterLibraries
+    WaterSizingInputs inputs;
+    QString entered;          // the flow or the power as given: its field shows it when the run does not rewrite it
+    QString antifreezeGiven;  // the antifreeze share as given
 };
 
 // The option names of a water section, null-terminated.

@@ -3,7 +3,7 @@
 #include <QString>
 
 // One-line summaries of the last result, built from the user's templates
-// (fields 306 and 308) and put on the clipboard for pasting elsewhere.
+// (options tab) and put on the clipboard for pasting elsewhere.
 
 // The water engine's result, each value already written as it is shown.
 struct WaterCopyTexts {

@@ -7,17 +7,25 @@
 
 // What the limit track bars offer: their positions, the limit each position
 // stands for and the text its field shows. The window and the command line
-// both size from these texts.
+// both size from these limits.
 
-// Water track bar 30 in modes 0 and 2.
+// The water limit in the search modes: positions 1 to 100, the limit being
+// the position / divisor, shown with `decimals`.
+struct WaterLimitScale {
+    int divisor;       // positions per unit
+    int decimals;      // of the shown limit
+    int position;      // default: 18 mmCE/m, or 1.20 m/s
+    const char* unit;  // "mmCE/m" or "m/s"
+    const char* caption;
+};
+const WaterLimitScale& WaterLimitScaleFor(int mode);
 constexpr int WaterLimitFirst = 1;
 constexpr int WaterLimitLast = 100;
 
-// The position a mode starts at: 18 mmCE/m, or 1.20 m/s.
-int WaterLimitDefaultPosition(int mode);
+// The limit at a position: j_max [mmCE/m] in mode 0, v_max [m/s] in mode 2.
+float WaterLimit(int mode, int position);
 
-// Field 29 at a position: whole mmCE/m in mode 0, position / 10 m/s with 2
-// decimals in mode 2.
+// The limit's field at a position.
 QString WaterLimitText(int mode, int position);
 
 // The list positions of the library's active sizes, in list order: what the

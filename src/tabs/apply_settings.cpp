@@ -2,7 +2,7 @@
 
 #include "base/number_text.h"
 #include "engines/limit_scales.h"
-#include "engines/water_engine.h"
+#include "engines/water_sizing.h"
 #include "platform/controls.h"
 #include "platform/windows.h"
 #include "tabs/air_tab.h"
@@ -61,7 +61,7 @@ bool SelectStoredWaterLibrary(ProgramState& state)
 
 void SetLimitRange(int mode)
 {
-    const int position = WaterLimitDefaultPosition(mode);
+    const int position = WaterLimitScaleFor(mode).position;
     SetTrackBar(LimitBar, WaterLimitFirst, WaterLimitLast);
     SetState(LimitBar, position);
     SetText(LimitField, WaterLimitText(mode, position));

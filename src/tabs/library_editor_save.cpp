@@ -6,7 +6,7 @@
 #include "base/identity.h"
 #include "base/number_text.h"
 #include "engines/library_files.h"
-#include "engines/water_engine.h"
+#include "engines/water_sizing.h"
 #include "platform/controls.h"
 #include "platform/dialogs.h"
 #include "platform/windows.h"

@@ -5,7 +5,7 @@
 #include "base/locations.h"
 #include "engines/domain_state.h"
 #include "engines/pipe_library.h"
-#include "engines/water_engine.h"
+#include "engines/water_sizing.h"
 #include "tabs/water_selection.h"
 #include "ui/window_state.h"
 

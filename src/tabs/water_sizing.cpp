@@ -1,6 +1,7 @@
 #include "tabs/water_sizing.h"
 
-#include "engines/water_engine.h"
+#include "engines/water_sizing.h"
+#include "engines/water_texts.h"
 #include "platform/controls.h"
 #include "tabs/copy_results.h"
 #include "tabs/program_state.h"
@@ -9,14 +10,9 @@
 
 namespace {
 
-// The field that shows each WaterOutput.
-const int WaterOutputControls[WaterOutputCount] = {FlowField,       PowerField,       OversizingPowerField,
-                                                   TotalPowerField, SizeField,        TheoreticalField,
-                                                   VelocityField,   PressureDropField};
-
-WaterInputs ReadWaterInputs(const ProgramState& state)
+WaterInputTexts ReadWaterInputs(const ProgramState& state)
 {
-    WaterInputs in;
+    WaterInputTexts in;
     in.flowTemperature = GetText(FlowTemperatureCombo);
     in.returnTemperature = GetText(ReturnTemperatureCombo);
     in.antifreezeOn = GetState(AntifreezeCheck) == 1;
@@ -26,11 +22,29 @@ WaterInputs ReadWaterInputs(const ProgramState& state)
     in.power = GetText(PowerField);
     in.oversizingOn = GetState(OversizingCheck) == 1;
     in.oversizingPercent = GetText(OversizingField);
-    in.totalPower = GetText(TotalPowerField);
     in.limit = GetText(LimitField);
     in.copyOn = GetState(CopyWaterOptionCheck) == 1;
     in.entryMode = state.entryMode;
     return in;
+}
+
+void WriteWaterResult(const WaterResultTexts& texts)
+{
+    const std::pair<int, const std::optional<QString>*> fields[] = {
+        {FlowField, &texts.flow},
+        {PowerField, &texts.power},
+        {OversizingPowerField, &texts.oversizingPower},
+        {TotalPowerField, &texts.totalPower},
+        {SizeField, &texts.size},
+        {TheoreticalField, &texts.theoreticalDiameter},
+        {VelocityField, &texts.velocity},
+        {PressureDropField, &texts.pressureDrop},
+    };
+    for (const auto& [control, text] : fields)
+        if (*text)
+            SetText(control, **text);
+    if (texts.copy)
+        CopyWaterResult(texts.copyTexts);
 }
 
 }  // namespace
@@ -45,11 +59,10 @@ const PipeLibrary* CurrentWaterLibrary(const ProgramState& state)
 
 void WaterSizing(ProgramState& state)
 {
-    const WaterResult result =
-        RunWaterSizing(ReadWaterInputs(state), CurrentWaterLibrary(state), state.water.size, state.domain.internalData);
-    for (int field = 0; field < WaterOutputCount; ++field)
-        if (result.fields[field])
-            SetText(WaterOutputControls[field], *result.fields[field]);
-    if (result.copy)
-        CopyWaterResult(result.copyTexts);
+    const PipeLibrary* library = CurrentWaterLibrary(state);
+    WaterSizingInputs in = ParseWaterInputs(ReadWaterInputs(state));
+    in.imposedSize = state.water.size;
+    const WaterOutcome outcome = SizeWater(in, library);
+    RecordWaterFluid(outcome.fluid, state.domain.internalData);
+    WriteWaterResult(FormatWaterResult(outcome, library));
 }

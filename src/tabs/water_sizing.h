@@ -5,7 +5,7 @@ struct ProgramState;
 
 // The water calculation of the water tab: reads its inputs from the controls,
 // sizes on the current library of state.water, writes the results back, records
-// the fluid state in state.domain.internalData and, when check box 305 is ticked, puts
+// the fluid state in state.domain.internalData and, when the copy is switched on, puts
 // the summary on the clipboard. Without a library to size on it does nothing.
 void WaterSizing(ProgramState& state);
 

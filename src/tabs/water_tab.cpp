@@ -5,7 +5,7 @@
 #include "base/number_text.h"
 #include "engines/internal_data_text.h"
 #include "engines/limit_scales.h"
-#include "engines/water_engine.h"
+#include "engines/water_sizing.h"
 #include "platform/controls.h"
 #include "platform/events.h"
 #include "tabs/internal_data_display.h"
@@ -106,8 +106,8 @@ void PrepareWaterMode(ProgramState& state, int mode)
     switch (mode) {
     case ModeMaxPressureDrop:
     case ModeMaxVelocity: {
-        const int position = WaterLimitDefaultPosition(mode);
-        SetText(LimitLabel, mode == ModeMaxPressureDrop ? QStringLiteral("PdC Maxi.") : QStringLiteral("Vit. Maxi."));
+        const int position = WaterLimitScaleFor(mode).position;
+        SetText(LimitLabel, QString::fromUtf8(WaterLimitScaleFor(mode).caption));
         SetPercentLimitBar(state, mode, position);
         SetText(LimitField, WaterLimitText(mode, position));
         SetText(DiameterLabel, QStringLiteral("Ø Théo."));

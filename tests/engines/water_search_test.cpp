@@ -5,7 +5,8 @@
 
 #include "base/number_text.h"
 #include "engines/pipe_library.h"
-#include "engines/water_engine.h"
+#include "engines/water_sizing.h"
+#include "engines/water_texts.h"
 #include "physics/friction.h"
 #include "physics/internal_data.h"
 #include "physics/water_properties.h"
@@ -102,21 +103,21 @@ TEST(WaterSearch, BracketedSearchFindsTheStepOfThePlainScan)
                     const float rho = WaterDensity(t, 0);
                     const ScanResult expected = PlainScan(lib, q, limit, nu, rho);
 
-                    WaterInputs in;
-                    in.flowTemperature = QString::number(t + 10.0f);
-                    in.returnTemperature = QString::number(t - 10.0f);
+                    WaterSizingInputs in;
+                    in.flowTemperature = t + 10.0f;
+                    in.returnTemperature = t - 10.0f;
                     in.mode = ModeMaxPressureDrop;
-                    in.flow = QString::number(q, 'g', 9);
-                    in.limit = QString::number(limit);
-                    InternalDataRecord data;
-                    const WaterResult got = RunWaterSizing(in, &lib, 0, data);
+                    in.flow = q;
+                    in.limit = limit;
+                    const WaterOutcome outcome = SizeWater(in, &lib);
+                    const WaterResultTexts got = FormatWaterResult(outcome, &lib);
                     const std::string what = "flow " + std::to_string(q) + " limit " + std::to_string(limit) + " t "
                         + std::to_string(t) + " k " + std::to_string(lib.roughness);
-                    EXPECT_EQ(got.fields[OutSize], expected.size) << what;
-                    EXPECT_EQ(got.fields[OutTheoreticalDiameter], expected.theoretical) << what;
-                    EXPECT_EQ(got.fields[OutVelocity], expected.velocity) << what;
-                    EXPECT_EQ(got.fields[OutPressureDrop], expected.pressureDrop) << what;
-                    EXPECT_EQ(data.reynolds, expected.reynolds) << what;
+                    EXPECT_EQ(got.size, expected.size) << what;
+                    EXPECT_EQ(got.theoreticalDiameter, expected.theoretical) << what;
+                    EXPECT_EQ(got.velocity, expected.velocity) << what;
+                    EXPECT_EQ(got.pressureDrop, expected.pressureDrop) << what;
+                    EXPECT_EQ(outcome.fluid.reynolds, expected.reynolds) << what;
                     ++compared;
                 }
     EXPECT_EQ(compared, 5 * 3 * 11 * 5);

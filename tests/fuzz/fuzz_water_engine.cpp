@@ -7,16 +7,16 @@
 //   5 flow temperature, 6 return temperature (editable combos: any text)
 //   7 antifreeze % (2 digits), 8 flow, 9 power (digits, or the program's own
 //   "Infini" or "N/A" with digits typed in), 10 oversizing % (2 digits),
-//   11 total power (a whole number as the tab writes it),
+//   11 unused (the total power, which a run never reads),
 //   12 limit track bar position (1 to 100)
 #include <QStringList>
 #include <algorithm>
 
 #include "base/number_text.h"
 #include "delivered_libraries.h"
-#include "engines/water_engine.h"
+#include "engines/water_sizing.h"
+#include "engines/water_texts.h"
 #include "fuzz_support.h"
-#include "physics/internal_data.h"
 
 namespace {
 
@@ -26,29 +26,28 @@ void CheckWaterText(const QString& text, int decimals, const char* what)
     CheckResultText(text, decimals, what);
 }
 
-void CheckResult(const WaterResult& result, const WaterInputs& in, const PipeLibrary& library)
+void CheckResult(const WaterResultTexts& result, const WaterInputTexts& in, const PipeLibrary& library)
 {
-    const auto& f = result.fields;
-    if (f[OutFlow] && *f[OutFlow] != u"Infini")
-        CheckWaterText(*f[OutFlow], 0, "flow");
-    for (WaterOutput power : {OutPower, OutOversizingPower, OutTotalPower})
-        if (f[power])
-            CheckWaterText(*f[power], 0, "power");
-    if (f[OutSize] && *f[OutSize] != u"N/A") {
+    if (result.flow && *result.flow != u"Infini")
+        CheckWaterText(*result.flow, 0, "flow");
+    for (const auto* power : {&result.power, &result.oversizingPower, &result.totalPower})
+        if (*power)
+            CheckWaterText(**power, 0, "power");
+    if (result.size && *result.size != u"N/A") {
         bool listed = false;
         for (const PipeSize& size : library.sizes)
-            listed = listed || size.name == *f[OutSize];
-        FuzzCheck(listed, "the size shown is one of the library", *f[OutSize]);
+            listed = listed || size.name == *result.size;
+        FuzzCheck(listed, "the size shown is one of the library", *result.size);
     }
     // 1 decimal in mode 0 and beyond the library, 2 otherwise.
-    if (const auto& d = f[OutTheoreticalDiameter]) {
+    if (const auto& d = result.theoreticalDiameter) {
         const bool oneDecimal = in.mode == ModeMaxPressureDrop || (in.mode == ModeMaxVelocity && IsNumberText(*d, 1));
         CheckWaterText(*d, oneDecimal ? 1 : 2, "theoretical diameter");
     }
-    if (f[OutVelocity])
-        CheckWaterText(*f[OutVelocity], 2, "velocity");
-    if (f[OutPressureDrop])
-        CheckWaterText(*f[OutPressureDrop], 2, "pressure drop");
+    if (result.velocity)
+        CheckWaterText(*result.velocity, 2, "velocity");
+    if (result.pressureDrop)
+        CheckWaterText(*result.pressureDrop, 2, "pressure drop");
     FuzzCheck(!result.copy || in.copyOn, "copied only when asked");
     if (result.copy)
         for (const QString& text :
@@ -74,7 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const int mode = PositiveModulo(LeadingInteger(FuzzLine(lines, 3)), 3);
     const int position = int(std::clamp<int64_t>(LeadingInteger(FuzzLine(lines, 12)), 1, 100));
 
-    WaterInputs in;
+    WaterInputTexts in;
     in.mode = mode;
     in.antifreezeOn = switches.contains(u'A');
     in.oversizingOn = switches.contains(u'O');
@@ -86,12 +85,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     in.flow = DigitsField(FuzzLine(lines, 8));
     in.power = DigitsField(FuzzLine(lines, 9));
     in.oversizingPercent = DigitsField(FuzzLine(lines, 10)).left(2);
-    in.totalPower = QString::number(LeadingInteger(FuzzLine(lines, 11)));
     in.limit = mode == ModeMaxVelocity ? DecimalText(float(position) / 10.0f, 2)
         : mode == ModeImposedSize      ? library.sizes[current].name
                                        : QString::number(position);
 
-    InternalDataRecord fluid;
-    CheckResult(RunWaterSizing(in, &library, current, fluid), in, library);
+    WaterSizingInputs numbers = ParseWaterInputs(in);
+    numbers.imposedSize = current;
+    CheckResult(FormatWaterResult(SizeWater(numbers, &library), &library), in, library);
     return 0;
 }

@@ -1,4 +1,5 @@
 #include <QBuffer>
+#include <algorithm>
 #include <cmath>
 
 #include "air_tab_fixture.h"
@@ -10,6 +11,7 @@
 #include "calc/water_section.h"
 #include "engines/drainage_texts.h"
 #include "engines/internal_data_text.h"
+#include "engines/limit_scales.h"
 #include "ui/air_controls.h"
 #include "ui/drainage_controls.h"
 #include "ui/main_controls.h"
@@ -99,24 +101,34 @@ protected:
         fields.push_back(Console("reynolds", console, "Nb de Reynolds : "));
     }
 
+    // The track bar position of the section's limit, or of its imposed size.
+    int WaterLimitPosition(const WaterSection& section)
+    {
+        const WaterSizingInputs& in = section.inputs;
+        if (in.mode != ModeImposedSize)
+            return static_cast<int>(std::lround(in.limit * WaterLimitScaleFor(in.mode).divisor));
+        const std::vector<int> index = ActiveSizeIndex(data.waterLibraries[section.library]);
+        return static_cast<int>(std::find(index.begin(), index.end(), in.imposedSize) - index.begin()) + 1;
+    }
+
     CalcFields WaterOnWindow(const WaterSection& section)
     {
-        const WaterInputs& in = section.inputs;
+        const WaterSizingInputs& in = section.inputs;
         Pick(WaterLibraryList, section.library);
         Pick(WaterModeList, in.mode);
-        Pick(LimitBar, section.limitPosition);
-        Type(FlowTemperatureCombo, in.flowTemperature);
-        Type(ReturnTemperatureCombo, in.returnTemperature);
+        Pick(LimitBar, WaterLimitPosition(section));
+        Type(FlowTemperatureCombo, QString::number(in.flowTemperature));
+        Type(ReturnTemperatureCombo, QString::number(in.returnTemperature));
         if (in.antifreezeOn) {
             Pick(AntifreezeCheck, 1);
-            Type(AntifreezeField, in.antifreezePercent);
+            Type(AntifreezeField, QString::number(in.antifreezePercent));
         }
         const bool power = in.entryMode == EntryMode::PowerEntered;
         Focus(power ? PowerField : FlowField);
-        Type(power ? PowerField : FlowField, power ? in.power : in.flow);
+        Type(power ? PowerField : FlowField, section.entered);
         if (in.oversizingOn) {
             Pick(OversizingCheck, 1);
-            Type(OversizingField, in.oversizingPercent);
+            Type(OversizingField, QString::number(in.oversizingPercent));
         }
         CalcFields fields;
         const char* names[] = {"flow",        "power",        "oversize_power",
