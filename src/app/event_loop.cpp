@@ -23,65 +23,41 @@
 
 namespace {
 
-enum class Reacts { Change, Any };
-
-using ControlHandler = void (*)(ProgramState&, const Event&);
-
-struct ControlRoute {
-    int first, last;  // control numbers
-    Reacts reacts;
-    ControlHandler handler;
+// Main window controls that belong to no tab.
+const ControlRoute MainRoutes[] = {
+    {MainWindow, MainTabPanel, MainTabPanel, Reacts::Change, OnMainTabChange},
+    {MainWindow, EditLibraryButton, EditLibraryButton, Reacts::Any, OnEditLibraryButton},
+    {MainWindow, AboutButton, AboutButton, Reacts::Any, [](ProgramState& s, const Event&) { OpenAbout(s.window); }},
 };
 
-void ShowOptionsTab(ProgramState&, const Event&)
+bool Takes(const ControlRoute& route, const Event& event)
 {
-    SetState(MainTabPanel, TabOptions);
+    if (route.window != event.window || event.control < route.first || event.control > route.last)
+        return false;
+    switch (route.reacts) {
+    case Reacts::Change:
+        return event.subtype == SubtypeChange;
+    case Reacts::FocusGained:
+        return event.subtype == SubtypeFocusGained;
+    case Reacts::Any:
+        return true;
+    }
+    return false;
 }
 
-// Main window controls and who handles them; a control that is not listed is ignored.
-const ControlRoute MainRoutes[] = {
-    {MainTabPanel, MainTabPanel, Reacts::Change, OnMainTabChange},
-    {EditLibraryButton, EditLibraryButton, Reacts::Any, OnEditLibraryButton},
-    {WaterLibraryList, WaterLibraryList, Reacts::Change, OnWaterLibraryChange},
-    {WaterModeList, WaterModeList, Reacts::Change, OnWaterModeChange},
-    {FlowTemperatureCombo, ReturnTemperatureCombo, Reacts::Change, OnWaterTemperatureChange},
-    {FlowField, FlowField, Reacts::Change, OnWaterQuantityChange},
-    {AntifreezeCheck, AntifreezeCheck, Reacts::Any, OnAntifreezeSwitch},
-    {AntifreezeField, AntifreezeField, Reacts::Change, OnAntifreezePercentChange},
-    {PowerField, PowerField, Reacts::Change, OnWaterQuantityChange},
-    {OversizingCheck, OversizingCheck, Reacts::Any, OnOversizingSwitch},
-    {OversizingField, OversizingField, Reacts::Change, OnOversizingPercentChange},
-    {LimitBar, LimitBar, Reacts::Any, OnWaterLimitMove},
-    {CircularOption, RectangularOption, Reacts::Any, OnAirShapeChoice},
-    {AirModeList, AirModeList, Reacts::Change, OnAirModeChange},
-    {AirFlowField, AirFlowField, Reacts::Change, OnAirFlowChange},
-    {AirTemperatureField, AirTemperatureField, Reacts::Change, OnAirConditionChange},
-    {AirHumidityField, AirHumidityField, Reacts::Change, OnAirConditionChange},
-    {AltitudeField, AltitudeField, Reacts::Change, OnAirConditionChange},
-    {ImposedDiameterCombo, ImposedDiameterCombo, Reacts::Change, OnDuctSizeChange},
-    {SideAField, SideAField, Reacts::Change, OnDuctSizeChange},
-    {SideBField, SideBField, Reacts::Change, OnDuctSizeChange},
-    {AirLimitBar, AirLimitBar, Reacts::Any, OnAirLimitMove},
-    {DuctMaterialButton, DuctMaterialButton, Reacts::Any, ShowOptionsTab},
-    {HalfFillOption, SevenTenthsFillOption, Reacts::Any, OnFillRatioOption},
-    {SlopeBar, SlopeBar, Reacts::Any, OnSlopeMove},
-    {DrainageLibraryList, DrainageLibraryList, Reacts::Change, OnDrainageLibraryChange},
-    {CodeRoughnessCheck, CodeRoughnessCheck, Reacts::Any, OnCodeRoughnessSwitch},
-    {DesignFlowField, DesignFlowField, Reacts::Change, OnDesignFlowChange},
-    {DischargeUnitsField, FrequencyList, Reacts::Change, OnDischargeUnitsChange},
-    {CopyDrainageCheck, CopyDrainageCheck, Reacts::Any, OnCopyDrainageSwitch},
-    {AlwaysOnTopCheck, AutoUpdateCheck, Reacts::Any, OnPreferenceSwitch},
-    {DuctMaterialList, DuctMaterialList, Reacts::Change, OnDuctMaterialChange},
-    // 303 keeps a typed roughness on a change, and sizes again on any event.
-    {DuctRoughnessField, DuctRoughnessField, Reacts::Any, OnDuctRoughnessEvent},
-    {CopyWaterOptionCheck, CopyWaterOptionCheck, Reacts::Any, OnCopySwitch},
-    {WaterTemplateField, WaterTemplateField, Reacts::Change, OnCopyTemplateChange},
-    {CopyAirOptionCheck, CopyAirOptionCheck, Reacts::Any, OnCopySwitch},
-    {AirTemplateField, AirTemplateField, Reacts::Change, OnCopyTemplateChange},
-    {TemplateHelpButton, TemplateHelpButton, Reacts::Any, OnTemplateHelpButton},
-    {VerticalOption, HorizontalOption, Reacts::Any, OnLayoutOption},
-    {AboutButton, AboutButton, Reacts::Any, [](ProgramState& s, const Event&) { OpenAbout(s.window); }},
-};
+// A control that no route takes is ignored.
+void RouteControl(ProgramState& state, const Event& event)
+{
+    const RouteTable tables[] = {MainRoutes, WaterRoutes(), AirRoutes(), DrainageRoutes(), OptionsRoutes()};
+    for (RouteTable table : tables) {
+        for (const ControlRoute& route : table) {
+            if (Takes(route, event)) {
+                route.handler(state, event);
+                return;
+            }
+        }
+    }
+}
 
 bool SavePositionsTicked()
 {
@@ -97,22 +73,8 @@ void OnMainFocus(ProgramState& state, const Event& event)
         EndPendingSum(state, event.control);
         if (IsSumField(event.control))
             AddSumKeys(MainWindow);
-        if ((event.control == FlowField || event.control == PowerField) && !state.sumInProgress)
-            SwitchWaterEntryMode(state, event.control);
     } else if (event.subtype == SubtypeFocusLost && IsSumField(event.control)) {
         RemoveSumKeys(MainWindow);
-    }
-}
-
-void RouteMainControl(ProgramState& state, const Event& event)
-{
-    for (const ControlRoute& route : MainRoutes) {
-        if (event.control < route.first || event.control > route.last)
-            continue;
-        if (route.reacts == Reacts::Change && event.subtype != SubtypeChange)
-            return;
-        route.handler(state, event);
-        return;
     }
 }
 
@@ -140,7 +102,7 @@ bool HandleMainEvent(ProgramState& state, const Event& event)
         break;
     }
     case EventKind::Control:
-        RouteMainControl(state, event);
+        RouteControl(state, event);
         break;
     case EventKind::Close:
         CloseWindow(state.window.windows[MainWindow]);

@@ -7,10 +7,12 @@
 #include "engines/limit_scales.h"
 #include "platform/controls.h"
 #include "platform/events.h"
+#include "platform/windows.h"
 #include "tabs/air_sizing.h"
 #include "tabs/internal_data_display.h"
 #include "tabs/program_state.h"
 #include "ui/air_controls.h"
+#include "ui/main_controls.h"
 
 namespace {
 
@@ -169,4 +171,35 @@ void OnDuctRoughnessEvent(ProgramState& state, const Event& event)
     if (event.subtype == SubtypeChange)
         state.domain.settings.AutreRugo = TypedFloat(GetText(DuctRoughnessField));  // k [mm]
     SizeAirDuct(state);
+}
+
+namespace {
+
+void ShowOptionsTab(ProgramState&, const Event&)
+{
+    SetState(MainTabPanel, TabOptions);
+}
+
+const ControlRoute AirRouteTable[] = {
+    {MainWindow, CircularOption, RectangularOption, Reacts::Any, OnAirShapeChoice},
+    {MainWindow, AirModeList, AirModeList, Reacts::Change, OnAirModeChange},
+    {MainWindow, AirFlowField, AirFlowField, Reacts::Change, OnAirFlowChange},
+    {MainWindow, AirTemperatureField, AirTemperatureField, Reacts::Change, OnAirConditionChange},
+    {MainWindow, AirHumidityField, AirHumidityField, Reacts::Change, OnAirConditionChange},
+    {MainWindow, AltitudeField, AltitudeField, Reacts::Change, OnAirConditionChange},
+    {MainWindow, ImposedDiameterCombo, ImposedDiameterCombo, Reacts::Change, OnDuctSizeChange},
+    {MainWindow, SideAField, SideAField, Reacts::Change, OnDuctSizeChange},
+    {MainWindow, SideBField, SideBField, Reacts::Change, OnDuctSizeChange},
+    {MainWindow, AirLimitBar, AirLimitBar, Reacts::Any, OnAirLimitMove},
+    {MainWindow, DuctMaterialButton, DuctMaterialButton, Reacts::Any, ShowOptionsTab},
+    {MainWindow, DuctMaterialList, DuctMaterialList, Reacts::Change, OnDuctMaterialChange},
+    // 303 keeps a typed roughness on a change, and sizes again on any event.
+    {MainWindow, DuctRoughnessField, DuctRoughnessField, Reacts::Any, OnDuctRoughnessEvent},
+};
+
+}  // namespace
+
+RouteTable AirRoutes()
+{
+    return AirRouteTable;
 }

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "tabs/control_route.h"
+
 struct Event;
 struct ProgramState;
 
@@ -33,3 +35,7 @@ void OnDuctSizeChange(ProgramState& state, const Event& event);      // 116, 120
 void OnAirLimitMove(ProgramState& state, const Event& event);        // 124
 void OnDuctMaterialChange(ProgramState& state, const Event& event);  // 302
 void OnDuctRoughnessEvent(ProgramState& state, const Event& event);  // 303
+
+// The air tab's controls and those of the duct material on the options tab,
+// and who handles them.
+RouteTable AirRoutes();

@@ -6,6 +6,7 @@
 #include "engines/drainage_texts.h"
 #include "platform/controls.h"
 #include "platform/events.h"
+#include "platform/windows.h"
 #include "tabs/drainage_table.h"
 #include "tabs/program_state.h"
 #include "ui/drainage_controls.h"
@@ -110,4 +111,23 @@ void OnDischargeUnitsChange(ProgramState& state, const Event&)
 void OnCopyDrainageSwitch(ProgramState& state, const Event&)
 {
     RebuildDrainageTable(state);
+}
+
+namespace {
+
+const ControlRoute DrainageRouteTable[] = {
+    {MainWindow, HalfFillOption, SevenTenthsFillOption, Reacts::Any, OnFillRatioOption},
+    {MainWindow, SlopeBar, SlopeBar, Reacts::Any, OnSlopeMove},
+    {MainWindow, DrainageLibraryList, DrainageLibraryList, Reacts::Change, OnDrainageLibraryChange},
+    {MainWindow, CodeRoughnessCheck, CodeRoughnessCheck, Reacts::Any, OnCodeRoughnessSwitch},
+    {MainWindow, DesignFlowField, DesignFlowField, Reacts::Change, OnDesignFlowChange},
+    {MainWindow, DischargeUnitsField, FrequencyList, Reacts::Change, OnDischargeUnitsChange},
+    {MainWindow, CopyDrainageCheck, CopyDrainageCheck, Reacts::Any, OnCopyDrainageSwitch},
+};
+
+}  // namespace
+
+RouteTable DrainageRoutes()
+{
+    return DrainageRouteTable;
 }

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "tabs/control_route.h"
+
 struct Event;
 struct ProgramState;
 
@@ -36,3 +38,6 @@ void OnCodeRoughnessSwitch(ProgramState& state, const Event& event);    // 152
 void OnDesignFlowChange(ProgramState& state, const Event& event);       // 156
 void OnDischargeUnitsChange(ProgramState& state, const Event& event);   // 158, 159: the flow they give
 void OnCopyDrainageSwitch(ProgramState& state, const Event& event);     // 161
+
+// The drainage tab's controls and who handles them.
+RouteTable DrainageRoutes();

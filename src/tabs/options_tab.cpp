@@ -79,3 +79,22 @@ void OnLayoutOption(ProgramState& state, const Event& event)
     state.domain.settings.AffMode = static_cast<int8_t>(layout);
     SwitchLayout(state.window, layout);
 }
+
+namespace {
+
+const ControlRoute OptionsRouteTable[] = {
+    {MainWindow, AlwaysOnTopCheck, AutoUpdateCheck, Reacts::Any, OnPreferenceSwitch},
+    {MainWindow, CopyWaterOptionCheck, CopyWaterOptionCheck, Reacts::Any, OnCopySwitch},
+    {MainWindow, WaterTemplateField, WaterTemplateField, Reacts::Change, OnCopyTemplateChange},
+    {MainWindow, CopyAirOptionCheck, CopyAirOptionCheck, Reacts::Any, OnCopySwitch},
+    {MainWindow, AirTemplateField, AirTemplateField, Reacts::Change, OnCopyTemplateChange},
+    {MainWindow, TemplateHelpButton, TemplateHelpButton, Reacts::Any, OnTemplateHelpButton},
+    {MainWindow, VerticalOption, HorizontalOption, Reacts::Any, OnLayoutOption},
+};
+
+}  // namespace
+
+RouteTable OptionsRoutes()
+{
+    return OptionsRouteTable;
+}

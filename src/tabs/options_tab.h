@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tabs/control_route.h"
+
 struct Event;
 struct ProgramState;
 
@@ -16,3 +18,6 @@ void OnCopySwitch(ProgramState& state, const Event& event);          // 305, 307
 void OnCopyTemplateChange(ProgramState& state, const Event& event);  // 306, 308
 void OnTemplateHelpButton(ProgramState& state, const Event& event);  // 309
 void OnLayoutOption(ProgramState& state, const Event& event);        // 311, 312
+
+// The preferences' controls and who handles them.
+RouteTable OptionsRoutes();

@@ -8,6 +8,7 @@
 #include "engines/water_sizing.h"
 #include "platform/controls.h"
 #include "platform/events.h"
+#include "platform/windows.h"
 #include "tabs/internal_data_display.h"
 #include "tabs/program_state.h"
 #include "tabs/water_sizing.h"
@@ -247,4 +248,36 @@ void OnWaterLimitMove(ProgramState& state, const Event&)
         SetText(LimitField, WaterLimitText(mode, position));
     }
     WaterSizing(state);
+}
+
+namespace {
+
+// Focus on 12 or 18 makes that field drive the calculation, except during a sum,
+// which keeps the field it is typed in.
+void OnWaterQuantityFocus(ProgramState& state, const Event& event)
+{
+    if (!state.sumInProgress)
+        SwitchWaterEntryMode(state, event.control);
+}
+
+const ControlRoute WaterRouteTable[] = {
+    {MainWindow, WaterLibraryList, WaterLibraryList, Reacts::Change, OnWaterLibraryChange},
+    {MainWindow, WaterModeList, WaterModeList, Reacts::Change, OnWaterModeChange},
+    {MainWindow, FlowTemperatureCombo, ReturnTemperatureCombo, Reacts::Change, OnWaterTemperatureChange},
+    {MainWindow, FlowField, FlowField, Reacts::Change, OnWaterQuantityChange},
+    {MainWindow, FlowField, FlowField, Reacts::FocusGained, OnWaterQuantityFocus},
+    {MainWindow, AntifreezeCheck, AntifreezeCheck, Reacts::Any, OnAntifreezeSwitch},
+    {MainWindow, AntifreezeField, AntifreezeField, Reacts::Change, OnAntifreezePercentChange},
+    {MainWindow, PowerField, PowerField, Reacts::Change, OnWaterQuantityChange},
+    {MainWindow, PowerField, PowerField, Reacts::FocusGained, OnWaterQuantityFocus},
+    {MainWindow, OversizingCheck, OversizingCheck, Reacts::Any, OnOversizingSwitch},
+    {MainWindow, OversizingField, OversizingField, Reacts::Change, OnOversizingPercentChange},
+    {MainWindow, LimitBar, LimitBar, Reacts::Any, OnWaterLimitMove},
+};
+
+}  // namespace
+
+RouteTable WaterRoutes()
+{
+    return WaterRouteTable;
 }

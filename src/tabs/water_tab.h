@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "tabs/control_route.h"
+
 struct Event;
 struct ProgramState;
 
@@ -38,3 +40,6 @@ void OnAntifreezePercentChange(ProgramState& state, const Event& event);  // 15
 void OnOversizingSwitch(ProgramState& state, const Event& event);         // 20
 void OnOversizingPercentChange(ProgramState& state, const Event& event);  // 22
 void OnWaterLimitMove(ProgramState& state, const Event& event);           // 30
+
+// The water tab's controls of the main window and who handles them.
+RouteTable WaterRoutes();
