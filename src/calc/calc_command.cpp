@@ -1,7 +1,9 @@
 #include "calc/calc_command.h"
 
+#include <QCommandLineParser>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSaveFile>
 
 #include "base/identity.h"
@@ -70,43 +72,75 @@ void Write(QIODevice& device, const QString& text)
     device.write(text.toUtf8());
 }
 
+// The parser knows every option of every kind of section, so that a name
+// given to the wrong kind gets its value and a clear message later.
+void DeclareOptions(QCommandLineParser& parser)
+{
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
+    parser.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}));
+    parser.addOption(QCommandLineOption(QStringLiteral("version")));
+    parser.addOption(QCommandLineOption(QStringLiteral("json")));
+    parser.addOption(QCommandLineOption(QStringList{QStringLiteral("o"), QStringLiteral("output")}, QString(),
+                                        QStringLiteral("SORTIE")));
+    parser.addOption(QCommandLineOption(QStringLiteral("data-dir"), QString(), QStringLiteral("DOSSIER")));
+    QStringList names;
+    for (const char* const* table : {WaterOptionNames, AirOptionNames, DrainageOptionNames})
+        for (const char* const* name = table; *name; ++name)
+            if (!names.contains(QLatin1String(*name)))
+                names << QString::fromLatin1(*name);
+    for (const QString& name : names)
+        parser.addOption(QCommandLineOption(name, QString(), QStringLiteral("VALEUR")));
+}
+
+bool IsFlag(const QString& name)
+{
+    return name == QLatin1String("h") || name == QLatin1String("help") || name == QLatin1String("version")
+        || name == QLatin1String("json");
+}
+
 bool ReadCommand(const QStringList& args, CalcCommand& command, QString& error)
 {
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        QString arg = args[i];
-        if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
-            command.help = true;
-        } else if (arg == QLatin1String("--version")) {
-            command.version = true;
-        } else if (arg == QLatin1String("--json")) {
-            command.json = true;
-        } else if (arg.startsWith(QLatin1String("--")) || arg == QLatin1String("-o")) {
-            QString name = arg == QLatin1String("-o") ? QStringLiteral("output") : arg.mid(2);
-            QString value;
-            if (const qsizetype equals = name.indexOf(u'='); equals >= 0) {
-                value = name.mid(equals + 1);
-                name.truncate(equals);
-            } else if (i + 1 < args.size()) {
-                value = args[++i];
-            } else {
-                error = QStringLiteral("%1 : valeur manquante").arg(arg);
-                return false;
-            }
-            if (name == QLatin1String("data-dir"))
-                command.dataDir = value;
-            else if (name == QLatin1String("output"))
-                command.output = value;
-            else
-                command.options.push_back({name, value});
-        } else if (command.command.isEmpty()) {
-            command.command = arg;
-        } else if (command.command == QLatin1String("batch") && command.file.isEmpty()) {
-            command.file = arg;
-        } else {
-            error = QStringLiteral("argument inattendu « %1 »").arg(arg);
-            return false;
-        }
+    QCommandLineParser parser;
+    DeclareOptions(parser);
+    const bool parsed = parser.parse(QStringList{QStringLiteral("vorquil-calc")} + args);
+    // Only the last option can lack its value: every other takes the next argument.
+    const QString last = args.isEmpty() ? QString() : args.last();
+    if (!parsed && (last.startsWith(QLatin1String("--")) || last == QLatin1String("-o")) && !last.contains(u'=')
+        && !IsFlag(last.mid(2))) {
+        error = QStringLiteral("%1 : valeur manquante").arg(last);
+        return false;
     }
+    const QStringList positional = parser.positionalArguments();
+    command.command = positional.value(0);
+    if (command.command == QLatin1String("batch"))
+        command.file = positional.value(1);
+    const qsizetype taken = command.command == QLatin1String("batch") ? 2 : 1;
+    QStringList valuedSwitches;
+    // "--json=x": a switch given a value is refused as an unknown option would be.
+    for (const QString& arg : args)
+        if (const qsizetype equals = arg.indexOf(u'=');
+            arg.startsWith(QLatin1String("--")) && equals > 2 && IsFlag(arg.mid(2, equals - 2)))
+            valuedSwitches << arg.mid(2, equals - 2);
+    const QStringList unknown = parser.unknownOptionNames() + valuedSwitches;
+    if (positional.size() > taken && unknown.isEmpty()) {
+        error = QStringLiteral("argument inattendu « %1 »").arg(positional[taken]);
+        return false;
+    }
+    command.help = parser.isSet(QStringLiteral("help")) && valuedSwitches.isEmpty();
+    command.version = parser.isSet(QStringLiteral("version")) && valuedSwitches.isEmpty();
+    command.json = parser.isSet(QStringLiteral("json"));
+    command.output = parser.value(QStringLiteral("o"));
+    command.dataDir = parser.value(QStringLiteral("data-dir"));
+    // A repeated option keeps its first value, as a schedule row would.
+    QHash<QString, int> seen;
+    for (const QString& name : parser.optionNames()) {
+        if (IsFlag(name) || name == QLatin1String("o") || name == QLatin1String("output")
+            || name == QLatin1String("data-dir"))
+            continue;
+        command.options.push_back({name, parser.values(name).value(seen[name]++)});
+    }
+    for (const QString& name : unknown)
+        command.options.push_back({name, QString()});
     return true;
 }
 

@@ -1,5 +1,9 @@
 #include "calc/section_output.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
 namespace {
 
 struct FieldLabel {
@@ -39,26 +43,17 @@ const FieldLabel* FindLabel(const QString& name)
     return nullptr;
 }
 
-QString JsonString(const QString& text)
+QJsonObject JsonMembers(const CalcFields& fields)
 {
-    QString out = QStringLiteral("\"");
-    for (QChar c : text) {
-        if (c == u'"' || c == u'\\')
-            out += u'\\' + QString(c);
-        else if (c.unicode() < 0x20)
-            out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
-        else
-            out += c;
-    }
-    return out + u'"';
+    QJsonObject object;
+    for (const CalcField& field : fields)
+        object.insert(field.name, field.text);
+    return object;
 }
 
-QString JsonMembers(const CalcFields& fields)
+QString OneLine(const QJsonObject& object)
 {
-    QStringList members;
-    for (const CalcField& field : fields)
-        members << JsonString(field.name) + u':' + JsonString(field.text);
-    return members.join(u',');
+    return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact));
 }
 
 }  // namespace
@@ -115,15 +110,15 @@ QString DrainageTableText(const std::vector<CalcFields>& rows)
 
 QString JsonObject(const CalcFields& fields)
 {
-    return u'{' + JsonMembers(fields) + u'}';
+    return OneLine(JsonMembers(fields));
 }
 
 QString DrainageJson(const CalcFields& head, const std::vector<CalcFields>& rows)
 {
-    QStringList objects;
+    QJsonArray objects;
     for (const CalcFields& row : rows)
-        objects << JsonObject(row);
-    const QString members = JsonMembers(head);
-    return u'{' + members + (members.isEmpty() ? QString() : QStringLiteral(",")) + QStringLiteral("\"rows\":[")
-        + objects.join(u',') + QStringLiteral("]}");
+        objects.append(JsonMembers(row));
+    QJsonObject object = JsonMembers(head);
+    object.insert(QStringLiteral("rows"), objects);
+    return OneLine(object);
 }

@@ -15,8 +15,8 @@ QString FieldTable(const CalcFields& fields, bool air);
 // The capacity table of a drainage library, its columns aligned.
 QString DrainageTableText(const std::vector<CalcFields>& rows);
 
-// {"name":"text",...} in the order of the fields.
+// {"name":"text",...} on one line, the keys sorted by name.
 QString JsonObject(const CalcFields& fields);
 
-// {"library":"…",…,"rows":[{…},…]}
+// {"library":"…",…,"rows":[{…},…]} on one line.
 QString DrainageJson(const CalcFields& head, const std::vector<CalcFields>& rows);
