@@ -1,10 +1,10 @@
 #include "calc/batch.h"
 
-#include "calc/air_section.h"
-#include "calc/csv_rows.h"
+#include "engines/air_section.h"
+#include "engines/csv_rows.h"
 #include "calc/drainage_section.h"
 #include "calc/section_output.h"
-#include "calc/water_section.h"
+#include "engines/water_section.h"
 
 namespace {
 

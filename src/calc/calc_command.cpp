@@ -7,12 +7,12 @@
 #include <QSaveFile>
 
 #include "base/identity.h"
-#include "calc/air_section.h"
+#include "engines/air_section.h"
 #include "calc/batch.h"
 #include "calc/calc_data.h"
 #include "calc/drainage_section.h"
 #include "calc/section_output.h"
-#include "calc/water_section.h"
+#include "engines/water_section.h"
 
 namespace {
 

@@ -46,11 +46,3 @@ bool LoadCalcData(const QString& dataDir, DomainState& data, QString& error)
         ScanFolder(delivered, data);
     return true;
 }
-
-QStringList LibraryNames(const PipeLibraryList& libraries)
-{
-    QStringList names;
-    for (const PipeLibrary& library : libraries)
-        names << library.name;
-    return names;
-}

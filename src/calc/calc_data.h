@@ -11,6 +11,3 @@
 // else the delivered ones) and the duct tables. False, with a message, when
 // the folder or the default configuration cannot be read.
 bool LoadCalcData(const QString& dataDir, DomainState& data, QString& error);
-
-// The libraries' names, in list order.
-QStringList LibraryNames(const PipeLibraryList& libraries);

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "calc/calc_data.h"
-#include "calc/section_options.h"
+#include "engines/section_options.h"
 #include "engines/drainage_sizing.h"
 
 // A drainage table read from its options, with the window's defaults for

@@ -3,7 +3,7 @@
 #include <QString>
 #include <vector>
 
-#include "calc/section_options.h"
+#include "engines/section_options.h"
 
 // How a section's results are written: a short aligned table in French, or
 // one JSON object on one line.

@@ -1,4 +1,4 @@
-#include "calc/section_options.h"
+#include "engines/section_options.h"
 
 #include <QRegularExpression>
 #include <cmath>
@@ -106,4 +106,12 @@ QString UnknownNameMessage(const QString& option, const QString& given, const QS
 {
     return QStringLiteral("%1 : « %2 » inconnu ; disponibles : %3")
         .arg(option, given, available.join(QStringLiteral(", ")));
+}
+
+QStringList LibraryNames(const PipeLibraryList& libraries)
+{
+    QStringList names;
+    for (const PipeLibrary& library : libraries)
+        names << library.name;
+    return names;
 }

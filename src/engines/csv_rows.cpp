@@ -1,4 +1,4 @@
-#include "calc/csv_rows.h"
+#include "engines/csv_rows.h"
 
 #include <QStringDecoder>
 

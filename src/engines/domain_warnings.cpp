@@ -1,4 +1,4 @@
-#include "calc/domain_warnings.h"
+#include "engines/domain_warnings.h"
 
 #include <QStringList>
 #include <algorithm>

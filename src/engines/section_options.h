@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "engines/pipe_library.h"
+
 // One section as the user gives it, on the command line or as a schedule row:
 // option names without their dashes, each with its value as typed.
 struct SectionOption {
@@ -48,3 +50,6 @@ bool ReadChoice(const QString& name, const QString& text, const char* const* cho
 
 // "« name » inconnu(e) ; disponibles : a, b, c" for a library or a material.
 QString UnknownNameMessage(const QString& option, const QString& given, const QStringList& available);
+
+// The libraries' names, in list order.
+QStringList LibraryNames(const PipeLibraryList& libraries);

@@ -1,7 +1,7 @@
 #include <QBuffer>
 #include <gtest/gtest.h>
 
-#include "calc/csv_rows.h"
+#include "engines/csv_rows.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calc/calc_data.h"
-#include "calc/section_options.h"
+#include "engines/domain_state.h"
+#include "engines/section_options.h"
 #include "engines/air_sizing.h"
 
 // The texts of the options the messages and the results repeat: as given

@@ -1,7 +1,7 @@
-#include "calc/water_section.h"
+#include "engines/water_section.h"
 
 #include "base/number_text.h"
-#include "calc/domain_warnings.h"
+#include "engines/domain_warnings.h"
 #include "engines/internal_data_text.h"
 #include "engines/library_files.h"
 #include "engines/limit_scales.h"

@@ -1,7 +1,7 @@
-#include "calc/air_section.h"
+#include "engines/air_section.h"
 
 #include "base/number_text.h"
-#include "calc/domain_warnings.h"
+#include "engines/domain_warnings.h"
 #include "engines/air_texts.h"
 #include "engines/duct_tables.h"
 #include "engines/internal_data_text.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calc/calc_data.h"
-#include "calc/section_options.h"
+#include "engines/domain_state.h"
+#include "engines/section_options.h"
 #include "engines/water_sizing.h"
 
 // A water section read from its options, with the configuration's values for
