@@ -163,6 +163,7 @@ const MainControl MainControls[] = {
     {VerticalOption, K::Option, O, "Vertical", "", {385, 25, 80, 20}, {35, 288, 70, 20}, "", F0, Group, L, L},
     {HorizontalOption, K::Option, O, "Horizontal", "", {385, 48, 80, 20}, {115, 288, 80, 20}, "", F0, 0, L, L},
     {AboutButton, K::Button, O, "A Propos...", "", {465, 125, 75, 20}, {75, 320, 75, 20}, "", F0, 0, L, L},
+    {NetworkButton, K::Button, O, "Réseau…", "", {385, 125, 75, 20}, {155, 320, 58, 20}, "Ctrl+R", F0, 0, L, L},
 };
 // clang-format on
 const size_t MainControlCount = sizeof(MainControls) / sizeof(MainControls[0]);

@@ -71,7 +71,7 @@ extern const size_t SwitchPlacementCount;
 enum MainPanelControl : int { MainTabPanel = 0 };
 
 // Menu events the main window's shortcuts post.
-enum MainMenu : int { MenuHelp = 7, MenuInternalData = 8 };
+enum MainMenu : int { MenuHelp = 7, MenuInternalData = 8, MenuNetwork = 9 };
 
 QString ControlText(const MainControl& control, int layout);
 ControlRect ControlPlacement(const MainControl& control, int layout);

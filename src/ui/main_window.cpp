@@ -109,6 +109,7 @@ bool OpenMainWindow(WindowState& windows, int layout, std::initializer_list<int>
         AddTab(MainTabPanel, TabCaptionText(tab, layout));
     AddShortcut(MainWindow, QStringLiteral("F1"), MenuHelp);
     AddShortcut(MainWindow, QStringLiteral("Shift+F12"), MenuInternalData);
+    AddShortcut(MainWindow, QStringLiteral("Ctrl+R"), MenuNetwork);
     return BuildMainTabs(windows, layout, tabs);
 }
 

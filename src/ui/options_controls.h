@@ -18,4 +18,5 @@ enum OptionsControl : int {
     VerticalOption = 311,
     HorizontalOption = 312,
     AboutButton = 313,
+    NetworkButton = 314,  // opens the « Réseau » window
 };

@@ -18,7 +18,7 @@ const TabRange TabRanges[] = {
     {TabWater, {{1, 43}}},
     {TabAir, {{100, 140}}},
     {TabDrainage, {{141, 161}}},
-    {TabOptions, {{200, 205}, {300, 313}}},
+    {TabOptions, {{200, 205}, {300, 314}}},
 };
 
 }  // namespace

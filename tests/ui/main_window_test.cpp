@@ -480,27 +480,35 @@ TEST_F(MainWindowTest, LabelTextsFitWhereTheyShow)
     }
 }
 
-// The drainage choice's controls lie inside the results frame and over no other
-// control, in both layouts, as built and after a switch.
-TEST_F(MainWindowTest, DrainageChoiceControlsOverlapNothing)
+// Controls added to existing pages lie inside their frame (if any) and over no
+// other control, in both layouts, as built and after a switch; a control
+// without a frame lies inside its page and over no frame either.
+TEST_F(MainWindowTest, AddedControlsOverlapNothing)
 {
-    const int added[] = {DesignFlowLabel, DesignFlowField, DischargeUnitsLabel, DischargeUnitsField,
-                         FrequencyList,   ChoiceLabel,     CopyDrainageCheck};
+    const struct {
+        int control, frame;  // frame -1: none
+    } added[] = {
+        {DesignFlowLabel, DrainageResultsFrame}, {DesignFlowField, DrainageResultsFrame},
+        {DischargeUnitsLabel, DrainageResultsFrame}, {DischargeUnitsField, DrainageResultsFrame},
+        {FrequencyList, DrainageResultsFrame}, {ChoiceLabel, DrainageResultsFrame},
+        {CopyDrainageCheck, DrainageResultsFrame}, {NetworkButton, -1},
+    };
     for (int built : {H, V})
         for (bool switched : {false, true}) {
             Build(built);
             if (switched)
                 SwitchLayout(state.window, 1 - built);
             Settle();
-            const QRect frame = ControlWidget(DrainageResultsFrame)->geometry().adjusted(2, 12, -2, -2);
-            for (int control : added) {
-                const QWidget* widget = ControlWidget(control);
-                ASSERT_NE(widget, nullptr) << control;
-                EXPECT_TRUE(frame.contains(widget->geometry())) << control << " built " << built << " " << switched;
+            for (const auto& a : added) {
+                const QWidget* widget = ControlWidget(a.control);
+                ASSERT_NE(widget, nullptr) << a.control;
+                const QRect inside = a.frame >= 0 ? ControlWidget(a.frame)->geometry().adjusted(2, 12, -2, -2)
+                                                  : widget->parentWidget()->rect();
+                EXPECT_TRUE(inside.contains(widget->geometry())) << a.control << " built " << built << " " << switched;
                 for (QWidget* other : widget->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-                    if (other != widget && !other->inherits("QGroupBox")) {
+                    if (other != widget && (a.frame < 0 || !other->inherits("QGroupBox"))) {
                         EXPECT_FALSE(other->geometry().intersects(widget->geometry()))
-                            << control << " over " << other->metaObject()->className() << " built " << built << " "
+                            << a.control << " over " << other->metaObject()->className() << " built " << built << " "
                             << switched;
                     }
                 }
