@@ -1,6 +1,8 @@
 #include "app/event_loop.h"
 
 #include "app/web_links.h"
+#include "network/network_window.h"
+#include "platform/application.h"
 #include "platform/controls.h"
 #include "platform/events.h"
 #include "platform/system.h"
@@ -23,11 +25,18 @@
 
 namespace {
 
+void OpenNetwork(ProgramState& state)
+{
+    ProgramState* s = &state;
+    OpenNetworkWindow(state, [s] { OpenHelpPage(s->web, s->web.helpNetwork); });
+}
+
 // Main window controls that belong to no tab.
 const ControlRoute MainRoutes[] = {
     {MainWindow, MainTabPanel, MainTabPanel, Reacts::Change, OnMainTabChange},
     {MainWindow, EditLibraryButton, EditLibraryButton, Reacts::Any, OnEditLibraryButton},
     {MainWindow, AboutButton, AboutButton, Reacts::Any, [](ProgramState& s, const Event&) { OpenAbout(s.window); }},
+    {MainWindow, NetworkButton, NetworkButton, Reacts::Any, [](ProgramState& s, const Event&) { OpenNetwork(s); }},
 };
 
 bool Takes(const ControlRoute& route, const Event& event)
@@ -89,6 +98,8 @@ bool HandleMainEvent(ProgramState& state, const Event& event)
             OpenTabHelp(state.web, GetState(MainTabPanel));
         else if (event.item == MenuInternalData)
             OnInternalDataKey(state);
+        else if (event.item == MenuNetwork)
+            OpenNetwork(state);
         else if (event.item >= SumKeyEnter && event.item <= SumKeyMinus)
             OnSumKey(state, event.item);
         break;
@@ -105,6 +116,9 @@ bool HandleMainEvent(ProgramState& state, const Event& event)
         RouteControl(state, event);
         break;
     case EventKind::Close:
+        // The circuit's changes are asked about first; its « Annuler » keeps the program running.
+        if (!EndNetworkWindow(EndAskedBySignal()))
+            return true;
         CloseWindow(state.window.windows[MainWindow]);
         return false;
     default:

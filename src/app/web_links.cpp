@@ -40,6 +40,7 @@ void SetWebAddresses(WebAddresses& web)
     web.helpDrainage = SiteRoot + QStringLiteral("help-evac.html");
     web.helpOptions = SiteRoot + QStringLiteral("help-options.html");
     web.helpEditor = SiteRoot + QStringLiteral("help-editor.html");
+    web.helpNetwork = SiteRoot + QStringLiteral("help-reseau.html");
     web.contact = QStringLiteral("mailto:contact@vorquil.example");
     if (QCoreApplication::instance())
         web.helpFolder = HelpFolderFor(QCoreApplication::applicationDirPath());

@@ -18,6 +18,6 @@ QString DataFolder();
 
 // The pages the program links to.
 struct WebAddresses {
-    QString site, download, helpWater, helpAir, helpDrainage, helpOptions, helpEditor, contact;
+    QString site, download, helpWater, helpAir, helpDrainage, helpOptions, helpEditor, helpNetwork, contact;
     QString helpFolder;  // the help pages and History.txt installed with the program, ending with "/"
 };

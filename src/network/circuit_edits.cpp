@@ -150,24 +150,33 @@ namespace {
 class NetworkEdit : public QUndoCommand {
 public:
     NetworkEdit(const QString& text, const NetworkInputs& before, int currentBefore, const NetworkInputs& after,
-                int currentAfter, const ApplyInputs& apply)
+                int currentAfter, const ApplyInputs& apply, int mergeId)
         : QUndoCommand(text), before_(before), after_(after), currentBefore_(currentBefore),
-          currentAfter_(currentAfter), apply_(apply)
+          currentAfter_(currentAfter), apply_(apply), mergeId_(mergeId)
     {
     }
     void undo() override { apply_(before_, currentBefore_); }
     void redo() override { apply_(after_, currentAfter_); }
+    int id() const override { return mergeId_; }
+    bool mergeWith(const QUndoCommand* other) override
+    {
+        const auto* next = static_cast<const NetworkEdit*>(other);
+        after_ = next->after_;
+        currentAfter_ = next->currentAfter_;
+        return true;
+    }
 
 private:
     NetworkInputs before_, after_;
     int currentBefore_, currentAfter_;
     ApplyInputs apply_;
+    int mergeId_;
 };
 
 }  // namespace
 
 void PushNetworkEdit(QUndoStack& stack, const QString& text, const NetworkInputs& before, int currentBefore,
-                     const NetworkInputs& after, int currentAfter, const ApplyInputs& apply)
+                     const NetworkInputs& after, int currentAfter, const ApplyInputs& apply, int mergeId)
 {
-    stack.push(new NetworkEdit(text, before, currentBefore, after, currentAfter, apply));
+    stack.push(new NetworkEdit(text, before, currentBefore, after, currentAfter, apply, mergeId));
 }

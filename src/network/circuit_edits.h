@@ -36,7 +36,8 @@ NetworkInputs WithoutRow(const NetworkInputs& in, int row, int& current);
 NetworkInputs WithRule(const NetworkInputs& in, const char* name, const QString& text);
 
 // One undoable step: `apply` shows `after` (redo) or `before` (undo), with
-// the row to make current.
+// the row to make current. Steps of the same `mergeId` (not -1) pushed one
+// after the other make one step.
 using ApplyInputs = std::function<void(const NetworkInputs& inputs, int current)>;
 void PushNetworkEdit(QUndoStack& stack, const QString& text, const NetworkInputs& before, int currentBefore,
-                     const NetworkInputs& after, int currentAfter, const ApplyInputs& apply);
+                     const NetworkInputs& after, int currentAfter, const ApplyInputs& apply, int mergeId = -1);

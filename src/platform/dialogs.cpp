@@ -26,11 +26,13 @@ int ShowMessage(const QString& title, const QString& text, MessageButtons button
 {
     if (Platform().messageHook)
         return Platform().messageHook(title, text, buttons);
+    const QMessageBox::StandardButtons shown = buttons == MessageYesNo ? QMessageBox::Yes | QMessageBox::No
+        : buttons == MessageYesNoCancel ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel
+                                        : QMessageBox::Ok;
     QMessageBox box(QMessageBox::NoIcon, title, QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")),
-                    buttons == MessageYesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
-                    QApplication::activeWindow());
+                    shown, QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
-    if (buttons == MessageYesNo) {
+    if (buttons != MessageOk) {
         box.setProperty("vqQuestion", true);
         QObject::connect(&box, &QMessageBox::buttonClicked, &box, [&box] { box.setProperty("vqAnswered", true); });
     }
@@ -43,6 +45,8 @@ int ShowMessage(const QString& title, const QString& text, MessageButtons button
         return AnswerYes;
     case QMessageBox::No:
         return AnswerNo;
+    case QMessageBox::Cancel:
+        return AnswerCancel;
     default:
         return AnswerNone;
     }

@@ -4,10 +4,10 @@
 
 #include "platform/platform_types.h"
 
-enum MessageAnswer { AnswerNone = 0, AnswerOk = 1, AnswerYes = 6, AnswerNo = 7 };
+enum MessageAnswer { AnswerNone = 0, AnswerOk = 1, AnswerCancel = 2, AnswerYes = 6, AnswerNo = 7 };
 
 // Modal message box over the active window; returns the button pressed
-// (AnswerNone when it was closed otherwise).
+// (AnswerNone when it was closed otherwise; Escape is « Annuler » when offered).
 int ShowMessage(const QString& title, const QString& text, MessageButtons buttons);
 
 // Save-file dialog. filter in the form "Fichiers Tubes|*.tub"; returns the chosen

@@ -63,7 +63,7 @@ struct Event {
     int item = -1;  // menu item or shortcut number (menu events); list view: the row concerned
 };
 
-enum MessageButtons { MessageOk = 0, MessageYesNo = 1 };
+enum MessageButtons { MessageOk = 0, MessageYesNo = 1, MessageYesNoCancel = 2 };
 
 // Tests answer the dialogs in place of a user (SetMessageHook, SetSaveFileHook).
 using MessageHook = std::function<int(const QString& title, const QString& text, MessageButtons buttons)>;

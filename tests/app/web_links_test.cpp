@@ -100,6 +100,7 @@ TEST(WebLinks, AddressesOfTheSite)
     SetWebAddresses(web);
     EXPECT_TRUE(web.site.endsWith(u'/'));
     EXPECT_EQ(web.helpEditor, web.site + QStringLiteral("help-editor.html"));
+    EXPECT_EQ(web.helpNetwork, web.site + QStringLiteral("help-reseau.html"));
     EXPECT_EQ(QUrl(web.download).path(), QStringLiteral("/vorquil/download.php"));
     EXPECT_TRUE(web.contact.startsWith(QStringLiteral("mailto:")));
 }

@@ -1,6 +1,7 @@
 #!/bin/bash
 # Saves PNG pictures of the four tabs of the main window in both layouts under
-# <build>/screenshots, plus the water, air and drainage tabs after a live switch, and checks
+# <build>/screenshots, plus the water, air and drainage tabs after a live switch and the « Réseau »
+# window in a light and a dark palette, and checks
 # that all of them were written.
 set -eu
 build=${1:?build folder}
@@ -8,9 +9,9 @@ folder="$build/screenshots"
 rm -rf "$folder"
 mkdir -p "$folder"
 VQ_SCREENSHOT_DIR="$folder" QT_QPA_PLATFORM=offscreen \
-    "$build/tests/ui_tests" --gtest_filter='MainWindowTest.ScreenshotsOfEveryTab'
+    "$build/tests/ui_tests" --gtest_filter='MainWindowTest.Screenshots*'
 count=0
-for name in {horizontal,vertical}-{eau,air,evacuations,options} switched-{horizontal,vertical}-{eau,air,evacuations}; do
+for name in {horizontal,vertical}-{eau,air,evacuations,options} switched-{horizontal,vertical}-{eau,air,evacuations} reseau-{clair,sombre}; do
     file="$folder/$name.png"
     if [ ! -s "$file" ] || [ "$(head -c 4 "$file" | tail -c 3)" != "PNG" ]; then
         echo "missing or not a PNG: $file"

@@ -1,0 +1,115 @@
+#include <QColor>
+#include <QUndoStack>
+
+#include "network_window_fixture.h"
+#include "platform/colour_contrast.h"
+
+namespace {
+
+int Rgb(const QColor& colour)
+{
+    return static_cast<int>(colour.rgb() & 0xFFFFFF);
+}
+
+}  // namespace
+
+// Every edit of the table is one step that Ctrl+Z undoes and Ctrl+Y redoes,
+// the tree, its cells and the status line included.
+TEST_F(NetworkWindowTest, EditsAreUndoneAndRedoneOneByOne)
+{
+    const struct {
+        const char* keys;    // a shortcut, or empty to type in a cell
+        int row;             // the cell typed in (schedule row)
+        const char* column;  // its schedule column
+        const char* text;
+        const char* shape;  // the tree after the step
+    } steps[] = {
+        {"Ctrl+N", 0, nullptr, nullptr, "T1"},
+        {"", 0, "length", "12", "T1"},
+        {"Ctrl+Shift+N", 0, nullptr, nullptr, "T1(T2)"},
+        {"", 1, "flow", "800", "T1(T2)"},
+        {"", 1, "fittings", "coude90*2", "T1(T2)"},
+        {"Ctrl+N", 1, nullptr, nullptr, "T1(T2,T3)"},
+        {"", 2, "power", "9000", "T1(T2,T3)"},
+        {"", 2, "fixed", "10kPa", "T1(T2,T3)"},
+        {"", 0, "id", "P", "P(T2,T3)"},
+        {"", 2, "upstream", "T2", "P(T2(T3))"},
+        {"", 2, "upstream", "", "P(T2),T3"},
+    };
+    QStringList statuses = {status->text()}, shapes = {Shape()};
+    for (const auto& step : steps) {
+        if (*step.keys) {
+            view->setCurrentIndex(model->IndexOfRow(step.row, 0));
+            Keys(step.keys);
+        } else {
+            Type(step.row, step.column, QString::fromUtf8(step.text));
+        }
+        EXPECT_EQ(Shape(), QString::fromUtf8(step.shape)) << step.keys << step.text;
+        statuses << status->text();
+        shapes << Shape();
+    }
+    EXPECT_TRUE(statuses[7].contains(QStringLiteral("mmCE"))) << statuses[7].toStdString();
+    for (int i = static_cast<int>(std::size(steps)); i > 0; --i) {
+        Keys("Ctrl+Z");
+        EXPECT_EQ(Shape(), shapes[i - 1]) << "undo " << i;
+        EXPECT_EQ(status->text(), statuses[i - 1]) << "undo " << i;
+    }
+    for (int i = 1; i <= static_cast<int>(std::size(steps)); ++i) {
+        Keys("Ctrl+Y");
+        EXPECT_EQ(Shape(), shapes[i]) << "redo " << i;
+    }
+    EXPECT_EQ(status->text(), statuses.back());
+}
+
+// Bad input marks its cell, says the row's error in the cell's tooltip and
+// in the status line, and loses nothing else: the other cells keep what was
+// typed, the other rows their results.
+TEST_F(NetworkWindowTest, BadInputIsMarkedAndLosesNothing)
+{
+    const struct {
+        const char* column;
+        const char* text;
+    } cases[] = {
+        {"fittings", "coude91"},
+        {"fittings", "coude90*0"},
+        {"fixed", "12"},
+        {"length", "-3"},
+        {"flow", "beaucoup"},
+        {"upstream", "X9"},
+    };
+    Keys("Ctrl+N");
+    Type(0, "length", QStringLiteral("10"));
+    Type(0, "flow", QStringLiteral("600"));
+    Keys("Ctrl+N");
+    Type(1, "length", QStringLiteral("4"));
+    Type(1, "flow", QStringLiteral("300"));
+    Type(1, "fittings", QStringLiteral("coude90"));
+    const QString sound = model->index(0, Column("length") + 8).data().toString();
+    const QColor marked = model->colours.errorBackground;
+    for (const auto& c : cases) {
+        Type(1, c.column, QString::fromUtf8(c.text));
+        const QModelIndex cell = model->IndexOfRow(1, Column(c.column));
+        EXPECT_EQ(cell.data(Qt::BackgroundRole).value<QColor>(), marked) << c.column << " " << c.text;
+        const QString error = cell.data(Qt::ToolTipRole).toString();
+        EXPECT_FALSE(error.isEmpty()) << c.text;
+        view->setCurrentIndex(cell);
+        EXPECT_TRUE(status->text().contains(error)) << status->text().toStdString();
+        EXPECT_EQ(model->IndexOfRow(1, Column("length")).data(Qt::EditRole).toString(), QStringLiteral("4"));
+        EXPECT_EQ(model->IndexOfRow(1, Column(c.column)).data(Qt::EditRole).toString(), QString::fromUtf8(c.text));
+        EXPECT_EQ(model->index(0, Column("length") + 8).data().toString(), sound) << c.text;
+        Keys("Ctrl+Z");
+    }
+}
+
+// The index circuit's text and a refused cell's text read at 4.5:1 or more on
+// a light and on a dark base.
+TEST(NetworkColours, ReadOnLightAndDarkPalettes)
+{
+    for (const QColor& base : {QColor(Qt::white), QColor(0x2A, 0x2A, 0x2A), QColor(0xF0, 0xF0, 0xF0), QColor(Qt::black)}) {
+        QPalette palette;
+        palette.setColor(QPalette::Base, base);
+        const TableColours colours = TableColoursFor(palette);
+        EXPECT_GE(ContrastRatio(Rgb(colours.index), Rgb(base)), 4.5) << base.name().toStdString();
+        EXPECT_GE(ContrastRatio(Rgb(colours.errorText), Rgb(colours.errorBackground)), 4.5);
+    }
+}
