@@ -33,8 +33,9 @@ void ShowInputs(NetworkWindow& window, const NetworkInputs& inputs, int current)
     const bool water = RulesAreWater(inputs.rules);
     ShownCircuit shown;
     shown.schedule = inputs.schedule;
+    // Sized as saved, so that the file run through vorquil-calc circuit gives these numbers.
     shown.result = SizeCircuit(window.program->domain, window.catalogue,
-                               ScheduleWithRules(inputs.schedule, inputs.rules), SectionOptions());
+                               ScheduleWithRules(inputs.schedule, inputs.rules), inputs.rules);
     shown.tree = BuildCircuitTree(shown.schedule);
     shown.water = water;
     shown.columns = NetworkColumns(water);
