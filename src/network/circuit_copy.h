@@ -6,9 +6,15 @@
 #include "engines/circuit.h"
 
 // « Copier »: the network table as the clipboard's text for a spreadsheet.
+// The window's columns: those of circuit_table with « Amont » after the id.
 // A header line with the column titles, then one line per row, cells
 // separated by tabs, "," as the decimal point, lines ended by "\n". A tab or
 // a line break inside a cell becomes a blank, so every cell stays in its
 // column. `rows` lists the rows to copy in the order given; empty: all rows.
 QString CircuitCopyText(const CircuitSchedule& schedule, const CircuitResult& result, bool water,
                         const std::vector<int>& rows);
+
+// « Amont », and a row's upstream id as typed: the column the window adds
+// after the id, which the copy and the calculation note repeat.
+inline const QString UpstreamTitle = QStringLiteral("Amont");
+QString UpstreamText(const CircuitSchedule& schedule, int row);
