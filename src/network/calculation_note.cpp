@@ -103,7 +103,7 @@ QString TableHtml(const CircuitSchedule& schedule, const CircuitResult& result, 
         const bool index = sized && result.rows[row].totals.index;
         html += index ? QStringLiteral("<tr bgcolor=\"#fff2cc\" style=\"font-weight: bold\">") : QStringLiteral("<tr>");
         for (const CircuitColumnInfo& info : columns) {
-            QString cell = Html(CircuitCellText(schedule, result, row, info, true));
+            QString cell = Html(CommaCellText(schedule, result, row, info));
             if (info.column == CircuitColumn::Id && sized)
                 cell = QStringLiteral("&nbsp;&nbsp;&nbsp;").repeated(Depth(result, row)) + cell;
             html += info.editable ? QStringLiteral("<td>%1</td>").arg(cell)

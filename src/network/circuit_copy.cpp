@@ -13,8 +13,8 @@ QString SafeCell(QString text)
     return text;
 }
 
-// An input typed with "." (a length) pastes as a number only with ",";
-// texts such as the fittings stay as typed.
+// A length typed with "." pastes as a number only with ","; the names
+// (ids, sizes) and the fittings stay as typed.
 QString CommaNumber(QString text)
 {
     bool number = false;
@@ -25,6 +25,13 @@ QString CommaNumber(QString text)
 }
 
 }  // namespace
+
+QString CommaCellText(const CircuitSchedule& schedule, const CircuitResult& result, int row,
+                      const CircuitColumnInfo& info)
+{
+    const QString cell = CircuitCellText(schedule, result, row, info, true);
+    return info.column == CircuitColumn::Length ? CommaNumber(cell) : cell;
+}
 
 QString UpstreamText(const CircuitSchedule& schedule, int row)
 {
@@ -49,7 +56,7 @@ QString CircuitCopyText(const CircuitSchedule& schedule, const CircuitResult& re
         const int row = rows.empty() ? i : rows[i];
         cells.clear();
         for (const CircuitColumnInfo& info : columns) {
-            cells << SafeCell(CommaNumber(CircuitCellText(schedule, result, row, info, true)));
+            cells << SafeCell(CommaCellText(schedule, result, row, info));
             if (info.column == CircuitColumn::Id)
                 cells << SafeCell(UpstreamText(schedule, row));
         }

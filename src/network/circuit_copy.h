@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "engines/circuit.h"
+#include "network/circuit_table.h"
 
 // « Copier »: the network table as the clipboard's text for a spreadsheet.
 // The window's columns: those of circuit_table with « Amont » after the id.
@@ -18,3 +19,8 @@ QString CircuitCopyText(const CircuitSchedule& schedule, const CircuitResult& re
 // after the id, which the copy and the calculation note repeat.
 inline const QString UpstreamTitle = QStringLiteral("Amont");
 QString UpstreamText(const CircuitSchedule& schedule, int row);
+
+// A cell as the copy and the calculation note show it: the table's text with
+// "," as the decimal point, a length typed with "." included.
+QString CommaCellText(const CircuitSchedule& schedule, const CircuitResult& result, int row,
+                      const CircuitColumnInfo& info);
