@@ -42,7 +42,7 @@ Commandes :
             ou UTF-16) ; colonnes : kind (water, air, drainage), id facultatif, et les
             options sans tirets ; la colonne warning signale une donnée hors du
             domaine conseillé des modèles
-  circuit FICHIER.csv [-o SORTIE.csv]
+  circuit FICHIER.csv [OPTIONS] [-o SORTIE.csv]
             les pertes de charge d'un réseau : un tronçon par ligne, comme pour
             batch (kind water ou air), avec les colonnes id, upstream (le tronçon
             amont ; vide : départ de la pompe ou du ventilateur), length (m),
