@@ -107,8 +107,9 @@ NetworkInputs WithRowAdded(const NetworkInputs& in, int selected, bool downstrea
     const int count = static_cast<int>(s.rows.size());
     const bool known = selected >= 0 && selected < count;
     const QString id = NewRowId(s);
-    const QString upstream = !known ? QString() : downstream ? CellOf(s, selected, "id").trimmed()
-                                                             : CellOf(s, selected, "upstream").trimmed();
+    const QString upstream = !known ? QString()
+        : downstream                ? CellOf(s, selected, "id").trimmed()
+                                    : CellOf(s, selected, "upstream").trimmed();
     current = known ? LastDownstream(BuildCircuitTree(s), selected) + 1 : count;
     s.rows.insert(s.rows.begin() + current, QStringList());
     if (!s.lines.empty())

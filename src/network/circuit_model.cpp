@@ -103,8 +103,9 @@ QVariant CircuitModel::data(const QModelIndex& index, int role) const
     const bool refused = result && !result->error.isEmpty();
     const QString errorColumn = result ? result->errorColumn : QString();
     const bool errorCell = refused
-        && (errorColumn.isEmpty() ? !column.upstream && column.info.column == CircuitColumn::Id
-                                  : NetworkColumnName(column) && errorColumn == QLatin1String(NetworkColumnName(column)));
+        && (errorColumn.isEmpty()
+                ? !column.upstream && column.info.column == CircuitColumn::Id
+                : NetworkColumnName(column) && errorColumn == QLatin1String(NetworkColumnName(column)));
     const bool index_ = result && result->error.isEmpty() && result->totals.index;
     switch (role) {
     case Qt::DisplayRole:

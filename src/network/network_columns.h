@@ -9,7 +9,7 @@
 // calculation note repeat), with « Amont » after the id, where the upstream
 // id is typed to hang a row elsewhere in the tree.
 struct NetworkColumn {
-    bool upstream = false;    // the « Amont » column; `info` is then unused
+    bool upstream = false;  // the « Amont » column; `info` is then unused
     CircuitColumnInfo info{};
 };
 

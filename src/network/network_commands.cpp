@@ -30,8 +30,9 @@ const QString CircuitFilter = QStringLiteral("Circuits (CSV)|*.csv|Tous les fich
 void Push(NetworkWindow& window, const QString& text, const NetworkInputs& after, int currentAfter, int mergeId = -1)
 {
     NetworkWindow* w = &window;
-    PushNetworkEdit(*window.undo, text, window.inputs, CurrentRow(window), after, currentAfter,
-                    [w](const NetworkInputs& inputs, int current) { ShowInputs(*w, inputs, current); }, mergeId);
+    PushNetworkEdit(
+        *window.undo, text, window.inputs, CurrentRow(window), after, currentAfter,
+        [w](const NetworkInputs& inputs, int current) { ShowInputs(*w, inputs, current); }, mergeId);
 }
 
 QString DataFolderOf(const NetworkWindow& window)
@@ -180,7 +181,8 @@ bool MayLeaveCircuit(NetworkWindow& window)
     if (window.undo->isClean())
         return true;
     const QString name = window.file.isEmpty() ? QStringLiteral("sans titre") : QFileInfo(window.file).fileName();
-    switch (ShowMessage(Title, QStringLiteral("Le circuit « %1 » a été modifié. Enregistrer les modifications ?").arg(name),
+    switch (ShowMessage(Title,
+                        QStringLiteral("Le circuit « %1 » a été modifié. Enregistrer les modifications ?").arg(name),
                         MessageYesNoCancel)) {
     case AnswerYes:
         return SaveCircuit(window);
@@ -216,8 +218,7 @@ void PrintCalculationNote(NetworkWindow& window)
     const QString folder = window.file.isEmpty() ? DataFolderOf(window) : QFileInfo(window.file).absolutePath();
     const QString base = window.file.isEmpty() ? QStringLiteral("note-de-calcul.pdf")
                                                : QFileInfo(window.file).completeBaseName() + QStringLiteral(".pdf");
-    QString path = AskSaveFileName(QStringLiteral("Note de calcul"), QStringLiteral("PDF|*.pdf"),
-                                   folder + u'/' + base);
+    QString path = AskSaveFileName(QStringLiteral("Note de calcul"), QStringLiteral("PDF|*.pdf"), folder + u'/' + base);
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())

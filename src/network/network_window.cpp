@@ -126,10 +126,6 @@ void Build(NetworkWindow& w)
     column->addWidget(w.status);
     QObject::connect(w.view->selectionModel(), &QItemSelectionModel::currentChanged, w.status,
                      [self] { self->status->setText(StatusText(*self)); });
-    QObject::connect(w.model, &QAbstractItemModel::modelReset, w.status, [self] {
-        QObject::connect(self->view->selectionModel(), &QItemSelectionModel::currentChanged, self->status,
-                         [self] { self->status->setText(StatusText(*self)); }, Qt::UniqueConnection);
-    });
 
     w.undo = new QUndoStack(w.frame);
     QAction* undo = w.undo->createUndoAction(w.frame, QStringLiteral("Annuler"));
@@ -191,7 +187,8 @@ void OpenNetworkWindow(ProgramState& state, const std::function<void()>& help)
     w.program = &state;
     w.help = help;
     QStringList problems;
-    w.catalogue = LoadFittingCatalogue(DeliveredLibraryFolder(), state.folders.data + QStringLiteral("Data/"), problems);
+    w.catalogue =
+        LoadFittingCatalogue(DeliveredLibraryFolder(), state.folders.data + QStringLiteral("Data/"), problems);
     Build(w);
     const NetworkWindowState kept = ReadNetworkWindowState(state.folders.data);
     Place(w, kept);
@@ -225,9 +222,12 @@ bool EndNetworkWindow(bool bySignal)
     KeepState(*open);
     NetworkWindow* closing = open;
     open = nullptr;
+    // Nothing of the window speaks once it is going: its undo stack signals
+    // its end, a queued edit may still arrive.
     closing->model->edited = nullptr;
+    QObject::disconnect(closing->undo, nullptr, nullptr, nullptr);
     closing->frame->hide();
+    QObject::connect(closing->frame, &QObject::destroyed, [closing] { delete closing; });
     closing->frame->deleteLater();
-    delete closing;
     return true;
 }

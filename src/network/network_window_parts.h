@@ -29,7 +29,7 @@ struct NetworkWindow {
     QUndoStack* undo = nullptr;
     NetworkInputs inputs;
     FittingCatalogue catalogue;
-    QString file;          // the circuit file, empty until saved
-    int ruleTyping = 0;    // edits of one field while typed are one step; a new typing, a new step
-    QString lastTyped;     // the field being typed
+    QString file;        // the circuit file, empty until saved
+    int ruleTyping = 0;  // edits of one field while typed are one step; a new typing, a new step
+    QString lastTyped;   // the field being typed
 };

@@ -44,10 +44,11 @@ TEST(CircuitCopy, GivesTheChosenRowsAsTabSeparatedColumnsWithDecimalCommas)
             for (size_t k = 0; k < columns.size(); ++k) {
                 EXPECT_FALSE(pointDecimal.match(cells[k]).hasMatch()) << cells[k].toStdString();
                 // The results are the table's digits, with the comma.
-                if (!columns[k].editable)
+                if (!columns[k].editable) {
                     EXPECT_EQ(
                         cells[k],
                         CircuitCellText(sample.schedule, sample.result, row, columns[k], false).replace(u'.', u','));
+                }
             }
         }
     }

@@ -40,6 +40,8 @@ protected:
         state.folders.data = data.path() + u'/';
         OpenNetworkWindow(state, [] {});
         ASSERT_NE(NetworkWindowWidget(), nullptr);
+        NetworkWindowWidget()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(NetworkWindowWidget()));
         view = NetworkWindowWidget()->findChild<QTreeView*>();
         model = qobject_cast<CircuitModel*>(view->model());
         for (QLabel* label : NetworkWindowWidget()->findChildren<QLabel*>())
@@ -83,6 +85,7 @@ protected:
         auto* editor = view->viewport()->findChild<QLineEdit*>();
         ASSERT_NE(editor, nullptr) << column;
         editor->selectAll();
+        QTest::keyClick(editor, Qt::Key_Delete);
         QTest::keyClicks(editor, text);
         QTest::keyClick(editor, Qt::Key_Return);
         Settle();
@@ -90,6 +93,11 @@ protected:
 
     void Keys(const char* sequence)
     {
+        // The completion's popup leaves no window active on the offscreen platform.
+        if (QApplication::activeWindow() != NetworkWindowWidget()) {
+            NetworkWindowWidget()->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(NetworkWindowWidget()));
+        }
         QTest::keySequence(NetworkWindowWidget(), QKeySequence(QString::fromLatin1(sequence)));
         Settle();
     }

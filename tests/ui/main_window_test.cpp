@@ -488,10 +488,10 @@ TEST_F(MainWindowTest, AddedControlsOverlapNothing)
     const struct {
         int control, frame;  // frame -1: none
     } added[] = {
-        {DesignFlowLabel, DrainageResultsFrame}, {DesignFlowField, DrainageResultsFrame},
+        {DesignFlowLabel, DrainageResultsFrame},     {DesignFlowField, DrainageResultsFrame},
         {DischargeUnitsLabel, DrainageResultsFrame}, {DischargeUnitsField, DrainageResultsFrame},
-        {FrequencyList, DrainageResultsFrame}, {ChoiceLabel, DrainageResultsFrame},
-        {CopyDrainageCheck, DrainageResultsFrame}, {NetworkButton, -1},
+        {FrequencyList, DrainageResultsFrame},       {ChoiceLabel, DrainageResultsFrame},
+        {CopyDrainageCheck, DrainageResultsFrame},   {NetworkButton, -1},
     };
     for (int built : {H, V})
         for (bool switched : {false, true}) {

@@ -101,11 +101,16 @@ TEST_F(MainWindowTest, ScreenshotsOfTheNetworkWindow)
     QString error;
     ASSERT_TRUE(WriteNetworkWindowState(state.folders.data, kept, error));
     QPalette dark;
-    for (auto [role, rgb] : {std::pair{QPalette::Window, 0x353535}, {QPalette::WindowText, 0xF0F0F0},
-                             {QPalette::Base, 0x2A2A2A}, {QPalette::AlternateBase, 0x353535},
-                             {QPalette::Text, 0xF0F0F0}, {QPalette::Button, 0x353535},
-                             {QPalette::ButtonText, 0xF0F0F0}, {QPalette::Highlight, 0x2A82DA},
-                             {QPalette::HighlightedText, 0x000000}, {QPalette::ToolTipBase, 0x353535},
+    for (auto [role, rgb] : {std::pair{QPalette::Window, 0x353535},
+                             {QPalette::WindowText, 0xF0F0F0},
+                             {QPalette::Base, 0x2A2A2A},
+                             {QPalette::AlternateBase, 0x353535},
+                             {QPalette::Text, 0xF0F0F0},
+                             {QPalette::Button, 0x353535},
+                             {QPalette::ButtonText, 0xF0F0F0},
+                             {QPalette::Highlight, 0x2A82DA},
+                             {QPalette::HighlightedText, 0x000000},
+                             {QPalette::ToolTipBase, 0x353535},
                              {QPalette::ToolTipText, 0xF0F0F0}})
         dark.setColor(role, QColor::fromRgb(static_cast<QRgb>(rgb)));
     const QPalette light = QApplication::palette();
