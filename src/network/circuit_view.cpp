@@ -84,7 +84,37 @@ private:
     QStandardItemModel* choices_;
 };
 
+// QTreeView moves Tab down the tree; a table typed row by row wants it along the row.
+class CircuitTreeView : public QTreeView {
+public:
+    using QTreeView::QTreeView;
+
+protected:
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override
+    {
+        const QModelIndex current = currentIndex();
+        const bool forward = action == MoveNext || action == MoveRight;
+        const bool along = forward || action == MovePrevious || action == MoveLeft;
+        if (!current.isValid() || !along || !model())
+            return QTreeView::moveCursor(action, modifiers);
+        const int column = current.column() + (forward ? 1 : -1);
+        if (column >= 0 && column < model()->columnCount(current.parent()))
+            return current.siblingAtColumn(column);
+        if (action == MoveRight || action == MoveLeft)
+            return current;
+        const QModelIndex row = QTreeView::moveCursor(forward ? MoveDown : MoveUp, modifiers);
+        if (!row.isValid() || (row.row() == current.row() && row.parent() == current.parent()))
+            return current;
+        return row.siblingAtColumn(forward ? 0 : model()->columnCount(row.parent()) - 1);
+    }
+};
+
 }  // namespace
+
+QTreeView* NewCircuitView(QWidget* parent)
+{
+    return new CircuitTreeView(parent);
+}
 
 QString FittingChoiceText(const Fitting& fitting)
 {

@@ -3,7 +3,12 @@
 #include "engines/fittings_catalogue.h"
 
 class QTreeView;
+class QWidget;
 class CircuitModel;
+
+// A tree view whose Tab and arrows move along the row as in a spreadsheet
+// (Tab past the last column goes on to the next row), not down the tree.
+QTreeView* NewCircuitView(QWidget* parent);
 
 // The table edited like a spreadsheet: typing in a cell replaces it, F2 edits
 // it, Return or Tab takes it; the « Singularités » cell offers the catalogue's

@@ -93,6 +93,8 @@ void AddRow(NetworkWindow& window, bool downstream)
     int current = -1;
     const NetworkInputs after = WithRowAdded(window.inputs, CurrentRow(window), downstream, current);
     Push(window, downstream ? QStringLiteral("Ajouter en aval") : QStringLiteral("Ajouter"), after, current);
+    // A new row is typed from its start, as a new line of a spreadsheet.
+    window.view->setCurrentIndex(window.model->IndexOfRow(current, 0));
     window.view->setFocus();
 }
 

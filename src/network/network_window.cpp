@@ -72,7 +72,10 @@ void AddShortcutTo(QWidget* widget, const QKeySequence& keys, Qt::ShortcutContex
 
 void Build(NetworkWindow& w)
 {
-    w.frame = new QWidget(nullptr, Qt::Window);
+    // A dialog's type, as the window system knows it, is what makes it transient for its owner.
+    w.frame = new QWidget(nullptr,
+                          Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
+                              | Qt::WindowCloseButtonHint);
     w.frame->setObjectName(QStringLiteral("network"));
     w.frame->setAccessibleName(QStringLiteral("Réseau"));
     auto* column = new QVBoxLayout(w.frame);
@@ -109,7 +112,7 @@ void Build(NetworkWindow& w)
     buttonRow->addStretch();
     column->addLayout(buttonRow);
 
-    w.view = new QTreeView(w.frame);
+    w.view = NewCircuitView(w.frame);
     w.model = new CircuitModel;
     w.model->setParent(w.view);
     w.model->colours = TableColoursFor(w.view->palette());
