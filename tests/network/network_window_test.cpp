@@ -119,3 +119,26 @@ TEST(NetworkColours, ReadOnLightAndDarkPalettes)
         EXPECT_GE(ContrastRatio(Rgb(colours.errorText), Rgb(colours.errorBackground)), 4.5);
     }
 }
+
+// Screen readers name the table, every field of the top (water's and air's)
+// and a cell being typed, by its column's title.
+TEST_F(NetworkWindowTest, TableAndEveryFieldHaveAnAccessibleName)
+{
+    QWidget* window = NetworkWindowWidget();
+    int fields = 0;
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (widget->inherits("QLineEdit") || widget->inherits("QComboBox") || widget->inherits("QTreeView")
+            || widget->inherits("QRadioButton")) {
+            EXPECT_FALSE(widget->accessibleName().isEmpty()) << widget->metaObject()->className();
+            ++fields;
+        }
+    }
+    EXPECT_GE(fields, 18);  // project, 2 fluids, 6 water and 9 air rules, the table
+    EXPECT_FALSE(view->accessibleName().isEmpty());
+    Keys("Ctrl+N");
+    view->setCurrentIndex(model->IndexOfRow(0, Column("fittings")));
+    view->edit(view->currentIndex());
+    auto* editor = view->viewport()->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->accessibleName(), QStringLiteral("Singularités"));
+}
