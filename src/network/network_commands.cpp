@@ -139,6 +139,7 @@ bool OpenCircuit(NetworkWindow& window, const QString& path)
     window.undo->clear();
     const NetworkInputs inputs = InputsFromFile(schedule, window.inputs.rules);
     ShowInputs(window, inputs, inputs.schedule.rows.empty() ? -1 : 0);
+    FitColumns(window);
     // Not saved yet: the recovered circuit differs from its file.
     if (source != path)
         window.undo->resetClean();

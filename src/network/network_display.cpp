@@ -1,9 +1,11 @@
 #include "network/network_display.h"
 
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QLabel>
 #include <QTreeView>
 #include <QUndoStack>
+#include <algorithm>
 
 #include "engines/circuit_texts.h"
 #include "network/circuit_model.h"
@@ -84,4 +86,13 @@ void ShowTitle(NetworkWindow& window)
     if (!window.undo->isClean())
         title += QStringLiteral(" *");
     window.frame->setWindowTitle(title);
+}
+
+void FitColumns(NetworkWindow& window)
+{
+    constexpr int Narrowest = 45, Widest = 220;  // [px]
+    for (int column = 0; column < window.model->columnCount(); ++column) {
+        window.view->resizeColumnToContents(column);
+        window.view->setColumnWidth(column, std::clamp(window.view->columnWidth(column), Narrowest, Widest));
+    }
 }

@@ -15,3 +15,6 @@ QString StatusText(const NetworkWindow& window);
 
 // « Réseau — colonnes.csv * » as the window's title.
 void ShowTitle(NetworkWindow& window);
+
+// Each column as wide as its title and the cells shown, within bounds.
+void FitColumns(NetworkWindow& window);

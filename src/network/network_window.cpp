@@ -124,6 +124,8 @@ void Build(NetworkWindow& w)
     w.status = new QLabel(w.frame);
     w.status->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     w.status->setAccessibleDescription(QStringLiteral("Circuit le plus défavorisé"));
+    // A long message wraps rather than widening the window.
+    w.status->setWordWrap(true);
     w.status->setMinimumHeight(2 * w.status->fontMetrics().lineSpacing() + 4);
     w.status->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     column->addWidget(w.status);
@@ -203,6 +205,7 @@ void OpenNetworkWindow(ProgramState& state, const std::function<void()>& help)
         OpenCircuit(w, kept.lastFile);
     else if (!FoundRecoveryCopy(QString(), state.folders.data).isEmpty())
         OpenCircuit(w, QString());
+    FitColumns(w);
     if (!problems.isEmpty())
         w.status->setText(w.status->text() + u'\n' + problems.join(QStringLiteral(" ; ")));
     w.frame->activateWindow();

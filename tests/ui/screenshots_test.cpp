@@ -94,7 +94,8 @@ TEST_F(MainWindowTest, ScreenshotsOfTheNetworkWindow)
                   "T2;T1;8;;;te_passage+coude90*2;;water;Cuivre;pdc;18;70;50\n"
                   "R1;T2;6;;4500;te_derivation+robinet_equerre;;water;Cuivre;pdc;18;70;50\n"
                   "R2;T2;9;;3000;te_derivation+coude90*3;;water;Cuivre;pdc;18;70;50\n"
-                  "R3;T1;15;350;;te_derivation+coude91;;water;Cuivre;pdc;18;70;50\n");
+                  "R3;T1;15;350;;te_derivation+coude45*2;;water;Cuivre;pdc;18;70;50\n"
+                  "B1;;4;250;;coude91;;water;Cuivre;pdc;18;70;50\n");
     circuit.close();
     NetworkWindowState kept;
     kept.lastFile = circuit.fileName();
@@ -111,7 +112,8 @@ TEST_F(MainWindowTest, ScreenshotsOfTheNetworkWindow)
                              {QPalette::Highlight, 0x2A82DA},
                              {QPalette::HighlightedText, 0x000000},
                              {QPalette::ToolTipBase, 0x353535},
-                             {QPalette::ToolTipText, 0xF0F0F0}})
+                             {QPalette::ToolTipText, 0xF0F0F0},
+                             {QPalette::PlaceholderText, 0xA0A0A0}})
         dark.setColor(role, QColor::fromRgb(static_cast<QRgb>(rgb)));
     const QPalette light = QApplication::palette();
     Build(1);
