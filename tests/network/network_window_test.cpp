@@ -1,6 +1,7 @@
 #include <QColor>
 #include <QUndoStack>
 
+#include "network/circuit_files.h"
 #include "network_window_fixture.h"
 #include "platform/colour_contrast.h"
 
@@ -141,4 +142,32 @@ TEST_F(NetworkWindowTest, TableAndEveryFieldHaveAnAccessibleName)
     auto* editor = view->viewport()->findChild<QLineEdit*>();
     ASSERT_NE(editor, nullptr);
     EXPECT_EQ(editor->accessibleName(), QStringLiteral("Singularités"));
+}
+
+// A session that ends (SIGTERM at logout) leaves the unsaved circuit in a
+// recovery copy, which the next opening offers and restores, unsaved.
+TEST_F(NetworkWindowTest, SessionEndKeepsARecoveryCopyOfferedAtNextOpening)
+{
+    Keys("Ctrl+N");
+    Type(0, "length", QStringLiteral("7"));
+    Type(0, "flow", QStringLiteral("450"));
+    const QString head = status->text();
+    EndNetworkWindow(true);
+    Settle();
+    EXPECT_FALSE(FoundRecoveryCopy(QString(), state.folders.data).isEmpty());
+    QString asked;
+    SetMessageHook([&asked](const QString&, const QString& text, MessageButtons) {
+        asked = text;
+        return int(AnswerYes);
+    });
+    OpenNetworkWindow(state, [] {});
+    SetMessageHook(nullptr);
+    status = nullptr;
+    for (QLabel* label : NetworkWindowWidget()->findChildren<QLabel*>())
+        if (!label->accessibleDescription().isEmpty())
+            status = label;
+    ASSERT_NE(status, nullptr);
+    EXPECT_TRUE(asked.contains(QStringLiteral("copie de secours"))) << asked.toStdString();
+    EXPECT_EQ(status->text(), head);
+    EXPECT_TRUE(NetworkWindowWidget()->windowTitle().endsWith(u'*'));
 }
