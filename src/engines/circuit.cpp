@@ -268,8 +268,9 @@ struct RowWork {
 };
 
 // Its id, its upstream row and its fluid: faults said in the row's error.
+// `rowOf` gives the first row of each id.
 void ReadPlace(const CircuitSchedule& schedule, int r, const QString& upstream, const QString& kind,
-               QHash<QString, int>& rowOf, std::vector<RowWork>& work, CircuitResult& result)
+               const QHash<QString, int>& rowOf, std::vector<RowWork>& work, CircuitResult& result)
 {
     CircuitRowResult& row = result.rows[r];
     const auto fail = [&](const QString& message, const char* column) {
@@ -279,30 +280,23 @@ void ReadPlace(const CircuitSchedule& schedule, int r, const QString& upstream, 
         fail(QStringLiteral("id : manquant ; chaque ligne a un identifiant unique"), "id");
     } else if (row.id.size() > LongestId) {
         fail(QStringLiteral("id : « %1 » : %2 caractères au plus").arg(row.id).arg(LongestId), "id");
-    } else if (const auto earlier = rowOf.constFind(row.id); earlier != rowOf.cend()) {
-        const int line = size_t(*earlier) < schedule.lines.size() ? schedule.lines[*earlier] : 0;
+    } else if (const int first = rowOf.value(row.id, r); first != r) {
+        const int line = size_t(first) < schedule.lines.size() ? schedule.lines[first] : 0;
         fail(line > 0 ? QStringLiteral("id : « %1 » déjà utilisé à la ligne %2").arg(row.id).arg(line)
                       : QStringLiteral("id : « %1 » déjà utilisé").arg(row.id),
              "id");
     }
-    if (!row.id.isEmpty() && !rowOf.contains(row.id))
-        rowOf.insert(row.id, r);
     if (!upstream.isEmpty()) {
         const int up = rowOf.value(upstream, -1);
-        if (upstream == row.id) {
+        if (upstream == row.id)
             fail(QStringLiteral("upstream : « %1 » est la ligne elle-même").arg(upstream), "upstream");
-        } else if (up >= 0) {
-            row.upstream = up;
-        } else {
-            const qsizetype idColumn = schedule.header.indexOf(QStringLiteral("id"));
-            bool later = false;
-            for (size_t below = r + 1; below < schedule.rows.size() && !later; ++below)
-                later = schedule.rows[below].value(idColumn).trimmed() == upstream;
-            fail(later
-                     ? QStringLiteral("upstream : « %1 » est plus bas ; la ligne amont doit la précéder").arg(upstream)
-                     : QStringLiteral("upstream : « %1 » inconnu").arg(upstream),
+        else if (up < 0)
+            fail(QStringLiteral("upstream : « %1 » inconnu").arg(upstream), "upstream");
+        else if (up > r)
+            fail(QStringLiteral("upstream : « %1 » est plus bas ; la ligne amont doit la précéder").arg(upstream),
                  "upstream");
-        }
+        else
+            row.upstream = up;
     }
     if (kind == QLatin1String("water") || kind == QLatin1String("air")) {
         row.water = kind == QLatin1String("water");
@@ -390,6 +384,9 @@ CircuitResult SizeCircuit(const DomainState& data, const FittingCatalogue& catal
 
     QHash<QString, int> rowOf;
     rowOf.reserve(count);
+    for (int r = count - 1; r >= 0; --r)
+        if (const QString id = cell(r, idColumn); !id.isEmpty())
+            rowOf.insert(id, r);
     for (int r = 0; r < count; ++r) {
         CircuitRowResult& row = result.rows[r];
         row.id = cell(r, idColumn);
