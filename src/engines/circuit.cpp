@@ -46,7 +46,7 @@ bool IsResult(const QString& name)
 // material): it is left out.
 bool DefaultFits(const QString& name, const SectionOptions& own)
 {
-    const struct {
+    static const struct {
         const char* option;
         std::vector<const char*> linked;
     } links[] = {
@@ -99,7 +99,7 @@ struct RowSizing {
 };
 
 // Why a sizing run gave no size, naming the option to change.
-QString NotSizedMessage(bool water, const CalcFields& fields, int mode, SizingStatus status, float theoretical,
+QString NotSizedMessage(bool water, const CalcFields& fields, int mode, SizingStatus status, bool theoretical,
                         const QString& library)
 {
     const QString size = FieldText(fields, "size");
@@ -111,7 +111,7 @@ QString NotSizedMessage(bool water, const CalcFields& fields, int mode, SizingSt
         return QStringLiteral("flow : rien à dimensionner");
     if (mode == ModeImposedSize)
         return QStringLiteral("size : N/A ; la taille imposée « %1 » ne peut pas être dimensionnée").arg(size);
-    if (theoretical > 0.0f)
+    if (theoretical)
         return water
             ? QStringLiteral("limit : N/A ; le diamètre théorique %1 mm dépasse la plus grande taille de « %2 »")
                   .arg(FieldText(fields, "theoretical_diameter"), library)
@@ -131,7 +131,8 @@ RowSizing SizeRow(const DomainState& data, bool water, const SectionOptions& opt
         WaterOutcome outcome;
         row.sizing = SizeWaterSection(data, section, outcome);
         if (outcome.status != SizingStatus::Sized) {
-            sized.error = NotSizedMessage(true, row.sizing, outcome.mode, outcome.status, outcome.theoreticalDiameter,
+            sized.error = NotSizedMessage(true, row.sizing, outcome.mode, outcome.status,
+                                          outcome.diameter == WaterDiameterShown::Shown,
                                           data.waterLibraries[section.library].name);
             return sized;
         }
@@ -147,7 +148,7 @@ RowSizing SizeRow(const DomainState& data, bool water, const SectionOptions& opt
         row.sizing = SizeAirSection(data, section, outcome);
         if (outcome.status != SizingStatus::Sized) {
             sized.error = NotSizedMessage(false, row.sizing, section.inputs.mode, outcome.status,
-                                          outcome.theoreticalDiameter, QString());
+                                          outcome.theoreticalDiameter > 0.0f, QString());
             return sized;
         }
         // The flow is an input that a schedule row keeps; a trunk shows the sum it was sized on.
