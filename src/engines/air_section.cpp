@@ -1,8 +1,8 @@
 #include "engines/air_section.h"
 
 #include "base/number_text.h"
-#include "engines/domain_warnings.h"
 #include "engines/air_texts.h"
+#include "engines/domain_warnings.h"
 #include "engines/duct_tables.h"
 #include "engines/internal_data_text.h"
 #include "engines/limit_scales.h"
@@ -183,8 +183,14 @@ bool ReadAirSection(const DomainState& data, const SectionOptions& options, AirS
 
 CalcFields SizeAirSection(const DomainState& data, const AirSection& section)
 {
+    AirOutcome outcome;
+    return SizeAirSection(data, section, outcome);
+}
+
+CalcFields SizeAirSection(const DomainState& data, const AirSection& section, AirOutcome& outcome)
+{
     const AirInputs& in = section.inputs;
-    const AirOutcome outcome = SizeAir(in, data.standardDuctDiameters);
+    outcome = SizeAir(in, data.standardDuctDiameters);
     const AirResult result = FormatAirResult(in, outcome);
     const auto shown = [](const std::optional<QString>& text) { return text.value_or(QString()); };
     const bool searching = in.mode != AirModeImposedSize;

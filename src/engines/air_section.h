@@ -1,8 +1,8 @@
 #pragma once
 
+#include "engines/air_sizing.h"
 #include "engines/domain_state.h"
 #include "engines/section_options.h"
-#include "engines/air_sizing.h"
 
 // The texts of the options the messages and the results repeat: as given
 // ("," read as "."), or the default number.
@@ -32,3 +32,5 @@ bool ReadAirSection(const DomainState& data, const SectionOptions& options, AirS
 // pressure_drop, copy, density, viscosity, reynolds, and warning when an
 // input lies outside the models' domain.
 CalcFields SizeAirSection(const DomainState& data, const AirSection& section);
+// The same, with the numbers behind the texts (velocity, pressure drop, air).
+CalcFields SizeAirSection(const DomainState& data, const AirSection& section, AirOutcome& outcome);

@@ -6,6 +6,8 @@
 // figures its sizing found, then the sums along the tree. Everything in
 // double; water losses in mmCE (1 mmCE = 9.81 Pa), air losses in Pa.
 
+inline constexpr double PascalsPerMmCE = 9.81;  // [Pa/mmCE], the program's constant
+
 // One section's figures, as its sizing found them.
 struct SectionLossInputs {
     bool water = true;
@@ -42,6 +44,7 @@ struct TreeSectionTotals {
     double cumulative = 0.0;  // from the root to the end of this section [mmCE or Pa]
     double reserve = 0.0;     // ends: head - cumulative [mmCE or Pa]
     bool index = false;       // on the path from the root to the index end
+    bool balanced = false;    // its circuit was computed: reserve and index hold
 };
 
 // One independent circuit, from one root.

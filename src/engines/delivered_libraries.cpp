@@ -14,7 +14,10 @@ namespace {
 const QStringList LibraryPatterns = {QStringLiteral("*.tub"), QStringLiteral("*.eva")};
 // The default configuration comes with the libraries: without it the first run
 // starts with every setting at zero, "SaveConfig" included, and saves nothing.
-const QStringList DeliveredPatterns = LibraryPatterns + QStringList{QStringLiteral("Config.cfg")};
+// The fittings catalogues come too, for the user to edit; the program reads
+// the delivered ones where they are installed, so a later start needs no copy.
+const QStringList DeliveredPatterns =
+    LibraryPatterns + QStringList{QStringLiteral("Config.cfg"), QStringLiteral("*.pdc")};
 
 bool HoldsLibraries(const QString& folder)
 {

@@ -16,7 +16,7 @@ QString DeliveredLibraryFolder();
 // the system's error number).
 int InstallDeliveredLibraries(const QString& dataFolder, int* error = nullptr);
 
-// Copies the "*.tub", "*.eva" and "Config.cfg" files of sourceFolder (or those
+// Copies the "*.tub", "*.eva", "*.pdc" and "Config.cfg" files of sourceFolder (or those
 // matching patterns) into targetFolder (created when missing), never over an
 // existing file. Returns the number of files copied, or -1 as soon as one
 // cannot be copied whole, the files copied before it removed again.

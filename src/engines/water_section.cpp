@@ -165,9 +165,15 @@ bool ReadWaterSection(const DomainState& data, const SectionOptions& options, Wa
 
 CalcFields SizeWaterSection(const DomainState& data, const WaterSection& section)
 {
+    WaterOutcome outcome;
+    return SizeWaterSection(data, section, outcome);
+}
+
+CalcFields SizeWaterSection(const DomainState& data, const WaterSection& section, WaterOutcome& outcome)
+{
     const PipeLibrary& library = data.waterLibraries[section.library];
     const WaterSizingInputs& in = section.inputs;
-    const WaterOutcome outcome = SizeWater(in, &library);
+    outcome = SizeWater(in, &library);
     const WaterResultTexts texts = FormatWaterResult(outcome, &library);
     InternalDataRecord internal;
     RecordWaterFluid(outcome.fluid, internal);

@@ -22,3 +22,5 @@ bool ReadWaterSection(const DomainState& data, const SectionOptions& options, Wa
 // theoretical_diameter, velocity, pressure_drop, copy, density, viscosity,
 // reynolds, and warning when an input lies outside the models' domain.
 CalcFields SizeWaterSection(const DomainState& data, const WaterSection& section);
+// The same, with the numbers behind the texts (velocity, gradient, fluid).
+CalcFields SizeWaterSection(const DomainState& data, const WaterSection& section, WaterOutcome& outcome);

@@ -30,7 +30,7 @@ protected:
 
     void SetUp() override
     {
-        ASSERT_EQ(CopyDeliveredLibraries(SourceData, scratch.filePath(QStringLiteral("Data"))), 10);
+        ASSERT_EQ(CopyDeliveredLibraries(SourceData, scratch.filePath(QStringLiteral("Data"))), 12);
     }
 };
 
@@ -121,13 +121,16 @@ TEST(DeliveredLibraryInstall, FirstStartCopiesThemOnce)
 {
     QTemporaryDir scratch;
     const QString dataFolder = scratch.path() + QStringLiteral("/Vorquil 3/");
-    EXPECT_EQ(InstallDeliveredLibraries(dataFolder), 10);
+    EXPECT_EQ(InstallDeliveredLibraries(dataFolder), 12);
     PipeLibraryList water, drainage;
     ScanLibraries(dataFolder, water, drainage);
     EXPECT_EQ(water.size() + drainage.size(), 9u);
-    // The configuration comes with them, so that the first run saves its settings.
-    EXPECT_EQ(ReadBytes(dataFolder + QStringLiteral("Data/Config.cfg")),
-              ReadBytes(SourceData + QStringLiteral("Config.cfg")));
+    // The configuration and the fittings catalogues come with them, the one so
+    // that the first run saves its settings, the others for the user to edit.
+    for (const char* name : {"Config.cfg", "Singularites-eau.pdc", "Singularites-air.pdc"})
+        EXPECT_EQ(ReadBytes(dataFolder + QStringLiteral("Data/") + QString::fromUtf8(name)),
+                  ReadBytes(SourceData + QString::fromUtf8(name)))
+            << name;
 
     // A Data folder that exists belongs to the user: nothing is added back.
     ASSERT_TRUE(QFile::remove(dataFolder + QStringLiteral("Data/PER.tub")));
@@ -170,7 +173,7 @@ TEST(DeliveredLibraryInstall, NeverCopiesOverAUsersFile)
     QTemporaryDir scratch;
     const QString target = scratch.filePath(QStringLiteral("Data"));
     ASSERT_TRUE(WriteBytes(target + QStringLiteral("/Acier.tub"), "mine"));
-    EXPECT_EQ(CopyDeliveredLibraries(SourceData, target), 9);
+    EXPECT_EQ(CopyDeliveredLibraries(SourceData, target), 11);
     EXPECT_EQ(ReadBytes(target + QStringLiteral("/Acier.tub")), QByteArray("mine"));
     EXPECT_EQ(ReadBytes(target + QStringLiteral("/Cuivre.tub")), ReadBytes(SourceData + QStringLiteral("Cuivre.tub")));
     // The copies can be saved over by the editor.

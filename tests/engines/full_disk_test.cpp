@@ -75,7 +75,7 @@ TEST(FullDisk, FirstStartInstallsEverythingOrNothing)
     const int installed = InstallDeliveredLibraries(dataFolder);
     ClearFullDisk();
     EXPECT_EQ(installed,
-              QDir(DeliveredLibraryFolder()).entryList({"*.tub", "*.eva", "Config.cfg"}, QDir::Files).size());
+              QDir(DeliveredLibraryFolder()).entryList({"*.tub", "*.eva", "*.pdc", "Config.cfg"}, QDir::Files).size());
     EXPECT_EQ(QDir(dataFolder + QStringLiteral("Data")).entryList(QDir::Files).size(), installed);
 }
 
