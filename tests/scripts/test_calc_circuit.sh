@@ -1,7 +1,8 @@
 #!/bin/bash
 # vorquil-calc circuit as a user runs it, on the delivered libraries and
-# fittings catalogue plus a valve of the user's own catalogue: a heating tree
-# (a trunk of two rows, two branches, four ends, a fixed loss in each unit) whose head,
+# fittings catalogue plus a valve of the user's own catalogue (and an entry of
+# it that cannot be read, reported on standard error): a heating tree (a trunk
+# of two rows, two branches, four ends, a fixed loss in each unit) whose head,
 # reserves and index path are worked out here from single-section runs and the
 # circuit formulas; the same tree with an unknown fitting (the rows below it
 # and its circuit refused, status 1, the CSV in the file and the summary on
@@ -21,6 +22,9 @@ Libelle = Vanne d'équilibrage DN15
 Type = kv
 Valeur = 2.5
 Source = fiche du fabricant
+[robinet_casse]
+Type = kv
+Valeur = zéro
 PDC
 exec env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_DATA_HOME="$tmp/data" \
     /usr/bin/python3 - "$build/vorquil-calc" "$source" "$tmp" <<'PYTHON'
@@ -121,7 +125,7 @@ if head - runner_up < 2 * tolerance:
 
 write(f"{tmp}/tree.csv", TREE)
 status, out, err = run("circuit", f"{tmp}/tree.csv", *defaults, "--json")
-if status != 0:
+if status != 0 or "chantier.pdc : [robinet_casse]" not in err:
     fail(f"circuit status {status}: {err}")
 document = json.loads(out)
 circuit = document["circuits"][0]
