@@ -91,8 +91,13 @@ bool RunCircuit(const DomainState& data, const FittingCatalogue& catalogue, cons
     }
     // After the rows on the terminal, apart from them in a file of their own.
     QString tables;
-    for (const CircuitSummary& circuit : result.circuits)
-        tables += u'\n' + FieldTable(CircuitSummaryFields(result, circuit), !circuit.water);
+    for (const CircuitSummary& circuit : result.circuits) {
+        CalcFields shown;  // a refused circuit has no flow to show
+        for (const CalcField& field : CircuitSummaryFields(result, circuit))
+            if (!field.text.isEmpty())
+                shown.push_back(field);
+        tables += u'\n' + FieldTable(shown, !circuit.water);
+    }
     summary.write((&summary == &out ? tables : tables.mid(1)).toUtf8());
     return true;
 }

@@ -1,7 +1,8 @@
 #!/bin/bash
 # vorquil-calc circuit as a user runs it, on the delivered libraries and
-# fittings catalogue plus a valve of the user's own catalogue: a heating tree
-# (a trunk, two branches, four ends, a fixed loss in each unit) whose head,
+# fittings catalogue plus a valve of the user's own catalogue (and an entry of
+# it that cannot be read, reported on standard error): a heating tree (a trunk
+# of two rows, two branches, four ends, a fixed loss in each unit) whose head,
 # reserves and index path are worked out here from single-section runs and the
 # circuit formulas; the same tree with an unknown fitting (the rows below it
 # and its circuit refused, status 1, the CSV in the file and the summary on
@@ -21,6 +22,9 @@ Libelle = Vanne d'équilibrage DN15
 Type = kv
 Valeur = 2.5
 Source = fiche du fabricant
+[robinet_casse]
+Type = kv
+Valeur = zéro
 PDC
 exec env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_DATA_HOME="$tmp/data" \
     /usr/bin/python3 - "$build/vorquil-calc" "$source" "$tmp" <<'PYTHON'
@@ -30,13 +34,15 @@ calc, source, tmp = sys.argv[1:]
 defaults = ["--library", "Cuivre", "--data-dir", f"{tmp}/donnees"]
 MMCE = 9.81  # Pa in 1 mmCE
 # The delivered water catalogue's zeta, as the circuit issue lists them, and the valve above.
-ZETA = {"coude90": 0.9, "coude90m": 0.8, "coude45": 0.4, "te_passage": 0.6, "te_derivation": 1.8,
-        "vanne": 0.2, "robinet_equerre": 5.0, "clapet": 2.5}
+ZETA = {"coude90": 0.9, "coude90m": 0.8, "coude90gr": 0.6, "coude45": 0.4, "te_passage": 0.6,
+        "te_derivation": 1.8, "vanne": 0.2, "robinet_soupape": 10.0, "robinet_equerre": 5.0, "clapet": 2.5,
+        "entree": 0.5, "sortie": 1.0}
 KV = {"vanne_equilibrage": 2.5}  # m3/h at 1 bar
 UNIT = {"pa": 1.0, "kpa": 1000.0, "mmce": MMCE, "mce": 1000 * MMCE}  # Pa per unit
 HEADER = ["id", "upstream", "kind", "length", "fittings", "fixed", "flow", "power"]
 TREE = [
-    ["T1", "", "water", "12", "coude90*2+vanne*2", "15kPa", "", ""],
+    ["T0", "", "water", "3", "entree+vanne*2", "15kPa", "", ""],
+    ["T1", "T0", "water", "12", "coude90*2", "", "", ""],
     ["T2", "T1", "water", "8,5", "te_derivation + COUDE90*2", "", "", ""],
     ["R1", "T2", "water", "6", "coude90*3+robinet_equerre", "0,25 mCE", "400", ""],
     ["R2", "T2", "water", "9", "coude90*2+vanne_equilibrage", "150 mmCE", "600", ""],
@@ -119,11 +125,11 @@ if head - runner_up < 2 * tolerance:
 
 write(f"{tmp}/tree.csv", TREE)
 status, out, err = run("circuit", f"{tmp}/tree.csv", *defaults, "--json")
-if status != 0:
+if status != 0 or "chantier.pdc : [robinet_casse]" not in err:
     fail(f"circuit status {status}: {err}")
 document = json.loads(out)
 circuit = document["circuits"][0]
-if len(document["circuits"]) != 1 or circuit["root"] != "T1" or circuit["index_end"] != index \
+if len(document["circuits"]) != 1 or circuit["root"] != "T0" or circuit["index_end"] != index \
         or circuit["path"] != path:
     fail(f"circuit {circuit}, expected index {index} by {path}")
 for key, value, within in [("head", head, tolerance), ("head_kpa", head * MMCE / 1000, 0.01),
@@ -138,15 +144,15 @@ for row in document["rows"]:
         fail(f"{i}: reserve {row['reserve']}, expected {head - cumulative[i]:.1f}")
 
 # An unknown fitting on a branch: it, the rows below it and the circuit are refused.
-TREE[4][4] = "te_passage+coude_inconnu"
+TREE[5][4] = "te_passage+coude_inconnu"
 write(f"{tmp}/refused.csv", TREE)
 status, out, err = run("circuit", f"{tmp}/refused.csv", *defaults, "-o", f"{tmp}/refused-out.csv")
 written = list(csv.DictReader(open(f"{tmp}/refused-out.csv", encoding="utf-8"), delimiter=";"))
 errors = {r["id"]: r["error"] for r in written}
 if status != 1 or "coude_inconnu" not in errors["T3"] or "fittings" not in errors["T3"] \
-        or not errors["R3"] or not errors["R4"] or "ligne 6" not in err:
+        or not errors["R3"] or not errors["R4"] or "ligne 7" not in err:
     fail(f"refused row: status {status}, errors {errors}, messages {err}")
-if "Erreur" not in out or "id;" in out or written[-1]["id"] != "R4":
+if "Erreur" not in out or "Débit" in out or "id;" in out or written[-1]["id"] != "R4":
     fail(f"refused circuit: summary {out!r}, file {written}")
 
 status, out, err = run("circuit", f"{source}/dist/examples/circuit-chauffage.csv")
