@@ -7,6 +7,7 @@
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QTextDocument>
+#include <QTextOption>
 #include <algorithm>
 #include <cmath>
 
@@ -27,17 +28,17 @@ QString FieldText(const CalcFields& fields, const char* name)
     return QString();
 }
 
-// "5058.5" as the window writes it, "5 058,5": the digits of the circuit
-// texts, grouped as the status line groups them.
+// "5058.5" as the circuit texts write it, "5 058,5" as the status line
+// shows it: the same digits, grouped by three with a blank.
 QString French(const QString& text)
 {
-    bool number = false;
-    const double value = text.toDouble(&number);
-    if (!number)
-        return text;
-    const qsizetype point = text.indexOf(u'.');
-    const int decimals = point < 0 ? 0 : static_cast<int>(text.size() - point - 1);
-    return QLocale(QLocale::French).toString(value, 'f', decimals);
+    QString french = text;
+    french.replace(u'.', u',');
+    const qsizetype comma = french.indexOf(u',');
+    const qsizetype first = french.startsWith(u'-') ? 1 : 0;
+    for (qsizetype at = (comma < 0 ? french.size() : comma) - 3; at > first; at -= 3)
+        french.insert(at, u' ');
+    return french;
 }
 
 // Four significant digits, "," as the decimal point.
@@ -106,6 +107,12 @@ QString TableHtml(const CircuitSchedule& schedule, const CircuitResult& result, 
             QString cell = Html(CommaCellText(schedule, result, row, info));
             if (info.column == CircuitColumn::Id && sized)
                 cell = QStringLiteral("&nbsp;&nbsp;&nbsp;").repeated(Depth(result, row)) + cell;
+            // Words are never cut (a number's comma included); a long
+            // fittings text may go to the next line after a "+".
+            if (info.column == CircuitColumn::Fittings)
+                cell.replace(u'+', QStringLiteral("+\u200B"));
+            else
+                cell.replace(u',', QStringLiteral(",\u2060"));  // word joiner
             html += info.editable ? QStringLiteral("<td>%1</td>").arg(cell)
                                   : QStringLiteral("<td align=\"right\">%1</td>").arg(cell);
             if (info.column == CircuitColumn::Id)
@@ -248,7 +255,12 @@ bool WriteCalculationNote(const QString& path, const CalculationNote& note, cons
         QTextDocument document;
         QFont font = document.defaultFont();
         font.setPointSizeF(7.5);
+        // No ligatures: "fi" must stay two letters for a search in the PDF.
+        font.setStyleStrategy(QFont::PreferNoShaping);
         document.setDefaultFont(font);
+        QTextOption wrap = document.defaultTextOption();
+        wrap.setWrapMode(QTextOption::WordWrap);
+        document.setDefaultTextOption(wrap);
         document.setDefaultStyleSheet(QStringLiteral("h1 { font-size: 14pt; } h2 { font-size: 10pt; }"));
         document.setHtml(NoteHtml(note, schedule, result, water));
         document.print(&writer);

@@ -24,7 +24,7 @@ QString Poppler(const char* tool, const QStringList& arguments)
 // Blanks of every kind left out, so that wrapping and digit grouping do not matter.
 QString Packed(QString text)
 {
-    return text.remove(QRegularExpression(QStringLiteral("[\\s\\x{00A0}\\x{202F}]")));
+    return text.remove(QRegularExpression(QStringLiteral("[\\s\\x{00A0}\\x{202F}\\x{200B}\\x{2060}]")));
 }
 
 TEST(CalculationNote, NamesTheDutyPointAndEachCatalogueEntryOnce)
@@ -37,6 +37,9 @@ TEST(CalculationNote, NamesTheDutyPointAndEachCatalogueEntryOnce)
     EXPECT_EQ(note.fittings[1].source, QStringLiteral("Fabricant d'essai, fiche 12"));
     ASSERT_EQ(note.dutyPoints.size(), 1u);
     EXPECT_EQ(Packed(note.dutyPoints[0].flow), QStringLiteral("800L/h"));  // 500 + 300
+    // The status line's digits.
+    EXPECT_TRUE(note.dutyPoints[0].indexCircuit.contains(note.dutyPoints[0].head))
+        << note.dutyPoints[0].head.toStdString();
     EXPECT_EQ(note.density, sample.result.rows[0].density);
     EXPECT_GT(note.viscosity, 0.0);
     EXPECT_EQ(note.date, QDate::currentDate());
@@ -75,7 +78,8 @@ TEST(CalculationNote, WritesAnA4LandscapePdfWithTheHeadEveryRowAndTheSources)
     for (const QString& piece : expected)
         EXPECT_TRUE(text.contains(piece)) << piece.toStdString() << " not in " << text.toStdString();
     const QString info = Poppler("pdfinfo", {path});
-    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("841.89 x 595.2\\d* pts \\(A4\\)"))))
+    EXPECT_TRUE(
+        info.contains(QRegularExpression(QStringLiteral("Page size: +84[12][.0-9]* x 595[.0-9]* pts \\(A4\\)"))))
         << info.toStdString();
 
     // A folder that does not exist: refused, said, nothing written.

@@ -38,16 +38,18 @@ TEST(CircuitCopy, GivesTheChosenRowsAsTabSeparatedColumnsWithDecimalCommas)
         EXPECT_EQ(lines[0], titles.join(u'\t'));
         for (int i = 0; i < c.ids.size(); ++i) {
             const QStringList cells = lines[i + 1].split(u'\t');
-            ASSERT_EQ(cells.size(), columns.size()) << lines[i + 1].toStdString();
+            ASSERT_EQ(cells.size(), titles.size()) << lines[i + 1].toStdString();
             EXPECT_EQ(cells[0], c.ids[i]);
+            EXPECT_EQ(cells[1], c.upstream[i]);
             const int row = c.rows.empty() ? i : c.rows[i];
-            for (size_t k = 0; k < columns.size(); ++k) {
-                EXPECT_FALSE(pointDecimal.match(cells[k]).hasMatch()) << cells[k].toStdString();
+            for (size_t k = 1; k < columns.size(); ++k) {
+                const QString& cell = cells[k + 1];
+                EXPECT_FALSE(pointDecimal.match(cell).hasMatch()) << cell.toStdString();
                 // The results are the table's digits, with the comma.
-                if (!columns[k].editable)
-                    EXPECT_EQ(
-                        cells[k],
-                        CircuitCellText(sample.schedule, sample.result, row, columns[k], false).replace(u'.', u','));
+                if (!columns[k].editable) {
+                    QString shown = CircuitCellText(sample.schedule, sample.result, row, columns[k], false);
+                    EXPECT_EQ(cell, shown.replace(u'.', u','));
+                }
             }
         }
     }

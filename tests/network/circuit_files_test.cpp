@@ -43,8 +43,9 @@ TEST(CircuitFiles, SavedCircuitOpensAsItWas)
     };
     for (const auto& c : refused) {
         const QString bad = folder.filePath(QString::fromUtf8(c.name));
-        if (!c.bytes.isNull())
+        if (!c.bytes.isNull()) {
             ASSERT_TRUE(WriteBytes(bad, c.bytes));
+        }
         CircuitSchedule untouched = saved;
         EXPECT_FALSE(OpenCircuitFile(bad, untouched, error)) << c.name;
         EXPECT_TRUE(error.contains(QString::fromUtf8(c.said)) && error.contains(QDir::toNativeSeparators(bad)))
