@@ -55,9 +55,6 @@ TEST(CircuitCopy, GivesTheChosenRowsAsTabSeparatedColumnsWithDecimalCommas)
     }
     const QString whole = CircuitCopyText(sample.schedule, sample.result, true, {});
     EXPECT_TRUE(whole.contains(QStringLiteral("\nDépart\tT1\t5,5\t"))) << whole.toStdString();
-    const QStringList firstRow = whole.split(u'\n')[1].split(u'\t');
-    EXPECT_TRUE(firstRow.last().isEmpty());                                // no reserve on a trunk
-    EXPECT_TRUE(firstRow[9].contains(u',')) << firstRow[9].toStdString();  // Vitesse (m/s)
     EXPECT_TRUE(whole.contains(QStringLiteral("\ta b c\t"))) << whole.toStdString();
 }
 
