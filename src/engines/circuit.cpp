@@ -46,7 +46,7 @@ bool IsResult(const QString& name)
 // material): it is left out.
 bool DefaultFits(const QString& name, const SectionOptions& own)
 {
-    const struct {
+    static const struct {
         const char* option;
         std::vector<const char*> linked;
     } links[] = {
@@ -99,7 +99,7 @@ struct RowSizing {
 };
 
 // Why a sizing run gave no size, naming the option to change.
-QString NotSizedMessage(bool water, const CalcFields& fields, int mode, SizingStatus status, float theoretical,
+QString NotSizedMessage(bool water, const CalcFields& fields, int mode, SizingStatus status, bool theoretical,
                         const QString& library)
 {
     const QString size = FieldText(fields, "size");
@@ -111,7 +111,7 @@ QString NotSizedMessage(bool water, const CalcFields& fields, int mode, SizingSt
         return QStringLiteral("flow : rien à dimensionner");
     if (mode == ModeImposedSize)
         return QStringLiteral("size : N/A ; la taille imposée « %1 » ne peut pas être dimensionnée").arg(size);
-    if (theoretical > 0.0f)
+    if (theoretical)
         return water
             ? QStringLiteral("limit : N/A ; le diamètre théorique %1 mm dépasse la plus grande taille de « %2 »")
                   .arg(FieldText(fields, "theoretical_diameter"), library)
@@ -131,7 +131,8 @@ RowSizing SizeRow(const DomainState& data, bool water, const SectionOptions& opt
         WaterOutcome outcome;
         row.sizing = SizeWaterSection(data, section, outcome);
         if (outcome.status != SizingStatus::Sized) {
-            sized.error = NotSizedMessage(true, row.sizing, outcome.mode, outcome.status, outcome.theoreticalDiameter,
+            sized.error = NotSizedMessage(true, row.sizing, outcome.mode, outcome.status,
+                                          outcome.diameter == WaterDiameterShown::Shown,
                                           data.waterLibraries[section.library].name);
             return sized;
         }
@@ -147,7 +148,7 @@ RowSizing SizeRow(const DomainState& data, bool water, const SectionOptions& opt
         row.sizing = SizeAirSection(data, section, outcome);
         if (outcome.status != SizingStatus::Sized) {
             sized.error = NotSizedMessage(false, row.sizing, section.inputs.mode, outcome.status,
-                                          outcome.theoreticalDiameter, QString());
+                                          outcome.theoreticalDiameter > 0.0f, QString());
             return sized;
         }
         // The flow is an input that a schedule row keeps; a trunk shows the sum it was sized on.
@@ -268,8 +269,9 @@ struct RowWork {
 };
 
 // Its id, its upstream row and its fluid: faults said in the row's error.
+// `rowOf` gives the first row of each id.
 void ReadPlace(const CircuitSchedule& schedule, int r, const QString& upstream, const QString& kind,
-               QHash<QString, int>& rowOf, std::vector<RowWork>& work, CircuitResult& result)
+               const QHash<QString, int>& rowOf, std::vector<RowWork>& work, CircuitResult& result)
 {
     CircuitRowResult& row = result.rows[r];
     const auto fail = [&](const QString& message, const char* column) {
@@ -279,30 +281,23 @@ void ReadPlace(const CircuitSchedule& schedule, int r, const QString& upstream, 
         fail(QStringLiteral("id : manquant ; chaque ligne a un identifiant unique"), "id");
     } else if (row.id.size() > LongestId) {
         fail(QStringLiteral("id : « %1 » : %2 caractères au plus").arg(row.id).arg(LongestId), "id");
-    } else if (const auto earlier = rowOf.constFind(row.id); earlier != rowOf.cend()) {
-        const int line = size_t(*earlier) < schedule.lines.size() ? schedule.lines[*earlier] : 0;
+    } else if (const int first = rowOf.value(row.id, r); first != r) {
+        const int line = size_t(first) < schedule.lines.size() ? schedule.lines[first] : 0;
         fail(line > 0 ? QStringLiteral("id : « %1 » déjà utilisé à la ligne %2").arg(row.id).arg(line)
                       : QStringLiteral("id : « %1 » déjà utilisé").arg(row.id),
              "id");
     }
-    if (!row.id.isEmpty() && !rowOf.contains(row.id))
-        rowOf.insert(row.id, r);
     if (!upstream.isEmpty()) {
         const int up = rowOf.value(upstream, -1);
-        if (upstream == row.id) {
+        if (upstream == row.id)
             fail(QStringLiteral("upstream : « %1 » est la ligne elle-même").arg(upstream), "upstream");
-        } else if (up >= 0) {
-            row.upstream = up;
-        } else {
-            const qsizetype idColumn = schedule.header.indexOf(QStringLiteral("id"));
-            bool later = false;
-            for (size_t below = r + 1; below < schedule.rows.size() && !later; ++below)
-                later = schedule.rows[below].value(idColumn).trimmed() == upstream;
-            fail(later
-                     ? QStringLiteral("upstream : « %1 » est plus bas ; la ligne amont doit la précéder").arg(upstream)
-                     : QStringLiteral("upstream : « %1 » inconnu").arg(upstream),
+        else if (up < 0)
+            fail(QStringLiteral("upstream : « %1 » inconnu").arg(upstream), "upstream");
+        else if (up > r)
+            fail(QStringLiteral("upstream : « %1 » est plus bas ; la ligne amont doit la précéder").arg(upstream),
                  "upstream");
-        }
+        else
+            row.upstream = up;
     }
     if (kind == QLatin1String("water") || kind == QLatin1String("air")) {
         row.water = kind == QLatin1String("water");
@@ -390,6 +385,9 @@ CircuitResult SizeCircuit(const DomainState& data, const FittingCatalogue& catal
 
     QHash<QString, int> rowOf;
     rowOf.reserve(count);
+    for (int r = count - 1; r >= 0; --r)
+        if (const QString id = cell(r, idColumn); !id.isEmpty())
+            rowOf.insert(id, r);
     for (int r = 0; r < count; ++r) {
         CircuitRowResult& row = result.rows[r];
         row.id = cell(r, idColumn);

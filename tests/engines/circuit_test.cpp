@@ -1,4 +1,5 @@
 #include <QBuffer>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include "engines/circuit.h"
@@ -44,6 +45,51 @@ QString Field(const CalcFields& fields, const char* name)
         if (field.name == QLatin1String(name))
             return field.text;
     return QString();
+}
+
+// What a circuit file gives: its inputs as typed, written back as read; the
+// results of a sized file left out; a file it cannot use refused whole.
+TEST(CircuitSchedule, ReadsWritesBackAndLeavesResultsOut)
+{
+    const struct {
+        QByteArray file;
+        const char* rows;  // header and rows, cells joined with "|", rows with "/"; or the error
+    } cases[] = {
+        {"id;upstream;kind;flow\r\nT1;;water;\r\nR1;T1;water;300\r\n",
+         "id|upstream|kind|flow/T1||water|/R1|T1|water|300"},
+        {"\xEF\xBB\xBFid,fittings\n\"a,b\",coude90*2\n,\n", "id|fittings/a,b|coude90*2"},
+        {"id;kind;mode;size;flow;power;velocity;total_loss;error\nA;water;pdc;22;1850;43000;0.8;12.0;\n"
+         "B;water;dn;22;100;;0.1;1.0;\n",
+         "id|kind|mode|size|flow|power/A|water|pdc|||43000/B|water|dn|22|100|"},
+        {"", "fichier vide : la première ligne doit nommer les colonnes"},
+        {"id;colour\n", "colonne inconnue « colour »"},
+        {"kind;flow\nwater;1\n", "colonne « id » manquante"},
+        {"id;id\n", "colonne « id » en double"},
+        {"id;kind\nA;water;x\n", "ligne 2 : 3 cellules pour 2 colonnes"},
+    };
+    for (const auto& c : cases) {
+        QByteArray bytes = c.file;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::ReadOnly);
+        CircuitSchedule schedule;
+        QString error;
+        const bool read = ReadCircuitSchedule(buffer, schedule, error);
+        QStringList rows = {schedule.header.join(u'|')};
+        for (const QStringList& row : schedule.rows)
+            rows << row.join(u'|');
+        EXPECT_EQ(read ? rows.join(u'/') : error, QString::fromUtf8(c.rows)) << c.file.toStdString();
+        if (!read)
+            continue;
+        QByteArray written = CircuitScheduleText(schedule);
+        QBuffer again(&written);
+        again.open(QIODevice::ReadOnly);
+        CircuitSchedule back;
+        ASSERT_TRUE(ReadCircuitSchedule(again, back, error)) << written.toStdString();
+        EXPECT_EQ(back.header, schedule.header);
+        EXPECT_EQ(back.rows, schedule.rows);
+        EXPECT_EQ(back.separator, schedule.separator);
+        EXPECT_EQ(back.byteOrderMark, schedule.byteOrderMark);
+    }
 }
 
 // A trunk without a flow is sized on the sum of the flows of the rows
@@ -120,6 +166,114 @@ TEST(SizeCircuit, SumsTheFlowsUpTheTreeAndSizesEachRowAsALoneSection)
     EXPECT_EQ(CircuitRowFields(result.rows[6]).size(), 1u);
     EXPECT_TRUE(result.circuits[1].error.contains(QStringLiteral("« A1 »")));
     EXPECT_EQ(result.failed, 2);
+}
+
+// A row that cannot be computed says why, naming its column.
+TEST(SizeCircuit, RefusesABadRowNamingItsColumn)
+{
+    static const Delivered delivered;
+    FittingCatalogue catalogue = delivered.catalogue;
+    Fitting valve;
+    valve.code = QStringLiteral("vanne_eq");
+    valve.type = FittingType::Kv;
+    valve.value = 2.5;  // Kv [m3/h]
+    catalogue.fittings.push_back(valve);
+    const QString longId(33, u'x');
+    const struct {
+        QString rows;  // after the header
+        int row;
+        const char* column;
+        const char* error;  // its start
+    } cases[] = {
+        {"A;;water;1;coudeXX;;100;", 0, "fittings", "fittings : « coudeXX » n'est ni un code"},
+        {"A;;air;1;vanne_eq;;100;", 0, "fittings", "fittings : « vanne_eq » est un Kv : seulement pour l'eau"},
+        {"A;B;water;;;;100;", 0, "upstream", "upstream : « B » inconnu"},
+        {"A;B;water;;;;100;\nB;;water;;;;100;", 0, "upstream", "upstream : « B » est plus bas"},
+        {"A;A;water;;;;100;", 0, "upstream", "upstream : « A » est la ligne elle-même"},
+        {"A;;water;;;;100;\nA;;water;;;;100;", 1, "id", "id : « A » déjà utilisé à la ligne 2"},
+        {longId + ";;water;;;;100;", 0, "id", "id : « xxxxxxxxx"},
+        {"A;;water;-2;;;100;", 0, "length", "length : « -2 » : une longueur est positive ou nulle"},
+        {"A;;water;;;10;100;", 0, "fixed", "fixed : « 10 » : unité manquante"},
+        {"A;;water;;;;999999999;", 0, "limit", "limit : N/A"},
+        {"A;;water;;;;;5000;70;70", 0, "return", "return : Infini"},
+        {"A;;drainage;;;;100;", 0, "kind", "kind : « drainage »"},
+        {"A;;water;;;;100;\nB;A;air;;;;100;", 1, "kind", "kind : « air » sous la ligne « A »"},
+        {"T;;water;;;;;\nA;T;water;;;;;", 0, "flow", "flow : pas de débit à sommer ; la ligne en aval « A »"},
+        {"T;;water;;;;;\nA;T;water;;;;;", 1, "flow", "flow, power : manquants"},
+    };
+    for (const auto& c : cases) {
+        const QByteArray text =
+            "id;upstream;kind;length;fittings;fixed;flow;power;supply;return\n" + QString(c.rows).toUtf8() + '\n';
+        const CircuitSchedule schedule = Schedule(text.constData());
+        const CircuitResult result = SizeCircuit(delivered.data, catalogue, schedule, {{"library", "Cuivre"}});
+        ASSERT_GT(result.rows.size(), size_t(c.row)) << c.rows.toStdString();
+        const CircuitRowResult& row = result.rows[c.row];
+        EXPECT_EQ(row.errorColumn, QString::fromLatin1(c.column)) << c.rows.toStdString();
+        EXPECT_TRUE(row.error.startsWith(QString::fromUtf8(c.error)))
+            << c.rows.toStdString() << " -> " << row.error.toStdString();
+        EXPECT_TRUE(std::any_of(result.circuits.begin(), result.circuits.end(), [](const CircuitSummary& circuit) {
+            return !circuit.error.isEmpty();
+        })) << c.rows.toStdString();
+    }
+}
+
+// The same digits everywhere: 1 decimal for losses, 2 for zeta and the
+// head in kPa (mmCE x 9.81 / 1000) and mCE (mmCE / 1000); the status line in
+// French, "," as the point and a space between thousands.
+TEST(CircuitTexts, WriteTheHeadAndTheRowsWithTheirDigits)
+{
+    const struct {
+        bool water;
+        double head;  // [mmCE water, Pa air]
+        double flow;  // [L/h water, m3/h air]
+        const char* error;
+        const char* line;
+        const char* fields;  // the summary's fields after root, flow
+    } cases[] = {
+        {true, 5058.5, 1850, nullptr,
+         "Circuit le plus défavorisé : T1 › T2 › R1 — 5 058,5 mmCE (49,62 kPa ; 5,06 mCE) — débit 1 850 L/h",
+         "index_end=R1|path=T1 > T2 > R1|head=5058.5|head_kpa=49.62|head_mce=5.06"},
+        {false, 412.34, 2400, nullptr, "Circuit le plus défavorisé : T1 › T2 › R1 — 412,3 Pa — débit 2 400 m³/h",
+         "index_end=R1|path=T1 > T2 > R1|head=412.3"},
+        {true, 987654.25, 1234567, nullptr,
+         "Circuit le plus défavorisé : T1 › T2 › R1 — 987 654,3 mmCE (9 688,89 kPa ; 987,65 mCE) — débit 1 234 567 L/h",
+         "index_end=R1|path=T1 > T2 > R1|head=987654.3|head_kpa=9688.89|head_mce=987.65"},
+        {true, 0, 0, "non calculé : la ligne « T2 » est refusée (x)",
+         "Circuit le plus défavorisé : non calculé : la ligne « T2 » est refusée (x)",
+         "error=non calculé : la ligne « T2 » est refusée (x)"},
+    };
+    for (const auto& c : cases) {
+        CircuitResult result;
+        result.rows.resize(3);
+        for (int r = 0; r < 3; ++r)
+            result.rows[r].id = QStringList{"T1", "T2", "R1"}[r];
+        CircuitSummary summary;
+        summary.water = c.water;
+        summary.flow = c.flow;
+        summary.tree = {0, c.error == nullptr, 2, c.head, {0, 1, 2}};
+        summary.error = c.error ? QString::fromUtf8(c.error) : QString();
+        EXPECT_EQ(IndexCircuitLine(result, summary), QString::fromUtf8(c.line));
+        QStringList fields;
+        for (const CalcField& field : CircuitSummaryFields(result, summary))
+            if (field.name != QLatin1String("root") && field.name != QLatin1String("flow"))
+                fields << field.name + u'=' + field.text;
+        EXPECT_EQ(fields.join(u'|'), QString::fromUtf8(c.fields));
+    }
+
+    // A row: zeta with 2 decimals, losses with 1; reserve at a balanced end only.
+    CircuitRowResult row;
+    row.terms.zeta = 3.6;
+    row.losses = {362.14, 85.61, 897.06, 1344.81};
+    row.totals = {true, true, 2000.04, 655.25, false, true};
+    QStringList fields;
+    for (const CalcField& field : CircuitRowFields(row))
+        fields << field.name + u'=' + field.text;
+    EXPECT_EQ(fields.join(u'|'),
+              QStringLiteral("zeta=3.60|linear_loss=362.1|singular_loss=85.6|fixed_loss=897.1|"
+                             "total_loss=1344.8|cumulative_loss=2000.0|reserve=655.3|index=0"));
+    row.totals.end = false;
+    EXPECT_FALSE(Field(CircuitRowFields(row), "index").isEmpty());
+    EXPECT_TRUE(Field(CircuitRowFields(row), "reserve").isEmpty());
 }
 
 }  // namespace
