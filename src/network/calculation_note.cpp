@@ -9,7 +9,6 @@
 #include <QTextDocument>
 #include <QTextOption>
 #include <algorithm>
-#include <cmath>
 
 #include "base/file_error.h"
 #include "base/identity.h"
@@ -57,10 +56,9 @@ QString PropertiesHtml(double density, double viscosity)
 {
     if (density <= 0.0 || viscosity <= 0.0)
         return QStringLiteral("non calculées (aucun tronçon dimensionné)");
-    const int exponent = static_cast<int>(std::floor(std::log10(viscosity)));
-    const double mantissa = viscosity / std::pow(10.0, exponent);
+    const QStringList scientific = QString::number(viscosity, 'e', 3).split(u'e');  // "3.863", "-07"
     return QStringLiteral("masse volumique ρ = %1 kg/m³ ; viscosité cinématique ν = %2 × 10<sup>%3</sup> m²/s")
-        .arg(Significant(density), QString::number(mantissa, 'f', 3).replace(u'.', u','), QString::number(exponent));
+        .arg(Significant(density), QString(scientific[0]).replace(u'.', u','), QString::number(scientific[1].toInt()));
 }
 
 QString FittingValue(const Fitting& fitting)
