@@ -7,8 +7,8 @@
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QTextDocument>
+#include <QTextOption>
 #include <algorithm>
-#include <cmath>
 
 #include "base/file_error.h"
 #include "base/identity.h"
@@ -27,17 +27,17 @@ QString FieldText(const CalcFields& fields, const char* name)
     return QString();
 }
 
-// "5058.5" as the window writes it, "5 058,5": the digits of the circuit
-// texts, grouped as the status line groups them.
+// "5058.5" as the circuit texts write it, "5 058,5" as the status line
+// shows it: the same digits, grouped by three with a blank.
 QString French(const QString& text)
 {
-    bool number = false;
-    const double value = text.toDouble(&number);
-    if (!number)
-        return text;
-    const qsizetype point = text.indexOf(u'.');
-    const int decimals = point < 0 ? 0 : static_cast<int>(text.size() - point - 1);
-    return QLocale(QLocale::French).toString(value, 'f', decimals);
+    QString french = text;
+    french.replace(u'.', u',');
+    const qsizetype comma = french.indexOf(u',');
+    const qsizetype first = french.startsWith(u'-') ? 1 : 0;
+    for (qsizetype at = (comma < 0 ? french.size() : comma) - 3; at > first; at -= 3)
+        french.insert(at, u' ');
+    return french;
 }
 
 // Four significant digits, "," as the decimal point.
@@ -56,10 +56,9 @@ QString PropertiesHtml(double density, double viscosity)
 {
     if (density <= 0.0 || viscosity <= 0.0)
         return QStringLiteral("non calculées (aucun tronçon dimensionné)");
-    const int exponent = static_cast<int>(std::floor(std::log10(viscosity)));
-    const double mantissa = viscosity / std::pow(10.0, exponent);
+    const QStringList scientific = QString::number(viscosity, 'e', 3).split(u'e');  // "3.863", "-07"
     return QStringLiteral("masse volumique ρ = %1 kg/m³ ; viscosité cinématique ν = %2 × 10<sup>%3</sup> m²/s")
-        .arg(Significant(density), QString::number(mantissa, 'f', 3).replace(u'.', u','), QString::number(exponent));
+        .arg(Significant(density), QString(scientific[0]).replace(u'.', u','), QString::number(scientific[1].toInt()));
 }
 
 QString FittingValue(const Fitting& fitting)
@@ -106,6 +105,12 @@ QString TableHtml(const CircuitSchedule& schedule, const CircuitResult& result, 
             QString cell = Html(CommaCellText(schedule, result, row, info));
             if (info.column == CircuitColumn::Id && sized)
                 cell = QStringLiteral("&nbsp;&nbsp;&nbsp;").repeated(Depth(result, row)) + cell;
+            // Words are never cut (a number's comma included); a long
+            // fittings text may go to the next line after a "+".
+            if (info.column == CircuitColumn::Fittings)
+                cell.replace(u'+', QStringLiteral("+\u200B"));
+            else
+                cell.replace(u',', QStringLiteral(",\u2060"));  // word joiner
             html += info.editable ? QStringLiteral("<td>%1</td>").arg(cell)
                                   : QStringLiteral("<td align=\"right\">%1</td>").arg(cell);
             if (info.column == CircuitColumn::Id)
@@ -248,7 +253,12 @@ bool WriteCalculationNote(const QString& path, const CalculationNote& note, cons
         QTextDocument document;
         QFont font = document.defaultFont();
         font.setPointSizeF(7.5);
+        // No ligatures: "fi" must stay two letters for a search in the PDF.
+        font.setStyleStrategy(QFont::PreferNoShaping);
         document.setDefaultFont(font);
+        QTextOption wrap = document.defaultTextOption();
+        wrap.setWrapMode(QTextOption::WordWrap);
+        document.setDefaultTextOption(wrap);
         document.setDefaultStyleSheet(QStringLiteral("h1 { font-size: 14pt; } h2 { font-size: 10pt; }"));
         document.setHtml(NoteHtml(note, schedule, result, water));
         document.print(&writer);

@@ -15,7 +15,7 @@
 // catalogue of its own, for the network layer's tests.
 
 inline const QByteArray SampleCatalogue =
-    "[Global]\r\nNom = Essai\r\nDomaine = eau\r\n"
+    "\xEF\xBB\xBF[Global]\r\nNom = Essai\r\nDomaine = eau\r\n"
     "[coude90]\r\nLibelle = Coude 90°\r\nType = zeta\r\nValeur = 0.9\r\n"
     "Source = Manuel d'essai, tableau 3.3\r\n"
     "[robinet_kv]\r\nLibelle = Robinet de réglage\r\nType = kv\r\nValeur = 1.0\r\n"
