@@ -173,10 +173,10 @@ TEST_F(SumEntryTest, KeysLiveOnlyWhileASumFieldHasTheFocus)
     EXPECT_FALSE(state.sumInProgress);
     EXPECT_EQ(GetText(PowerField), "4000");
     EXPECT_EQ(Background(PowerField), AirInputColour);
-    // F1 and Shift+F12 stay.
+    // F1, Shift+F12 and Ctrl+R stay.
     const PlatformWindow* main = FindPlatformWindow(MainWindow);
     ASSERT_TRUE(main);
-    EXPECT_EQ(main->shortcuts.size(), 2u);
+    EXPECT_EQ(main->shortcuts.size(), 3u);
 
     ShowTab(1);
     FocusOn(AirFlowField);
