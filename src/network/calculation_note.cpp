@@ -140,10 +140,12 @@ QString NoteHtml(const CalculationNote& note, const CircuitSchedule& schedule, c
     line(QStringLiteral("Propriétés :"), PropertiesHtml(note.density, note.viscosity));
     html += QStringLiteral("</table>");
 
-    html += QStringLiteral("<h2>Règles de dimensionnement</h2><ul>");
-    for (const QString& rule : note.rules)
-        html += QStringLiteral("<li>%1</li>").arg(Html(rule));
-    html += QStringLiteral("</ul>");
+    if (!note.rules.isEmpty()) {
+        html += QStringLiteral("<h2>Règles de dimensionnement</h2><ul>");
+        for (const QString& rule : note.rules)
+            html += QStringLiteral("<li>%1</li>").arg(Html(rule));
+        html += QStringLiteral("</ul>");
+    }
 
     html += QStringLiteral("<h2>Tronçons</h2>");
     html += TableHtml(schedule, result, water);
