@@ -13,6 +13,7 @@ packages=(
   desktop-file-utils appstream dpkg-dev file gzip
   openbox lintian
   at-spi2-core dbus-daemon python3-dbus
+  poppler-utils
 )
 
 missing=()

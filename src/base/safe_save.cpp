@@ -45,7 +45,8 @@ bool IsAsciiLetterOrDigit(QChar c)
 }
 
 // The temporary names QSaveFile gives beside the files we save: "<name>.tub",
-// "<name>.eva" (any letter case) or "Config.cfg", then "." and six letters or
+// "<name>.eva" (any letter case), "Config.cfg", the network window's
+// "Reseau.cfg" or a recovery copy "<name>.recup", then "." and six letters or
 // digits. Written out rather than as a regular expression, whose engine would
 // otherwise be loaded at every start for this one check.
 bool IsLeftoverName(const QString& name)
@@ -57,7 +58,9 @@ bool IsLeftoverName(const QString& name)
         if (!IsAsciiLetterOrDigit(name[i]))
             return false;
     const QStringView savedName = QStringView(name).left(saved);
-    if (savedName == u"Config.cfg")
+    if (savedName == u"Config.cfg" || savedName == u"Reseau.cfg")
+        return true;
+    if (savedName.size() > 6 && savedName.endsWith(u".recup"))
         return true;
     return savedName.size() > 4
         && (savedName.endsWith(u".tub", Qt::CaseInsensitive) || savedName.endsWith(u".eva", Qt::CaseInsensitive));

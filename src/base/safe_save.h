@@ -12,6 +12,6 @@ bool SaveFileWhole(const QString& path, const QByteArray& bytes, int* error = nu
 
 // Removes from the folder what saves cut short (the program killed while
 // saving) leave behind: regular files named as a file we save ("*.tub",
-// "*.eva", "Config.cfg"), "." and the six letters or digits of a temporary
+// "*.eva", "Config.cfg", "Reseau.cfg", "*.recup"), "." and the six letters or digits of a temporary
 // name, last written before startedAt. Returns the number removed.
 int RemoveSaveLeftovers(const QString& folder, const QDateTime& startedAt);

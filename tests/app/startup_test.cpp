@@ -62,7 +62,8 @@ TEST_F(Startup, SkipsWhatIsNotARegularFileAndRemovesLeftoversOfOurSaves)
     for (const char* fifo : {"Config.cfg", "Cuivre.tub", "PVC.eva"})
         ASSERT_EQ(mkfifo(QFile::encodeName(data + QString::fromUtf8(fifo)).constData(), 0600), 0);
     // Left by saves cut short, and files that only look like them.
-    const char* leftovers[] = {"Acier.tub.aBcDeF", "PVC.EVA.Xy12Zt", "Config.cfg.QwErTy"};
+    const char* leftovers[] = {"Acier.tub.aBcDeF", "PVC.EVA.Xy12Zt", "Config.cfg.QwErTy", "Reseau.cfg.aBcDeF",
+                               "Reseau-sans-titre.csv.recup.Xy12Zt"};
     const char* kept[] = {"notes.txt.aBcDeF", "Acier.tub.aBcDe", "Acier.tub.aBc-eF", "Config.cfg.x.aBcDeF"};
     for (const char* name : leftovers)
         Write(name, library);
