@@ -23,22 +23,14 @@ const char* const LossResultNames[] = {
     "zeta",    "linear_loss", "singular_loss", "fixed_loss", "total_loss", "cumulative_loss",
     "reserve", "index",       "error",         nullptr};
 
-bool Listed(const QString& name, const char* const* names)
-{
-    for (const char* const* n = names; *n; ++n)
-        if (name == QLatin1String(*n))
-            return true;
-    return false;
-}
-
 bool IsOption(const QString& name)
 {
-    return Listed(name, WaterOptionNames) || Listed(name, AirOptionNames);
+    return IsListedName(name, WaterOptionNames) || IsListedName(name, AirOptionNames);
 }
 
 bool IsResult(const QString& name)
 {
-    return Listed(name, SizingResultNames) || Listed(name, LossResultNames);
+    return IsListedName(name, SizingResultNames) || IsListedName(name, LossResultNames);
 }
 
 // A default that goes with options the row sets itself would contradict them
@@ -46,7 +38,7 @@ bool IsResult(const QString& name)
 // material): it is left out.
 bool DefaultFits(const QString& name, const SectionOptions& own)
 {
-    const struct {
+    static const struct {
         const char* option;
         std::vector<const char*> linked;
     } links[] = {
@@ -77,15 +69,8 @@ QString MessageColumn(const QString& message)
     const qsizetype colon = message.indexOf(QStringLiteral(" : "));
     const QString names = colon < 0 ? QString() : message.left(colon);
     const QString first = names.section(u',', 0, 0).trimmed();
-    return IsOption(first) || first == QLatin1String("kind") || Listed(first, CircuitColumnNames) ? first : QString();
-}
-
-QString FieldText(const CalcFields& fields, const char* name)
-{
-    for (const CalcField& field : fields)
-        if (field.name == QLatin1String(name))
-            return field.text;
-    return QString();
+    return IsOption(first) || first == QLatin1String("kind") || IsListedName(first, CircuitColumnNames) ? first
+                                                                                                        : QString();
 }
 
 // What a row's sizing found, for its losses and for the rows upstream of it.
@@ -99,10 +84,10 @@ struct RowSizing {
 };
 
 // Why a sizing run gave no size, naming the option to change.
-QString NotSizedMessage(bool water, const CalcFields& fields, int mode, SizingStatus status, float theoretical,
+QString NotSizedMessage(bool water, const CalcFields& fields, int mode, SizingStatus status, bool theoretical,
                         const QString& library)
 {
-    const QString size = FieldText(fields, "size");
+    const QString size = CalcFieldText(fields, "size");
     if (status == SizingStatus::Infinite)
         return water ? QStringLiteral("return : Infini ; départ et retour à la même température : débit infini "
                                       "pour la puissance donnée")
@@ -111,12 +96,12 @@ QString NotSizedMessage(bool water, const CalcFields& fields, int mode, SizingSt
         return QStringLiteral("flow : rien à dimensionner");
     if (mode == ModeImposedSize)
         return QStringLiteral("size : N/A ; la taille imposée « %1 » ne peut pas être dimensionnée").arg(size);
-    if (theoretical > 0.0f)
+    if (theoretical)
         return water
             ? QStringLiteral("limit : N/A ; le diamètre théorique %1 mm dépasse la plus grande taille de « %2 »")
-                  .arg(FieldText(fields, "theoretical_diameter"), library)
+                  .arg(CalcFieldText(fields, "theoretical_diameter"), library)
             : QStringLiteral("limit : N/A ; aucun diamètre normalisé n'atteint le diamètre théorique %1 mm")
-                  .arg(FieldText(fields, "theoretical_diameter"));
+                  .arg(CalcFieldText(fields, "theoretical_diameter"));
     return water ? QStringLiteral("limit : N/A ; aucune taille de « %1 » ne respecte la limite").arg(library)
                  : QStringLiteral("limit : N/A ; aucune gaine ne respecte la limite (côté de 50 mm au moins)");
 }
@@ -131,7 +116,8 @@ RowSizing SizeRow(const DomainState& data, bool water, const SectionOptions& opt
         WaterOutcome outcome;
         row.sizing = SizeWaterSection(data, section, outcome);
         if (outcome.status != SizingStatus::Sized) {
-            sized.error = NotSizedMessage(true, row.sizing, outcome.mode, outcome.status, outcome.theoreticalDiameter,
+            sized.error = NotSizedMessage(true, row.sizing, outcome.mode, outcome.status,
+                                          outcome.diameter == WaterDiameterShown::Shown,
                                           data.waterLibraries[section.library].name);
             return sized;
         }
@@ -147,7 +133,7 @@ RowSizing SizeRow(const DomainState& data, bool water, const SectionOptions& opt
         row.sizing = SizeAirSection(data, section, outcome);
         if (outcome.status != SizingStatus::Sized) {
             sized.error = NotSizedMessage(false, row.sizing, section.inputs.mode, outcome.status,
-                                          outcome.theoreticalDiameter, QString());
+                                          outcome.theoreticalDiameter > 0.0f, QString());
             return sized;
         }
         // The flow is an input that a schedule row keeps; a trunk shows the sum it was sized on.
@@ -157,7 +143,7 @@ RowSizing SizeRow(const DomainState& data, bool water, const SectionOptions& opt
         sized.density = outcome.air.density;
         sized.viscosity = outcome.air.viscosity;
     }
-    row.flow = FieldText(row.sizing, "flow").toDouble();
+    row.flow = CalcFieldText(row.sizing, "flow").toDouble();
     sized.done = true;
     return sized;
 }
@@ -186,7 +172,8 @@ bool ReadCircuitSchedule(QIODevice& in, CircuitSchedule& schedule, QString& erro
     bool written = false;         // the file holds a sized circuit's results
     for (qsizetype c = 0; c < header.size(); ++c) {
         const QString name = header[c].trimmed();
-        if (!IsOption(name) && !IsResult(name) && name != QLatin1String("kind") && !Listed(name, CircuitColumnNames)) {
+        if (!IsOption(name) && !IsResult(name) && name != QLatin1String("kind")
+            && !IsListedName(name, CircuitColumnNames)) {
             error = QStringLiteral("colonne inconnue « %1 »").arg(name);
             return false;
         }
@@ -194,7 +181,7 @@ bool ReadCircuitSchedule(QIODevice& in, CircuitSchedule& schedule, QString& erro
             error = QStringLiteral("colonne « %1 » en double").arg(name);
             return false;
         }
-        written = written || Listed(name, LossResultNames);
+        written = written || IsListedName(name, LossResultNames);
         if (!IsResult(name)) {
             kept.push_back(c);
             schedule.header << name;
@@ -268,8 +255,9 @@ struct RowWork {
 };
 
 // Its id, its upstream row and its fluid: faults said in the row's error.
+// `rowOf` gives the first row of each id.
 void ReadPlace(const CircuitSchedule& schedule, int r, const QString& upstream, const QString& kind,
-               QHash<QString, int>& rowOf, std::vector<RowWork>& work, CircuitResult& result)
+               const QHash<QString, int>& rowOf, std::vector<RowWork>& work, CircuitResult& result)
 {
     CircuitRowResult& row = result.rows[r];
     const auto fail = [&](const QString& message, const char* column) {
@@ -279,30 +267,23 @@ void ReadPlace(const CircuitSchedule& schedule, int r, const QString& upstream, 
         fail(QStringLiteral("id : manquant ; chaque ligne a un identifiant unique"), "id");
     } else if (row.id.size() > LongestId) {
         fail(QStringLiteral("id : « %1 » : %2 caractères au plus").arg(row.id).arg(LongestId), "id");
-    } else if (const auto earlier = rowOf.constFind(row.id); earlier != rowOf.cend()) {
-        const int line = size_t(*earlier) < schedule.lines.size() ? schedule.lines[*earlier] : 0;
+    } else if (const int first = rowOf.value(row.id, r); first != r) {
+        const int line = size_t(first) < schedule.lines.size() ? schedule.lines[first] : 0;
         fail(line > 0 ? QStringLiteral("id : « %1 » déjà utilisé à la ligne %2").arg(row.id).arg(line)
                       : QStringLiteral("id : « %1 » déjà utilisé").arg(row.id),
              "id");
     }
-    if (!row.id.isEmpty() && !rowOf.contains(row.id))
-        rowOf.insert(row.id, r);
     if (!upstream.isEmpty()) {
         const int up = rowOf.value(upstream, -1);
-        if (upstream == row.id) {
+        if (upstream == row.id)
             fail(QStringLiteral("upstream : « %1 » est la ligne elle-même").arg(upstream), "upstream");
-        } else if (up >= 0) {
-            row.upstream = up;
-        } else {
-            const qsizetype idColumn = schedule.header.indexOf(QStringLiteral("id"));
-            bool later = false;
-            for (size_t below = r + 1; below < schedule.rows.size() && !later; ++below)
-                later = schedule.rows[below].value(idColumn).trimmed() == upstream;
-            fail(later
-                     ? QStringLiteral("upstream : « %1 » est plus bas ; la ligne amont doit la précéder").arg(upstream)
-                     : QStringLiteral("upstream : « %1 » inconnu").arg(upstream),
+        else if (up < 0)
+            fail(QStringLiteral("upstream : « %1 » inconnu").arg(upstream), "upstream");
+        else if (up > r)
+            fail(QStringLiteral("upstream : « %1 » est plus bas ; la ligne amont doit la précéder").arg(upstream),
                  "upstream");
-        }
+        else
+            row.upstream = up;
     }
     if (kind == QLatin1String("water") || kind == QLatin1String("air")) {
         row.water = kind == QLatin1String("water");
@@ -367,7 +348,7 @@ SectionOptions RowOptions(const CircuitSchedule& schedule, int r, const RowWork&
     }
     const SectionOptions own = options;
     for (const SectionOption& option : defaults)
-        if (Listed(option.name, water ? WaterOptionNames : AirOptionNames)
+        if (IsListedName(option.name, water ? WaterOptionNames : AirOptionNames)
             && !FindOption(own, option.name.toLatin1().constData()) && DefaultFits(option.name, own))
             options.push_back(option);
     return options;
@@ -390,6 +371,9 @@ CircuitResult SizeCircuit(const DomainState& data, const FittingCatalogue& catal
 
     QHash<QString, int> rowOf;
     rowOf.reserve(count);
+    for (int r = count - 1; r >= 0; --r)
+        if (const QString id = cell(r, idColumn); !id.isEmpty())
+            rowOf.insert(id, r);
     for (int r = 0; r < count; ++r) {
         CircuitRowResult& row = result.rows[r];
         row.id = cell(r, idColumn);

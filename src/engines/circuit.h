@@ -33,7 +33,10 @@ struct CircuitSchedule {
 // False, with a French message, when the file has no header row, a column is
 // neither a circuit column, "kind", a section option, a result nor "error",
 // or the "id" column is missing. Result columns of a file written by
-// vorquil-calc circuit are read and left out.
+// vorquil-calc circuit are read and left out. In such a file (one that has a
+// loss column) the results written over inputs are left out too: the flow of
+// a row given its power, and the size of a row whose "mode" cell is not "dn"
+// or whose kind is air.
 bool ReadCircuitSchedule(QIODevice& in, CircuitSchedule& schedule, QString& error);
 
 // The schedule as a file that ReadCircuitSchedule reads back to the same
@@ -72,6 +75,14 @@ struct CircuitResult {
 
 // Sizes every row: an end on its own flow or power, a row with rows downstream
 // and no flow on the sum of their flows as shown; `defaults` give the cells
-// left empty (then the delivered configuration, as for a schedule).
+// left empty (then the delivered configuration, as for a schedule). A default
+// "kind" gives the kind of a row without one; "flow" and "power" are never
+// taken from `defaults`, "oversize" only by a row given its power, and a
+// default that would contradict the row's own options is left out (limit or
+// size beside the row's own mode, a side or diameter beside its own shape or
+// mode, material and roughness with each other). Rows are refused, with a
+// French message naming the column, for a bad id, upstream, kind, length,
+// fittings or fixed cell, or when they cannot be sized ("N/A", "Infini");
+// the rows below a refused row and its circuit's totals are not computed.
 CircuitResult SizeCircuit(const DomainState& data, const FittingCatalogue& catalogue, const CircuitSchedule& schedule,
                           const SectionOptions& defaults);
