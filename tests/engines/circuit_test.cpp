@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 
+#include "engines/air_section.h"
 #include "engines/circuit.h"
 #include "engines/circuit_texts.h"
 #include "engines/duct_tables.h"
@@ -105,20 +106,29 @@ TEST(SizeCircuit, SumsTheFlowsUpTheTreeAndSizesEachRowAsALoneSection)
                                               "R2;B1;water;3;vanne;;500;\n"
                                               "R3;T1;water;8;;;;5815\n"
                                               "A1;;water;2;nope;;1000;\n"
-                                              "A2;A1;water;2;;;200;\n");
+                                              "A2;A1;water;2;;;200;\n"
+                                              "D1;;air;10;coude90;;;\n"
+                                              "D2;D1;air;5;bouche;;200;\n"
+                                              "D3;D1;air;5;;;300;\n");
     const SectionOptions defaults = {{QStringLiteral("library"), QStringLiteral("Cuivre")},
                                      {QStringLiteral("supply"), QStringLiteral("80")},
                                      {QStringLiteral("return"), QStringLiteral("60")}};
     const CircuitResult result = SizeCircuit(delivered.data, delivered.catalogue, schedule, defaults);
-    ASSERT_EQ(result.rows.size(), 7u);
+    ASSERT_EQ(result.rows.size(), 10u);
 
-    // Each row as a lone section with the same options; a trunk on the sum
-    // of the flows below it: B1 = 300 + 500, T1 = B1 + R3 (R3 from its power).
-    const auto alone = [&](const SectionOptions& own) {
+    // Each row as a lone section with the same options (the water defaults
+    // left out of air rows, whose flow comes first); a trunk on the sum of the
+    // flows below it: B1 = 300 + 500, T1 = B1 + R3 (R3 from its power), D1 = 200 + 300.
+    const auto alone = [&](const SectionOptions& own, bool water) {
         SectionOptions options = own;
+        QString error;
+        if (!water) {
+            AirSection section;
+            EXPECT_TRUE(ReadAirSection(delivered.data, options, section, error)) << error.toStdString();
+            return QStringLiteral("flow=%1|").arg(own[0].value) + Texts(SizeAirSection(delivered.data, section));
+        }
         options.insert(options.end(), defaults.begin(), defaults.end());
         WaterSection section;
-        QString error;
         EXPECT_TRUE(ReadWaterSection(delivered.data, options, section, error)) << error.toStdString();
         return Texts(SizeWaterSection(delivered.data, section));
     };
@@ -126,28 +136,34 @@ TEST(SizeCircuit, SumsTheFlowsUpTheTreeAndSizesEachRowAsALoneSection)
     ASSERT_GT(r3, 0);
     const struct {
         int row;
+        bool water;
         SectionOptions own;
     } rows[] = {
-        {0, {{"flow", QString::number(800 + r3)}}},
-        {1, {{"flow", "800"}}},
-        {2, {{"flow", "300"}}},
-        {3, {{"flow", "500"}}},
-        {4, {{"power", "5815"}}},
+        {0, true, {{"flow", QString::number(800 + r3)}}},
+        {1, true, {{"flow", "800"}}},
+        {2, true, {{"flow", "300"}}},
+        {3, true, {{"flow", "500"}}},
+        {4, true, {{"power", "5815"}}},
+        {7, false, {{"flow", "500"}}},
+        {8, false, {{"flow", "200"}}},
     };
     for (const auto& c : rows)
-        EXPECT_EQ(Texts(result.rows[c.row].sizing), alone(c.own)) << c.row;
+        EXPECT_EQ(Texts(result.rows[c.row].sizing), alone(c.own, c.water)) << c.row;
 
     // Cumulative losses add up along the tree; the head is the largest at an end.
     const auto total = [&](int row) { return result.rows[row].losses.total; };
     EXPECT_DOUBLE_EQ(result.rows[2].totals.cumulative, total(0) + total(1) + total(2));
     EXPECT_DOUBLE_EQ(result.rows[4].totals.cumulative, total(0) + total(4));
-    ASSERT_EQ(result.circuits.size(), 2u);
+    ASSERT_EQ(result.circuits.size(), 3u);
     const CircuitSummary& main = result.circuits[0];
     EXPECT_TRUE(main.error.isEmpty());
     EXPECT_DOUBLE_EQ(main.flow, 800.0 + r3);
     const double head = std::max(
         {result.rows[2].totals.cumulative, result.rows[3].totals.cumulative, result.rows[4].totals.cumulative});
     EXPECT_DOUBLE_EQ(main.tree.head, head);
+    // Air losses in Pa: the catalogue's "bouche" is a fixed 50 Pa.
+    EXPECT_TRUE(result.circuits[2].error.isEmpty());
+    EXPECT_DOUBLE_EQ(result.rows[8].losses.other, 50.0);
 
     // A1 names an unknown fitting: A2 below it is not computed, nor their circuit.
     EXPECT_EQ(result.rows[5].errorColumn, QStringLiteral("fittings"));
