@@ -1,17 +1,18 @@
 #include "calc/batch.h"
 
-#include "engines/air_section.h"
-#include "engines/csv_rows.h"
 #include "calc/drainage_section.h"
 #include "calc/section_output.h"
+#include "engines/air_section.h"
+#include "engines/csv_rows.h"
 #include "engines/water_section.h"
 
-namespace {
-
-const char* const ResultNames[] = {
+const char* const BatchResultNames[] = {
     "flow",     "power",         "oversize_power", "total_power", "size",      "theoretical_diameter",
     "velocity", "pressure_drop", "copy",           "density",     "viscosity", "reynolds",
     "warning",  nullptr};
+
+namespace {
+
 // Added to the output only when a row is of kind drainage.
 const char* const DrainageResultNames[] = {"design_flow", "chosen_size", "capacity", "share", nullptr};
 
@@ -67,7 +68,7 @@ bool RunBatch(const DomainState& data, QIODevice& in, QIODevice& out, QIODevice&
     }
     for (QString& name : header) {
         name = name.trimmed();
-        const bool known = IsOption(name) || Listed(name, ResultNames) || Listed(name, DrainageResultNames)
+        const bool known = IsOption(name) || Listed(name, BatchResultNames) || Listed(name, DrainageResultNames)
             || name == QLatin1String("kind") || name == QLatin1String("id") || name == QLatin1String("error");
         if (!known) {
             error = QStringLiteral("colonne inconnue « %1 »").arg(name);
@@ -90,7 +91,7 @@ bool RunBatch(const DomainState& data, QIODevice& in, QIODevice& out, QIODevice&
     for (const QStringList& cells : lines)
         drainage = drainage || (kindColumn >= 0 && cells.value(kindColumn).trimmed() == QLatin1String("drainage"));
     QStringList columns = header;
-    for (const char* const* result = ResultNames; *result; ++result)
+    for (const char* const* result = BatchResultNames; *result; ++result)
         if (!columns.contains(QLatin1String(*result)))
             columns << QString::fromLatin1(*result);
     for (const char* const* result = DrainageResultNames; drainage && *result; ++result)
@@ -128,7 +129,7 @@ bool RunBatch(const DomainState& data, QIODevice& in, QIODevice& out, QIODevice&
         while (row.size() < columns.size())
             row << QString();
         row = row.mid(0, columns.size());
-        for (const char* const* result = ResultNames; *result; ++result)
+        for (const char* const* result = BatchResultNames; *result; ++result)
             if (!IsOption(QString::fromLatin1(*result)))  // flow, power and size may be inputs: kept
                 row[columns.indexOf(QLatin1String(*result))].clear();
         for (const char* const* result = DrainageResultNames; *result; ++result)

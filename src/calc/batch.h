@@ -5,6 +5,10 @@
 
 #include "calc/calc_data.h"
 
+// The result columns a water or air row adds, in order: flow, power, ...,
+// warning (null-terminated).
+extern const char* const BatchResultNames[];
+
 struct BatchCount {
     int rows = 0;    // sections read
     int failed = 0;  // of which refused

@@ -7,11 +7,13 @@
 #include <QSaveFile>
 
 #include "base/identity.h"
-#include "engines/air_section.h"
 #include "calc/batch.h"
 #include "calc/calc_data.h"
+#include "calc/circuit_command.h"
 #include "calc/drainage_section.h"
 #include "calc/section_output.h"
+#include "engines/air_section.h"
+#include "engines/delivered_libraries.h"
 #include "engines/water_section.h"
 
 namespace {
@@ -40,10 +42,21 @@ Commandes :
             ou UTF-16) ; colonnes : kind (water, air, drainage), id facultatif, et les
             options sans tirets ; la colonne warning signale une donnée hors du
             domaine conseillé des modèles
+  circuit FICHIER.csv [OPTIONS] [-o SORTIE.csv]
+            les pertes de charge d'un réseau : un tronçon par ligne, comme pour
+            batch (kind water ou air), avec les colonnes id, upstream (le tronçon
+            amont ; vide : départ de la pompe ou du ventilateur), length (m),
+            fittings (singularités : coude90*4+vanne+0,5) et fixed (10kPa, 0,5 mCE,
+            150 Pa, 200 mmCE) ; débit ou puissance aux terminaux seulement ; les
+            options de la ligne de commande (--kind water|air compris, sauf --flow
+            et --power) remplissent les cellules vides ; une table par circuit
+            donne le terminal le plus défavorisé et la pression à fournir ;
+            catalogue des singularités : les fichiers .pdc livrés, puis ceux du
+            dossier de données (ou de --data-dir)
 
 Pour toutes les commandes :
-  --data-dir DOSSIER  les bibliothèques (.tub, .eva) à utiliser
-  --json              un objet JSON par section
+  --data-dir DOSSIER  les bibliothèques (.tub, .eva, et .pdc pour circuit) à utiliser
+  --json              un objet JSON par section ({"rows":…,"circuits":…} pour circuit)
   --help, --version
 
 Sans option, les valeurs sont celles de la configuration par défaut du programme,
@@ -53,15 +66,15 @@ Températures et diamètre imposé : décimales avec le point ou la virgule.
 mal formée, 3 fichier ou dossier illisible.
 )";
 
-const char* const Commands[] = {"water", "air", "drainage", "batch", nullptr};
+const char* const Commands[] = {"water", "air", "drainage", "batch", "circuit", nullptr};
 
 // The command line once read.
 struct CalcCommand {
     QString command;
     SectionOptions options;
     QString dataDir;
-    QString file;    // batch
-    QString output;  // batch, "-o"
+    QString file;    // batch, circuit
+    QString output;  // batch, circuit: "-o"
     bool json = false;
     bool help = false;
     bool version = false;
@@ -83,7 +96,7 @@ void DeclareOptions(QCommandLineParser& parser)
     parser.addOption(QCommandLineOption(QStringList{QStringLiteral("o"), QStringLiteral("output")}, QString(),
                                         QStringLiteral("SORTIE")));
     parser.addOption(QCommandLineOption(QStringLiteral("data-dir"), QString(), QStringLiteral("DOSSIER")));
-    QStringList names;
+    QStringList names{QStringLiteral("kind")};  // circuit
     for (const char* const* table : {WaterOptionNames, AirOptionNames, DrainageOptionNames})
         for (const char* const* name = table; *name; ++name)
             if (!names.contains(QLatin1String(*name)))
@@ -96,6 +109,11 @@ bool IsFlag(const QString& name)
 {
     return name == QLatin1String("h") || name == QLatin1String("help") || name == QLatin1String("version")
         || name == QLatin1String("json");
+}
+
+bool IsScheduleCommand(const QString& command)
+{
+    return command == QLatin1String("batch") || command == QLatin1String("circuit");
 }
 
 bool ReadCommand(const QStringList& args, CalcCommand& command, QString& error)
@@ -112,9 +130,10 @@ bool ReadCommand(const QStringList& args, CalcCommand& command, QString& error)
     }
     const QStringList positional = parser.positionalArguments();
     command.command = positional.value(0);
-    if (command.command == QLatin1String("batch"))
+    const bool file = IsScheduleCommand(command.command);
+    if (file)
         command.file = positional.value(1);
-    const qsizetype taken = command.command == QLatin1String("batch") ? 2 : 1;
+    const qsizetype taken = file ? 2 : 1;
     QStringList valuedSwitches;
     // "--json=x": a switch given a value is refused as an unknown option would be.
     for (const QString& arg : args)
@@ -179,9 +198,31 @@ int RunSection(const CalcCommand& command, const DomainState& data, QIODevice& o
     return CalcDone;
 }
 
-int RunBatchCommand(const CalcCommand& command, const DomainState& data, QIODevice& out, QIODevice& err)
+// Options on a circuit's command line are the defaults of its rows' empty
+// cells, "kind" included; a flow or power belongs to each end.
+bool CheckCircuitOptions(const SectionOptions& options, QString& error)
 {
-    if (!command.options.empty()) {
+    for (const SectionOption& option : options) {
+        if (option.name == QLatin1String("flow") || option.name == QLatin1String("power")) {
+            error = QStringLiteral("--%1 : le débit ou la puissance de chaque terminal va dans sa ligne du fichier")
+                        .arg(option.name);
+            return false;
+        }
+        if (option.name != QLatin1String("kind") && !IsListedName(option.name, WaterOptionNames)
+            && !IsListedName(option.name, AirOptionNames)) {
+            error = QStringLiteral("%1 : option inconnue pour circuit").arg(option.name);
+            return false;
+        }
+    }
+    return true;
+}
+
+// A schedule (batch) or a circuit, from a file to standard output or "-o".
+int RunScheduleCommand(const CalcCommand& command, const DomainState& data, const QString& userFolder, QIODevice& out,
+                       QIODevice& err)
+{
+    const bool circuit = command.command == QLatin1String("circuit");
+    if (!circuit && !command.options.empty()) {
         Write(err,
               QStringLiteral("vorquil-calc : --%1 : les options des sections vont dans les colonnes du fichier\n")
                   .arg(command.options.front().name));
@@ -208,7 +249,18 @@ int RunBatchCommand(const CalcCommand& command, const DomainState& data, QIODevi
     }
     BatchCount count;
     QString error;
-    if (!RunBatch(data, in, command.output.isEmpty() ? out : file, err, command.json, count, error)) {
+    QIODevice& results = command.output.isEmpty() ? out : file;
+    bool read = false;
+    if (circuit) {
+        QStringList problems;
+        const FittingCatalogue catalogue = LoadFittingCatalogue(DeliveredLibraryFolder(), userFolder, problems);
+        for (const QString& problem : problems)
+            Write(err, QStringLiteral("vorquil-calc : %1\n").arg(problem));
+        read = RunCircuit(data, catalogue, command.options, in, results, out, err, command.json, count, error);
+    } else {
+        read = RunBatch(data, in, results, err, command.json, count, error);
+    }
+    if (!read) {
         Write(err, QStringLiteral("vorquil-calc : %1 : %2\n").arg(command.file, error));
         return CalcRefused;
     }
@@ -244,8 +296,8 @@ int RunCalc(const QStringList& args, QIODevice& out, QIODevice& err)
     bool known = false;
     for (const char* const* name = Commands; *name && !known; ++name)
         known = command.command == QLatin1String(*name);
-    if (!known || (command.command == QLatin1String("batch") && command.file.isEmpty())
-        || (command.command != QLatin1String("batch") && !command.output.isEmpty())) {
+    const bool schedule = IsScheduleCommand(command.command);
+    if (!known || (schedule && command.file.isEmpty()) || (!schedule && !command.output.isEmpty())) {
         Write(err,
               command.command.isEmpty() || known
                   ? QStringLiteral("vorquil-calc : commande incomplète (voir --help)\n")
@@ -262,12 +314,17 @@ int RunCalc(const QStringList& args, QIODevice& out, QIODevice& err)
             Write(err, QStringLiteral("vorquil-calc : %1 (voir --help)\n").arg(error));
             return CalcUsage;
         }
+    if (command.command == QLatin1String("circuit") && !CheckCircuitOptions(command.options, error)) {
+        Write(err, QStringLiteral("vorquil-calc : %1 (voir --help)\n").arg(error));
+        return CalcUsage;
+    }
     DomainState data;
-    if (!LoadCalcData(command.dataDir, data, error)) {
+    QString userFolder;
+    if (!LoadCalcData(command.dataDir, data, error, &userFolder)) {
         Write(err, QStringLiteral("vorquil-calc : %1\n").arg(error));
         return CalcUnreadable;
     }
-    if (command.command == QLatin1String("batch"))
-        return RunBatchCommand(command, data, out, err);
+    if (schedule)
+        return RunScheduleCommand(command, data, userFolder, out, err);
     return RunSection(command, data, out, err);
 }

@@ -17,8 +17,9 @@ bool ScanFolder(const QString& folder, DomainState& data)
 
 }  // namespace
 
-bool LoadCalcData(const QString& dataDir, DomainState& data, QString& error)
+bool LoadCalcData(const QString& dataDir, DomainState& data, QString& error, QString* userFolder)
 {
+    QString folderRead = DataFolder() + QStringLiteral("Data/");
     data = DomainState();
     const QString delivered = DeliveredLibraryFolder();
     PipeLibraryList ignoredWater, ignoredDrainage;
@@ -34,15 +35,18 @@ bool LoadCalcData(const QString& dataDir, DomainState& data, QString& error)
             error = QStringLiteral("--data-dir : dossier illisible : %1").arg(dataDir);
             return false;
         }
-        const QString folder = WithSlash(dataDir);
-        if (!ScanFolder(folder, data) && !ScanFolder(folder + QStringLiteral("Data/"), data)) {
-            error = QStringLiteral("--data-dir : aucune bibliothèque (.tub, .eva) dans %1").arg(dataDir);
-            return false;
+        folderRead = WithSlash(dataDir);
+        if (!ScanFolder(folderRead, data)) {
+            folderRead += QStringLiteral("Data/");
+            if (!ScanFolder(folderRead, data)) {
+                error = QStringLiteral("--data-dir : aucune bibliothèque (.tub, .eva) dans %1").arg(dataDir);
+                return false;
+            }
         }
-        return true;
-    }
-    // The libraries of the window's data folder.
-    if (!ScanFolder(DataFolder() + QStringLiteral("Data/"), data))
+    } else if (!ScanFolder(folderRead, data)) {  // the libraries of the window's data folder
         ScanFolder(delivered, data);
+    }
+    if (userFolder)
+        *userFolder = folderRead;
     return true;
 }

@@ -9,5 +9,8 @@
 // delivered with the program), the pipe libraries of dataDir (the folder
 // itself, or its "Data" folder; without one, those of the user's data folder,
 // else the delivered ones) and the duct tables. False, with a message, when
-// the folder or the default configuration cannot be read.
-bool LoadCalcData(const QString& dataDir, DomainState& data, QString& error);
+// the folder or the default configuration cannot be read. `userFolder`, when
+// given, receives the folder whose own files (a fittings catalogue) the user
+// adds: the one dataDir's libraries were read from, else the user's "Data"
+// folder.
+bool LoadCalcData(const QString& dataDir, DomainState& data, QString& error, QString* userFolder = nullptr);

@@ -10,27 +10,34 @@ struct FieldLabel {
     const char* name;
     const char* label;
     const char* unit;
+    const char* airUnit;  // where an air section's unit differs
 };
 // clang-format off
 const FieldLabel FieldLabels[] = {
-    {"flow", "Débit", "L/h"},
-    {"power", "Puissance", "W"},
-    {"oversize_power", "Surpuissance", "W"},
-    {"total_power", "Puissance totale", "W"},
-    {"size", "Diamètre", ""},
-    {"theoretical_diameter", "Diamètre théorique", "mm"},
-    {"velocity", "Vitesse", "m/s"},
-    {"pressure_drop", "Perte de charge", "mmCE/m"},
-    {"copy", "Texte à copier", ""},
-    {"density", "Masse volumique", "kg/m3"},
-    {"viscosity", "Viscosité cin.", "m2/s"},
-    {"reynolds", "Nb de Reynolds", ""},
-    {"design_flow", "Débit de calcul", "l/s"},
-    {"chosen_size", "Diamètre choisi", ""},
-    {"capacity", "Capacité", "l/s"},
-    {"share", "Taux d'utilisation", "%"},
-    {"warning", "Avertissement", ""},
-    {"error", "Erreur", ""},
+    {"flow", "Débit", "L/h", "m3/h"},
+    {"power", "Puissance", "W", nullptr},
+    {"oversize_power", "Surpuissance", "W", nullptr},
+    {"total_power", "Puissance totale", "W", nullptr},
+    {"size", "Diamètre", "", nullptr},
+    {"theoretical_diameter", "Diamètre théorique", "mm", nullptr},
+    {"velocity", "Vitesse", "m/s", nullptr},
+    {"pressure_drop", "Perte de charge", "mmCE/m", "Pa/m"},
+    {"copy", "Texte à copier", "", nullptr},
+    {"density", "Masse volumique", "kg/m3", nullptr},
+    {"viscosity", "Viscosité cin.", "m2/s", nullptr},
+    {"reynolds", "Nb de Reynolds", "", nullptr},
+    {"design_flow", "Débit de calcul", "l/s", nullptr},
+    {"chosen_size", "Diamètre choisi", "", nullptr},
+    {"capacity", "Capacité", "l/s", nullptr},
+    {"share", "Taux d'utilisation", "%", nullptr},
+    {"root", "Circuit", "", nullptr},
+    {"index_end", "Terminal défavorisé", "", nullptr},
+    {"path", "Chemin", "", nullptr},
+    {"head", "Pression à fournir", "mmCE", "Pa"},
+    {"head_kpa", "soit", "kPa", nullptr},
+    {"head_mce", "soit", "mCE", nullptr},
+    {"warning", "Avertissement", "", nullptr},
+    {"error", "Erreur", "", nullptr},
 };
 const char* const DrainageHeadings[] = {"DN", "Débit (l/s)", "Vitesse (m/s)", "Ø Int. (mm)", "Ø Ext. (mm)"};
 // clang-format on
@@ -41,14 +48,6 @@ const FieldLabel* FindLabel(const QString& name)
         if (name == QLatin1String(label.name))
             return &label;
     return nullptr;
-}
-
-QJsonObject JsonMembers(const CalcFields& fields)
-{
-    QJsonObject object;
-    for (const CalcField& field : fields)
-        object.insert(field.name, field.text);
-    return object;
 }
 
 QString OneLine(const QJsonObject& object)
@@ -69,11 +68,10 @@ QString FieldTable(const CalcFields& fields, bool air)
         const FieldLabel* label = FindLabel(field.name);
         const QString name = label ? QString::fromUtf8(label->label) : field.name;
         QString line = name.leftJustified(width + 2) + field.text;
-        const bool airDrop = air && field.name == QLatin1String("pressure_drop");
         bool number = false;  // "N/A", "Infini" take no unit
         field.text.toDouble(&number);
         if (label && *label->unit && number)
-            line += u' ' + (airDrop ? QStringLiteral("Pa/m") : QString::fromUtf8(label->unit));
+            line += u' ' + QString::fromUtf8(air && label->airUnit ? label->airUnit : label->unit);
         out += line + u'\n';
     }
     return out;
@@ -106,6 +104,14 @@ QString DrainageTableText(const std::vector<CalcFields>& rows)
         out += line(cells);
     }
     return out;
+}
+
+QJsonObject JsonMembers(const CalcFields& fields)
+{
+    QJsonObject object;
+    for (const CalcField& field : fields)
+        object.insert(field.name, field.text);
+    return object;
 }
 
 QString JsonObject(const CalcFields& fields)

@@ -17,7 +17,7 @@ root="$tmp/stage/usr"
 for file in bin/vorquil share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
         share/man/man1/vorquil.1.gz share/icons/hicolor/scalable/apps/$id.svg \
         share/vorquil/Acier.tub share/vorquil/PVC.eva share/vorquil/help \
-        bin/vorquil-calc share/man/man1/vorquil-calc.1.gz; do
+        bin/vorquil-calc share/man/man1/vorquil-calc.1.gz share/doc/vorquil/examples/circuit-chauffage.csv; do
     [ -e "$root/$file" ] || fail "not installed: $file"
 done
 [ -x "$root/bin/vorquil" ] || fail "the program is not executable"
