@@ -48,10 +48,11 @@ Commandes :
             amont ; vide : départ de la pompe ou du ventilateur), length (m),
             fittings (singularités : coude90*4+vanne+0,5) et fixed (10kPa, 0,5 mCE,
             150 Pa, 200 mmCE) ; débit ou puissance aux terminaux seulement ; les
-            options de la ligne de commande remplissent les cellules vides ; une
-            table par circuit donne le terminal le plus défavorisé et la pression
-            à fournir ; catalogue des singularités : les fichiers .pdc livrés, puis
-            ceux du dossier de données (ou de --data-dir)
+            options de la ligne de commande (--kind water|air compris, sauf --flow
+            et --power) remplissent les cellules vides ; une table par circuit
+            donne le terminal le plus défavorisé et la pression à fournir ;
+            catalogue des singularités : les fichiers .pdc livrés, puis ceux du
+            dossier de données (ou de --data-dir)
 
 Pour toutes les commandes :
   --data-dir DOSSIER  les bibliothèques (.tub, .eva, et .pdc pour circuit) à utiliser
@@ -95,7 +96,7 @@ void DeclareOptions(QCommandLineParser& parser)
     parser.addOption(QCommandLineOption(QStringList{QStringLiteral("o"), QStringLiteral("output")}, QString(),
                                         QStringLiteral("SORTIE")));
     parser.addOption(QCommandLineOption(QStringLiteral("data-dir"), QString(), QStringLiteral("DOSSIER")));
-    QStringList names;
+    QStringList names{QStringLiteral("kind")};  // circuit
     for (const char* const* table : {WaterOptionNames, AirOptionNames, DrainageOptionNames})
         for (const char* const* name = table; *name; ++name)
             if (!names.contains(QLatin1String(*name)))
@@ -197,15 +198,18 @@ int RunSection(const CalcCommand& command, const DomainState& data, QIODevice& o
     return CalcDone;
 }
 
-// Options on a circuit's command line are the defaults of its rows' empty cells.
+// Options on a circuit's command line are the defaults of its rows' empty
+// cells, "kind" included; a flow or power belongs to each end.
 bool CheckCircuitOptions(const SectionOptions& options, QString& error)
 {
     for (const SectionOption& option : options) {
-        bool known = false;
-        for (const char* const* table : {WaterOptionNames, AirOptionNames})
-            for (const char* const* name = table; *name; ++name)
-                known = known || option.name == QLatin1String(*name);
-        if (!known) {
+        if (option.name == QLatin1String("flow") || option.name == QLatin1String("power")) {
+            error = QStringLiteral("--%1 : le débit ou la puissance de chaque terminal va dans sa ligne du fichier")
+                        .arg(option.name);
+            return false;
+        }
+        if (option.name != QLatin1String("kind") && !IsListedName(option.name, WaterOptionNames)
+            && !IsListedName(option.name, AirOptionNames)) {
             error = QStringLiteral("%1 : option inconnue pour circuit").arg(option.name);
             return false;
         }

@@ -69,7 +69,7 @@ bool RunCircuit(const DomainState& data, const FittingCatalogue& catalogue, cons
             jsonRows.append(object);
             continue;
         }
-        QStringList cells = schedule.rows[r];
+        QStringList cells = schedule.rows[r].mid(0, schedule.header.size());
         while (cells.size() < columns.size())
             cells << QString();
         Put(cells, columns, fields);

@@ -3,8 +3,8 @@
 #include <vector>
 
 #include "calc/calc_data.h"
-#include "engines/section_options.h"
 #include "engines/drainage_sizing.h"
+#include "engines/section_options.h"
 
 // A drainage table read from its options, with the window's defaults for
 // what is not given.

@@ -23,22 +23,14 @@ const char* const LossResultNames[] = {
     "zeta",    "linear_loss", "singular_loss", "fixed_loss", "total_loss", "cumulative_loss",
     "reserve", "index",       "error",         nullptr};
 
-bool Listed(const QString& name, const char* const* names)
-{
-    for (const char* const* n = names; *n; ++n)
-        if (name == QLatin1String(*n))
-            return true;
-    return false;
-}
-
 bool IsOption(const QString& name)
 {
-    return Listed(name, WaterOptionNames) || Listed(name, AirOptionNames);
+    return IsListedName(name, WaterOptionNames) || IsListedName(name, AirOptionNames);
 }
 
 bool IsResult(const QString& name)
 {
-    return Listed(name, SizingResultNames) || Listed(name, LossResultNames);
+    return IsListedName(name, SizingResultNames) || IsListedName(name, LossResultNames);
 }
 
 // A default that goes with options the row sets itself would contradict them
@@ -77,15 +69,8 @@ QString MessageColumn(const QString& message)
     const qsizetype colon = message.indexOf(QStringLiteral(" : "));
     const QString names = colon < 0 ? QString() : message.left(colon);
     const QString first = names.section(u',', 0, 0).trimmed();
-    return IsOption(first) || first == QLatin1String("kind") || Listed(first, CircuitColumnNames) ? first : QString();
-}
-
-QString FieldText(const CalcFields& fields, const char* name)
-{
-    for (const CalcField& field : fields)
-        if (field.name == QLatin1String(name))
-            return field.text;
-    return QString();
+    return IsOption(first) || first == QLatin1String("kind") || IsListedName(first, CircuitColumnNames) ? first
+                                                                                                        : QString();
 }
 
 // What a row's sizing found, for its losses and for the rows upstream of it.
@@ -102,7 +87,7 @@ struct RowSizing {
 QString NotSizedMessage(bool water, const CalcFields& fields, int mode, SizingStatus status, bool theoretical,
                         const QString& library)
 {
-    const QString size = FieldText(fields, "size");
+    const QString size = CalcFieldText(fields, "size");
     if (status == SizingStatus::Infinite)
         return water ? QStringLiteral("return : Infini ; départ et retour à la même température : débit infini "
                                       "pour la puissance donnée")
@@ -114,9 +99,9 @@ QString NotSizedMessage(bool water, const CalcFields& fields, int mode, SizingSt
     if (theoretical)
         return water
             ? QStringLiteral("limit : N/A ; le diamètre théorique %1 mm dépasse la plus grande taille de « %2 »")
-                  .arg(FieldText(fields, "theoretical_diameter"), library)
+                  .arg(CalcFieldText(fields, "theoretical_diameter"), library)
             : QStringLiteral("limit : N/A ; aucun diamètre normalisé n'atteint le diamètre théorique %1 mm")
-                  .arg(FieldText(fields, "theoretical_diameter"));
+                  .arg(CalcFieldText(fields, "theoretical_diameter"));
     return water ? QStringLiteral("limit : N/A ; aucune taille de « %1 » ne respecte la limite").arg(library)
                  : QStringLiteral("limit : N/A ; aucune gaine ne respecte la limite (côté de 50 mm au moins)");
 }
@@ -158,7 +143,7 @@ RowSizing SizeRow(const DomainState& data, bool water, const SectionOptions& opt
         sized.density = outcome.air.density;
         sized.viscosity = outcome.air.viscosity;
     }
-    row.flow = FieldText(row.sizing, "flow").toDouble();
+    row.flow = CalcFieldText(row.sizing, "flow").toDouble();
     sized.done = true;
     return sized;
 }
@@ -187,7 +172,8 @@ bool ReadCircuitSchedule(QIODevice& in, CircuitSchedule& schedule, QString& erro
     bool written = false;         // the file holds a sized circuit's results
     for (qsizetype c = 0; c < header.size(); ++c) {
         const QString name = header[c].trimmed();
-        if (!IsOption(name) && !IsResult(name) && name != QLatin1String("kind") && !Listed(name, CircuitColumnNames)) {
+        if (!IsOption(name) && !IsResult(name) && name != QLatin1String("kind")
+            && !IsListedName(name, CircuitColumnNames)) {
             error = QStringLiteral("colonne inconnue « %1 »").arg(name);
             return false;
         }
@@ -195,7 +181,7 @@ bool ReadCircuitSchedule(QIODevice& in, CircuitSchedule& schedule, QString& erro
             error = QStringLiteral("colonne « %1 » en double").arg(name);
             return false;
         }
-        written = written || Listed(name, LossResultNames);
+        written = written || IsListedName(name, LossResultNames);
         if (!IsResult(name)) {
             kept.push_back(c);
             schedule.header << name;
@@ -362,7 +348,7 @@ SectionOptions RowOptions(const CircuitSchedule& schedule, int r, const RowWork&
     }
     const SectionOptions own = options;
     for (const SectionOption& option : defaults)
-        if (Listed(option.name, water ? WaterOptionNames : AirOptionNames)
+        if (IsListedName(option.name, water ? WaterOptionNames : AirOptionNames)
             && !FindOption(own, option.name.toLatin1().constData()) && DefaultFits(option.name, own))
             options.push_back(option);
     return options;

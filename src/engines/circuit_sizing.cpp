@@ -5,12 +5,12 @@
 SectionLosses SectionLossesOf(const SectionLossInputs& in)
 {
     // Pressures are worked out in Pa, then given in mmCE for water.
-    const double scale = in.water ? 1.0 / PascalsPerMmCE : 1.0;
+    const double scale = in.water ? 1.0 / PascalsPerMmCE : 1.0;           // [mmCE/Pa] water, [Pa/Pa] air
     const double dynamic = in.density * in.velocity * in.velocity / 2.0;  // rho v^2 / 2 [Pa]
     double valves = 0.0;                                                  // [Pa]
     for (double kv : in.kv) {
-        const double ratio = in.flow / 1000.0 / kv;  // Q / Kv [-], Q in m3/h
-        valves += 1e5 * ratio * ratio * in.density / 1000.0;
+        const double ratio = in.flow / 1000.0 / kv;  // Q / Kv, Q in m3/h: its square is the loss [bar] of water
+        valves += 1e5 * ratio * ratio * in.density / 1000.0;  // [Pa], for the fluid's relative density
     }
     SectionLosses losses;
     losses.linear = in.gradient * in.length;

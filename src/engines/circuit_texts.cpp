@@ -75,9 +75,12 @@ QStringList CircuitPathIds(const CircuitResult& result, const CircuitSummary& ci
 
 CalcFields CircuitSummaryFields(const CircuitResult& result, const CircuitSummary& circuit)
 {
+    const int root = circuit.tree.root;
+    const bool rootSized =
+        root >= 0 && root < static_cast<int>(result.rows.size()) && result.rows[root].error.isEmpty();
     CalcFields fields = {
         {QStringLiteral("root"), RowId(result, circuit.tree.root)},
-        {QStringLiteral("flow"), circuit.error.isEmpty() ? Decimals(circuit.flow, 0) : QString()},
+        {QStringLiteral("flow"), rootSized ? Decimals(circuit.flow, 0) : QString()},
     };
     if (!circuit.error.isEmpty()) {
         fields.push_back({QStringLiteral("error"), circuit.error});

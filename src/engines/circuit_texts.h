@@ -17,9 +17,10 @@ extern const char* const CircuitResultNames[];
 // at an end, nothing but the error for a refused row.
 CalcFields CircuitRowFields(const CircuitRowResult& row);
 
-// A circuit's summary: root, flow, index_end, path (ids joined by " > "),
-// head and, for water, head_kpa and head_mce (2 decimals); error instead of
-// the head when it is not computed.
+// A circuit's summary: root, flow (empty when the root is refused),
+// index_end, path (ids joined by " > "), head and, for water, head_kpa and
+// head_mce (2 decimals); error in place of index_end, path and the head when
+// they are not computed.
 CalcFields CircuitSummaryFields(const CircuitResult& result, const CircuitSummary& circuit);
 
 // The ids from the root to the index end.

@@ -27,6 +27,22 @@ const QString* FindOption(const SectionOptions& options, const char* name)
     return nullptr;
 }
 
+QString CalcFieldText(const CalcFields& fields, const char* name)
+{
+    for (const CalcField& field : fields)
+        if (field.name == QLatin1String(name))
+            return field.text;
+    return QString();
+}
+
+bool IsListedName(const QString& name, const char* const* names)
+{
+    for (const char* const* n = names; *n; ++n)
+        if (name == QLatin1String(*n))
+            return true;
+    return false;
+}
+
 bool CheckOptionNames(const SectionOptions& options, const char* const* known, const QString& kind, QString& error)
 {
     for (const SectionOption& option : options) {

@@ -25,6 +25,12 @@ using CalcFields = std::vector<CalcField>;
 // The value given for an option; nullptr when it was not given.
 const QString* FindOption(const SectionOptions& options, const char* name);
 
+// The text of the field of that name; empty when there is none.
+QString CalcFieldText(const CalcFields& fields, const char* name);
+
+// Whether `name` is one of `names` (a null-terminated list).
+bool IsListedName(const QString& name, const char* const* names);
+
 // False, with a message, when an option is not one of `known` for this kind
 // of section.
 bool CheckOptionNames(const SectionOptions& options, const char* const* known, const QString& kind, QString& error);

@@ -19,14 +19,6 @@
 
 namespace {
 
-QString FieldText(const CalcFields& fields, const char* name)
-{
-    for (const CalcField& field : fields)
-        if (field.name == QLatin1String(name))
-            return field.text;
-    return QString();
-}
-
 // "5058.5" as the circuit texts write it, "5 058,5" as the status line
 // shows it: the same digits, grouped by three with a blank.
 QString French(const QString& text)
@@ -148,10 +140,12 @@ QString NoteHtml(const CalculationNote& note, const CircuitSchedule& schedule, c
     line(QStringLiteral("Propriétés :"), PropertiesHtml(note.density, note.viscosity));
     html += QStringLiteral("</table>");
 
-    html += QStringLiteral("<h2>Règles de dimensionnement</h2><ul>");
-    for (const QString& rule : note.rules)
-        html += QStringLiteral("<li>%1</li>").arg(Html(rule));
-    html += QStringLiteral("</ul>");
+    if (!note.rules.isEmpty()) {
+        html += QStringLiteral("<h2>Règles de dimensionnement</h2><ul>");
+        for (const QString& rule : note.rules)
+            html += QStringLiteral("<li>%1</li>").arg(Html(rule));
+        html += QStringLiteral("</ul>");
+    }
 
     html += QStringLiteral("<h2>Tronçons</h2>");
     html += TableHtml(schedule, result, water);
@@ -214,11 +208,13 @@ CalculationNote CalculationNoteOf(const CircuitResult& result, bool water)
         duty.indexCircuit = IndexCircuitLine(result, circuit);
         if (circuit.error.isEmpty() && circuit.tree.computed) {
             const CalcFields fields = CircuitSummaryFields(result, circuit);
-            duty.flow = French(FieldText(fields, "flow")) + (water ? QStringLiteral(" L/h") : QStringLiteral(" m³/h"));
-            duty.head = water ? QStringLiteral("%1 mmCE (%2 kPa ; %3 mCE)")
-                                    .arg(French(FieldText(fields, "head")), French(FieldText(fields, "head_kpa")),
-                                         French(FieldText(fields, "head_mce")))
-                              : QStringLiteral("%1 Pa").arg(French(FieldText(fields, "head")));
+            duty.flow =
+                French(CalcFieldText(fields, "flow")) + (water ? QStringLiteral(" L/h") : QStringLiteral(" m³/h"));
+            duty.head = water
+                ? QStringLiteral("%1 mmCE (%2 kPa ; %3 mCE)")
+                      .arg(French(CalcFieldText(fields, "head")), French(CalcFieldText(fields, "head_kpa")),
+                           French(CalcFieldText(fields, "head_mce")))
+                : QStringLiteral("%1 Pa").arg(French(CalcFieldText(fields, "head")));
         }
         note.dutyPoints.push_back(duty);
     }

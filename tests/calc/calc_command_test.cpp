@@ -58,7 +58,7 @@ TEST_F(CalcCommandTest, AnswersEachCommandWithItsTextAndStatus)
 {
     const QByteArray good = "id;kind;library;flow;mode;limit;shape;side-a\n"
                             "R1;water;Cuivre;1000;;;;\nG1;air;;2000;vitesse;3,5;rect;400\n";
-    const QByteArray circuit = "id;upstream;kind;flow;length\nT1;;water;;2\nR1;T1;water;1000;3\n";
+    const QByteArray circuit = "id;upstream;flow;length\nT1;;;2\nR1;T1;1000;3\n";
     const QByteArray bad = "id,kind,flow,limit\nR1,water,1000,\nR2,water,abc,\nR3,air,,25\n";
     const struct {
         QStringList args;  // "FILE" stands for the schedule
@@ -197,16 +197,25 @@ TEST_F(CalcCommandTest, AnswersEachCommandWithItsTextAndStatus)
          "water;;;;;;;;;;;;;;\"flow, power : manquants ;",
          "ligne 2 : flow, power : manquants"},
         {{"batch", "FILE", "-o", "FILE"}, good, CalcUsage, "", "la sortie remplacerait le fichier lu"},
-        // A trunk sized on its end's flow, the command line filling the empty cells, then the summary.
-        {{"circuit", "FILE", "--library", "Cuivre"}, circuit, CalcDone, "T1;;water;1000;2;23175;;;28;", ""},
-        {{"circuit", "FILE", "--library", "Cuivre"}, circuit, CalcDone, "\nChemin               T1 > R1\n", ""},
-        {{"circuit", "FILE", "--library", "Cuivre", "--json"},
+        // A trunk sized on its end's flow, the command line filling the empty cells (kind too), then the summary.
+        {{"circuit", "FILE", "--library", "Cuivre", "--kind", "water"},
+         circuit,
+         CalcDone,
+         "T1;;1000;2;23175;;;28;",
+         ""},
+        {{"circuit", "FILE", "--kind", "water", "--library", "Cuivre"},
+         circuit,
+         CalcDone,
+         "\nChemin               T1 > R1\n",
+         ""},
+        {{"circuit", "FILE", "--library", "Cuivre", "--kind", "water", "--json"},
          circuit,
          CalcDone,
          "{\"rows\":[{\"id\":\"T1\",\"flow\":\"1000\",\"index\":\"1\"}],"
          "\"circuits\":[{\"root\":\"T1\",\"index_end\":\"R1\",\"path\":[\"T1\",\"R1\"]}]}",
          ""},
         {{"circuit", "FILE", "--fill", "5"}, circuit, CalcUsage, "", "fill : option inconnue pour circuit"},
+        {{"circuit", "FILE", "--flow", "500"}, circuit, CalcUsage, "", "--flow : le débit ou la puissance"},
         {{"circuit"}, {}, CalcUsage, "", "commande incomplète"},
         {{"circuit", "/nowhere.csv"}, {}, CalcUnreadable, "", "fichier illisible"},
     };

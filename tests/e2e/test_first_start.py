@@ -32,7 +32,7 @@ def test_first_start_sizes_and_saves_with_the_defaults(program, scratch):
         with open(os.path.join(DELIVERED, "Config.cfg"), "rb") as f:
             assert written == f.read(), written
         delivered = [name for name in os.listdir(DELIVERED)
-                     if name.endswith((".tub", ".eva")) or name == "Config.cfg"]
+                     if name.endswith((".tub", ".eva", ".pdc")) or name == "Config.cfg"]
         installed = os.listdir(os.path.dirname(config_path(session)))
         assert sorted(installed) == sorted(delivered), installed
 

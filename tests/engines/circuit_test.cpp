@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 
+#include "engines/air_section.h"
 #include "engines/circuit.h"
 #include "engines/circuit_texts.h"
 #include "engines/duct_tables.h"
@@ -39,12 +40,12 @@ CircuitSchedule Schedule(const char* text)
     return schedule;
 }
 
-QString Field(const CalcFields& fields, const char* name)
+QString Texts(const CalcFields& fields)
 {
+    QStringList texts;
     for (const CalcField& field : fields)
-        if (field.name == QLatin1String(name))
-            return field.text;
-    return QString();
+        texts << field.name + u'=' + field.text;
+    return texts.join(u'|');
 }
 
 // What a circuit file gives: its inputs as typed, written back as read; the
@@ -105,59 +106,64 @@ TEST(SizeCircuit, SumsTheFlowsUpTheTreeAndSizesEachRowAsALoneSection)
                                               "R2;B1;water;3;vanne;;500;\n"
                                               "R3;T1;water;8;;;;5815\n"
                                               "A1;;water;2;nope;;1000;\n"
-                                              "A2;A1;water;2;;;200;\n");
+                                              "A2;A1;water;2;;;200;\n"
+                                              "D1;;air;10;coude90;;;\n"
+                                              "D2;D1;air;5;bouche;;200;\n"
+                                              "D3;D1;air;5;;;300;\n");
     const SectionOptions defaults = {{QStringLiteral("library"), QStringLiteral("Cuivre")},
                                      {QStringLiteral("supply"), QStringLiteral("80")},
                                      {QStringLiteral("return"), QStringLiteral("60")}};
     const CircuitResult result = SizeCircuit(delivered.data, delivered.catalogue, schedule, defaults);
-    ASSERT_EQ(result.rows.size(), 7u);
+    ASSERT_EQ(result.rows.size(), 10u);
 
-    // The flow each row is sized for: R3 from its power, as a lone section gives it.
+    // Each row as a lone section with the same options (the water defaults
+    // left out of air rows, whose flow comes first); a trunk on the sum of the
+    // flows below it: B1 = 300 + 500, T1 = B1 + R3 (R3 from its power), D1 = 200 + 300.
+    const auto alone = [&](const SectionOptions& own, bool water) {
+        SectionOptions options = own;
+        QString error;
+        if (!water) {
+            AirSection section;
+            EXPECT_TRUE(ReadAirSection(delivered.data, options, section, error)) << error.toStdString();
+            return QStringLiteral("flow=%1|").arg(own[0].value) + Texts(SizeAirSection(delivered.data, section));
+        }
+        options.insert(options.end(), defaults.begin(), defaults.end());
+        WaterSection section;
+        EXPECT_TRUE(ReadWaterSection(delivered.data, options, section, error)) << error.toStdString();
+        return Texts(SizeWaterSection(delivered.data, section));
+    };
+    const int r3 = CalcFieldText(result.rows[4].sizing, "flow").toInt();  // [L/h]
+    ASSERT_GT(r3, 0);
     const struct {
         int row;
+        bool water;
         SectionOptions own;
-    } sized[] = {
-        {2, {{"flow", "300"}}},
-        {3, {{"flow", "500"}}},
-        {4, {{"power", "5815"}}},
+    } rows[] = {
+        {0, true, {{"flow", QString::number(800 + r3)}}},
+        {1, true, {{"flow", "800"}}},
+        {2, true, {{"flow", "300"}}},
+        {3, true, {{"flow", "500"}}},
+        {4, true, {{"power", "5815"}}},
+        {7, false, {{"flow", "500"}}},
+        {8, false, {{"flow", "200"}}},
     };
-    for (const auto& c : sized) {
-        SectionOptions options = c.own;
-        options.insert(options.end(), defaults.begin(), defaults.end());
-        WaterSection section;
-        QString error;
-        ASSERT_TRUE(ReadWaterSection(delivered.data, options, section, error)) << error.toStdString();
-        const CalcFields alone = SizeWaterSection(delivered.data, section);
-        EXPECT_EQ(result.rows[c.row].sizing.size(), alone.size()) << c.row;
-        for (const CalcField& field : alone)
-            EXPECT_EQ(Field(result.rows[c.row].sizing, field.name.toLatin1().constData()), field.text)
-                << c.row << " " << field.name.toStdString();
-    }
-    const double r3 = Field(result.rows[4].sizing, "flow").toDouble();  // [L/h]
-    ASSERT_GT(r3, 0.0);
-    EXPECT_EQ(Field(result.rows[1].sizing, "flow"), QStringLiteral("800"));
-    EXPECT_EQ(Field(result.rows[0].sizing, "flow"), QString::number(800 + r3, 'f', 0));
-    for (int trunk : {0, 1}) {
-        SectionOptions options = {{QStringLiteral("flow"), Field(result.rows[trunk].sizing, "flow")}};
-        options.insert(options.end(), defaults.begin(), defaults.end());
-        WaterSection section;
-        QString error;
-        ASSERT_TRUE(ReadWaterSection(delivered.data, options, section, error));
-        for (const CalcField& field : SizeWaterSection(delivered.data, section))
-            EXPECT_EQ(Field(result.rows[trunk].sizing, field.name.toLatin1().constData()), field.text) << trunk;
-    }
+    for (const auto& c : rows)
+        EXPECT_EQ(Texts(result.rows[c.row].sizing), alone(c.own, c.water)) << c.row;
 
     // Cumulative losses add up along the tree; the head is the largest at an end.
     const auto total = [&](int row) { return result.rows[row].losses.total; };
     EXPECT_DOUBLE_EQ(result.rows[2].totals.cumulative, total(0) + total(1) + total(2));
     EXPECT_DOUBLE_EQ(result.rows[4].totals.cumulative, total(0) + total(4));
-    ASSERT_EQ(result.circuits.size(), 2u);
+    ASSERT_EQ(result.circuits.size(), 3u);
     const CircuitSummary& main = result.circuits[0];
     EXPECT_TRUE(main.error.isEmpty());
-    EXPECT_DOUBLE_EQ(main.flow, 800 + r3);
+    EXPECT_DOUBLE_EQ(main.flow, 800.0 + r3);
     const double head = std::max(
         {result.rows[2].totals.cumulative, result.rows[3].totals.cumulative, result.rows[4].totals.cumulative});
     EXPECT_DOUBLE_EQ(main.tree.head, head);
+    // Air losses in Pa: the catalogue's "bouche" is a fixed 50 Pa.
+    EXPECT_TRUE(result.circuits[2].error.isEmpty());
+    EXPECT_DOUBLE_EQ(result.rows[8].losses.other, 50.0);
 
     // A1 names an unknown fitting: A2 below it is not computed, nor their circuit.
     EXPECT_EQ(result.rows[5].errorColumn, QStringLiteral("fittings"));
@@ -264,16 +270,13 @@ TEST(CircuitTexts, WriteTheHeadAndTheRowsWithTheirDigits)
     CircuitRowResult row;
     row.terms.zeta = 3.6;
     row.losses = {362.14, 85.61, 897.06, 1344.81};
-    row.totals = {true, true, 2000.04, 655.25, false, true};
-    QStringList fields;
-    for (const CalcField& field : CircuitRowFields(row))
-        fields << field.name + u'=' + field.text;
-    EXPECT_EQ(fields.join(u'|'),
+    row.totals = {true, true, 2000.04, 655.26, false, true};
+    EXPECT_EQ(Texts(CircuitRowFields(row)),
               QStringLiteral("zeta=3.60|linear_loss=362.1|singular_loss=85.6|fixed_loss=897.1|"
                              "total_loss=1344.8|cumulative_loss=2000.0|reserve=655.3|index=0"));
     row.totals.end = false;
-    EXPECT_FALSE(Field(CircuitRowFields(row), "index").isEmpty());
-    EXPECT_TRUE(Field(CircuitRowFields(row), "reserve").isEmpty());
+    EXPECT_FALSE(CalcFieldText(CircuitRowFields(row), "index").isEmpty());
+    EXPECT_TRUE(CalcFieldText(CircuitRowFields(row), "reserve").isEmpty());
 }
 
 }  // namespace
