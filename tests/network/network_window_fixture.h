@@ -28,6 +28,8 @@ protected:
     QTreeView* view = nullptr;
     CircuitModel* model = nullptr;
     QLabel* status = nullptr;
+    int helpOpened = 0;
+    int questions = 0;  // asked, each answered « Oui »
 
     void SetUp() override
     {
@@ -38,8 +40,12 @@ protected:
         ScanLibraryFolder(delivered, state.domain.waterLibraries, state.domain.drainageLibraries);
         FillDuctTables(state.domain.ductMaterials, state.domain.standardDuctDiameters);
         state.folders.data = data.path() + u'/';
-        OpenNetworkWindow(state, [] {});
+        OpenNetworkWindow(state, [this] { ++helpOpened; });
         ASSERT_NE(NetworkWindowWidget(), nullptr);
+        SetMessageHook([this](const QString&, const QString&, MessageButtons) {
+            ++questions;
+            return int(AnswerYes);
+        });
         NetworkWindowWidget()->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(NetworkWindowWidget()));
         view = NetworkWindowWidget()->findChild<QTreeView*>();
@@ -98,7 +104,8 @@ protected:
             NetworkWindowWidget()->activateWindow();
             ASSERT_TRUE(QTest::qWaitForWindowActive(NetworkWindowWidget()));
         }
-        QTest::keySequence(NetworkWindowWidget(), QKeySequence(QString::fromLatin1(sequence)));
+        view->setFocus();
+        QTest::keySequence(view, QKeySequence(QString::fromLatin1(sequence)));
         Settle();
     }
 

@@ -35,7 +35,7 @@ TEST_F(NetworkWindowTest, EditsAreUndoneAndRedoneOneByOne)
         {"", 2, "fixed", "10kPa", "T1(T2,T3)"},
         {"", 0, "id", "P", "P(T2,T3)"},
         {"", 2, "upstream", "T2", "P(T2(T3))"},
-        {"", 2, "upstream", "", "P(T2),T3"},
+        {"Del", 1, nullptr, nullptr, "P"},  // with T3 downstream: asked first
     };
     auto head = [this] { return status->text().section(u'\n', 0, 0).toStdString(); };
     std::vector<std::string> statuses = {head()};
@@ -52,6 +52,9 @@ TEST_F(NetworkWindowTest, EditsAreUndoneAndRedoneOneByOne)
         shapes << Shape();
     }
     EXPECT_NE(statuses[8].find("mmCE"), std::string::npos) << statuses[8];
+    EXPECT_EQ(questions, 1);
+    Keys("F1");
+    EXPECT_EQ(helpOpened, 1);
     for (int i = static_cast<int>(std::size(steps)); i > 0; --i) {
         Keys("Ctrl+Z");
         EXPECT_EQ(Shape().toStdString(), shapes[i - 1].toStdString()) << "undo " << i;
