@@ -27,6 +27,26 @@ int RootOf(const CircuitResult& result, int row)
     return row;
 }
 
+// A rule the rows refuse (a temperature out of range...) is marked at the
+// top, where it is typed, with the first such row's error.
+void MarkRefusedRules(NetworkWindow& window)
+{
+    const CircuitResult& result = window.model->shown.result;
+    for (const RulesFields::Field& field : window.top.fields) {
+        QString error;
+        for (const CircuitRowResult& row : result.rows)
+            if (error.isEmpty() && row.errorColumn == QLatin1String(field.name))
+                error = row.error;
+        QPalette palette = field.widget->parentWidget()->palette();
+        if (!error.isEmpty()) {
+            palette.setColor(QPalette::Base, window.model->colours.errorBackground);
+            palette.setColor(QPalette::Text, window.model->colours.errorText);
+        }
+        field.widget->setPalette(palette);
+        field.widget->setToolTip(error);
+    }
+}
+
 }  // namespace
 
 void ShowInputs(NetworkWindow& window, const NetworkInputs& inputs, int current)
@@ -52,6 +72,7 @@ void ShowInputs(NetworkWindow& window, const NetworkInputs& inputs, int current)
     if (at.isValid() && at != window.view->currentIndex())
         window.view->setCurrentIndex(at);
     ShowRules(window.top, inputs.rules);
+    MarkRefusedRules(window);
     window.status->setText(StatusText(window));
     ShowTitle(window);
 }

@@ -108,6 +108,18 @@ TEST_F(NetworkWindowTest, BadInputIsMarkedAndLosesNothing)
         EXPECT_EQ(cells(0, Qt::DisplayRole), otherRow) << c.text;
         Keys("Ctrl+Z");
     }
+    // A rule the rows refuse is marked where it is typed, at the top.
+    QLineEdit* supply = nullptr;
+    for (QLineEdit* field : NetworkWindowWidget()->findChildren<QLineEdit*>())
+        if (field->accessibleName() == QStringLiteral("Température aller (°C)"))
+            supply = field;
+    ASSERT_NE(supply, nullptr);
+    supply->selectAll();
+    QTest::keyClicks(supply, QStringLiteral("chaud"));
+    Settle();
+    EXPECT_TRUE(supply->toolTip().startsWith(QStringLiteral("supply"))) << supply->toolTip().toStdString();
+    EXPECT_EQ(supply->palette().color(QPalette::Base), marked);
+    EXPECT_EQ(cells(1, Qt::EditRole), typed);
 }
 
 // The index circuit's text and a refused cell's text read at 4.5:1 or more on
