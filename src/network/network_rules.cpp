@@ -30,6 +30,31 @@ void Give(SectionOptions& options, const char* name, const QString& value)
         options.push_back({QString::fromLatin1(name), value.trimmed()});
 }
 
+// The rows of imposed size are sized in mode "dn" whatever the circuit's
+// mode: a mode every other row gives alike is the circuit's, those rows keep
+// their "dn".
+bool LiftSharedMode(CircuitSchedule& s, qsizetype column, SectionOptions& rules)
+{
+    QString shared;
+    bool any = false;
+    for (size_t row = 0; row < s.rows.size(); ++row) {
+        const QString cell = s.rows[row].value(column).trimmed();
+        if (cell == QLatin1String("dn") && !CellOf(s, static_cast<int>(row), "size").trimmed().isEmpty())
+            continue;
+        if (any && cell != shared)
+            return false;
+        shared = cell;
+        any = true;
+    }
+    if (!any || shared.isEmpty())
+        return false;
+    Give(rules, "mode", shared);
+    for (QStringList& cells : s.rows)
+        if (column < cells.size() && cells[column].trimmed() == shared)
+            cells[column].clear();
+    return true;
+}
+
 }  // namespace
 
 bool RulesAreWater(const SectionOptions& rules)
@@ -89,6 +114,8 @@ NetworkInputs InputsFromFile(const CircuitSchedule& schedule, const SectionOptio
         names.push_back(*name);
     for (const char* name : names) {
         const qsizetype column = s.header.indexOf(QLatin1String(name));
+        if (column >= 0 && QLatin1String(name) == QLatin1String("mode") && LiftSharedMode(s, column, inputs.rules))
+            continue;
         QString common = s.rows.empty() || column < 0 ? QString() : s.rows[0].value(column).trimmed();
         bool alike = column >= 0;
         for (size_t row = 0; alike && row < s.rows.size(); ++row)
@@ -113,7 +140,10 @@ NetworkInputs InputsFromFile(const CircuitSchedule& schedule, const SectionOptio
                 if (column < cells.size())
                     cells.removeAt(column);
         } else if (const QString* given = FindOption(fallback, name); given && QLatin1String(name) != "kind") {
-            Give(inputs.rules, name, *given);
+            const QString* mode = FindOption(inputs.rules, "mode");
+            // A circuit of imposed sizes has no limit to take.
+            if (QLatin1String(name) != QLatin1String("limit") || !mode || *mode != QLatin1String("dn"))
+                Give(inputs.rules, name, *given);
         }
     }
     return inputs;
