@@ -4,7 +4,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -27,7 +26,7 @@
 
 namespace {
 
-NetworkWindow* open = nullptr;
+NetworkWindow* shown = nullptr;  // the one open window
 
 // The window's close box asks about unsaved changes first.
 class CloseGuard : public QObject {
@@ -35,7 +34,7 @@ public:
     using QObject::QObject;
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() != QEvent::Close || !open || watched != open->frame)
+        if (event->type() != QEvent::Close || !shown || watched != shown->frame)
             return false;
         event->ignore();
         EndNetworkWindow(false);
@@ -181,14 +180,14 @@ void KeepState(NetworkWindow& w)
 
 void OpenNetworkWindow(ProgramState& state, const std::function<void()>& help)
 {
-    if (open) {
-        open->frame->showNormal();
-        open->frame->raise();
-        open->frame->activateWindow();
+    if (shown) {
+        shown->frame->showNormal();
+        shown->frame->raise();
+        shown->frame->activateWindow();
         return;
     }
-    open = new NetworkWindow;
-    NetworkWindow& w = *open;
+    shown = new NetworkWindow;
+    NetworkWindow& w = *shown;
     w.program = &state;
     w.help = help;
     QStringList problems;
@@ -214,20 +213,20 @@ void OpenNetworkWindow(ProgramState& state, const std::function<void()>& help)
 
 QWidget* NetworkWindowWidget()
 {
-    return open ? open->frame : nullptr;
+    return shown ? shown->frame : nullptr;
 }
 
 bool EndNetworkWindow(bool bySignal)
 {
-    if (!open)
+    if (!shown)
         return true;
     if (bySignal)
-        WriteRecovery(*open);
-    else if (!MayLeaveCircuit(*open))
+        WriteRecovery(*shown);
+    else if (!MayLeaveCircuit(*shown))
         return false;
-    KeepState(*open);
-    NetworkWindow* closing = open;
-    open = nullptr;
+    KeepState(*shown);
+    NetworkWindow* closing = shown;
+    shown = nullptr;
     // Nothing of the window speaks once it is going: its undo stack signals
     // its end, a queued edit may still arrive.
     closing->model->edited = nullptr;
