@@ -62,12 +62,9 @@ bool RunBatch(const DomainState& data, QIODevice& in, QIODevice& out, QIODevice&
     CsvReader reader;
     reader.device = &in;
     QStringList header;
-    if (!ReadCsvRow(reader, header)) {
-        error = QStringLiteral("fichier vide : la première ligne doit nommer les colonnes");
+    if (!ReadCsvHeader(reader, header, error))
         return false;
-    }
-    for (QString& name : header) {
-        name = name.trimmed();
+    for (const QString& name : header) {
         const bool known = IsOption(name) || Listed(name, BatchResultNames) || Listed(name, DrainageResultNames)
             || name == QLatin1String("kind") || name == QLatin1String("id") || name == QLatin1String("error");
         if (!known) {

@@ -164,14 +164,12 @@ bool ReadCircuitSchedule(QIODevice& in, CircuitSchedule& schedule, QString& erro
     CsvReader reader;
     reader.device = &in;
     QStringList header;
-    if (!ReadCsvRow(reader, header)) {
-        error = QStringLiteral("fichier vide : la première ligne doit nommer les colonnes");
+    if (!ReadCsvHeader(reader, header, error))
         return false;
-    }
     std::vector<qsizetype> kept;  // the file's columns the schedule keeps
     bool written = false;         // the file holds a sized circuit's results
     for (qsizetype c = 0; c < header.size(); ++c) {
-        const QString name = header[c].trimmed();
+        const QString& name = header[c];
         if (!IsOption(name) && !IsResult(name) && name != QLatin1String("kind")
             && !IsListedName(name, CircuitColumnNames)) {
             error = QStringLiteral("colonne inconnue « %1 »").arg(name);

@@ -126,3 +126,14 @@ QString CsvLine(const QStringList& fields, QChar separator)
     }
     return out.join(separator) + u'\n';
 }
+
+bool ReadCsvHeader(CsvReader& reader, QStringList& header, QString& error)
+{
+    if (!ReadCsvRow(reader, header)) {
+        error = QStringLiteral("fichier vide : la première ligne doit nommer les colonnes");
+        return false;
+    }
+    for (QString& name : header)
+        name = name.trimmed();
+    return true;
+}

@@ -21,6 +21,10 @@ struct CsvReader {
 // separator, doubled quotes and line breaks.
 bool ReadCsvRow(CsvReader& reader, QStringList& fields);
 
+// The first row, which names the columns, each name trimmed; false, with a
+// message, when the file has none.
+bool ReadCsvHeader(CsvReader& reader, QStringList& header, QString& error);
+
 // One row written back, ending with a line break; a field holding the
 // separator, a quote or a line break is quoted.
 QString CsvLine(const QStringList& fields, QChar separator);
