@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "network/circuit_tree.h"
+#include "network/size_cell.h"
 
 namespace {
 
@@ -74,10 +75,7 @@ NetworkInputs WithCell(const NetworkInputs& in, int row, const char* column, con
                     SetCellOf(s, other, "upstream", typed);
     }
     if (name == QLatin1String("size")) {
-        const bool automatic = typed.isEmpty() || typed.compare(QLatin1String("Auto"), Qt::CaseInsensitive) == 0;
-        SetCellOf(s, row, column, automatic ? QString() : typed);
-        if (IsWater(in))
-            SetCellOf(s, row, "mode", automatic ? QString() : QStringLiteral("dn"));
+        SetSizeCell(s, row, IsWater(in), typed);
         return out;
     }
     SetCellOf(s, row, column, typed);

@@ -20,8 +20,8 @@ struct NetworkInputs {
 // A cell as typed. A new id is carried to the rows downstream that named the
 // old one; an upstream id naming a later row moves the row and its downstream
 // rows after that row's own, so that every row stays after its upstream; a
-// flow clears the power and a power the flow; an imposed water size (not
-// « Auto ») sizes its row in mode "dn".
+// flow clears the power and a power the flow; « Taille » ("size") imposes
+// the row's size as SetSizeCell does.
 NetworkInputs WithCell(const NetworkInputs& in, int row, const char* column, const QString& text, int& current);
 
 // A new row named "T<n>" (the first n not taken), downstream of `selected`

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QTimer>
 
+#include "network/size_cell.h"
 #include "platform/colour_contrast.h"
 
 namespace {
@@ -101,7 +102,7 @@ QVariant CircuitModel::data(const QModelIndex& index, int role) const
     const CircuitRowResult* result =
         row < static_cast<int>(shown.result.rows.size()) ? &shown.result.rows[row] : nullptr;
     const bool refused = result && !result->error.isEmpty();
-    const QString errorColumn = result ? result->errorColumn : QString();
+    const QString errorColumn = result ? ErrorCellColumn(shown.schedule, row, result->errorColumn) : QString();
     const bool errorCell = refused
         && (errorColumn.isEmpty()
                 ? !column.upstream && column.info.column == CircuitColumn::Id
@@ -113,10 +114,11 @@ QVariant CircuitModel::data(const QModelIndex& index, int role) const
             return CellOf(shown.schedule, row, "upstream").trimmed();
         return CircuitCellText(shown.schedule, shown.result, row, column.info, true);
     case Qt::EditRole: {
-        const QString typed = CellOf(shown.schedule, row, NetworkColumnName(column));
-        if (!column.upstream && column.info.column == CircuitColumn::Size && typed.trimmed().isEmpty())
-            return QStringLiteral("Auto");
-        return typed;
+        if (!column.upstream && column.info.column == CircuitColumn::Size) {
+            const QString size = SizeCellText(shown.schedule, row);
+            return size.isEmpty() ? QStringLiteral("Auto") : size;
+        }
+        return CellOf(shown.schedule, row, NetworkColumnName(column));
     }
     case Qt::ToolTipRole:
         return refused ? result->error : QVariant();

@@ -1,6 +1,7 @@
 #include "network/circuit_table.h"
 
 #include "engines/circuit_texts.h"
+#include "network/size_cell.h"
 
 namespace {
 
@@ -122,7 +123,9 @@ QString CircuitCellText(const CircuitSchedule& schedule, const CircuitResult& re
     const bool rowKnown = row >= 0 && row < static_cast<int>(schedule.rows.size());
     if (info.editable) {
         const qsizetype column = schedule.header.indexOf(QLatin1String(info.schedule));
-        if (rowKnown && column >= 0)
+        if (rowKnown && info.column == CircuitColumn::Size)
+            text = SizeCellText(schedule, row);
+        else if (rowKnown && column >= 0)
             text = schedule.rows[row].value(column).trimmed();
         // A trunk left without a flow shows the sum it was sized on.
         if (text.isEmpty() && info.column == CircuitColumn::Flow && row < static_cast<int>(result.rows.size())

@@ -11,6 +11,7 @@
 #include "network/circuit_model.h"
 #include "network/circuit_view.h"
 #include "network/network_rules.h"
+#include "network/size_cell.h"
 #include "tabs/program_state.h"
 
 namespace {
@@ -34,9 +35,11 @@ void MarkRefusedRules(NetworkWindow& window)
     const CircuitResult& result = window.model->shown.result;
     for (const RulesFields::Field& field : window.top.fields) {
         QString error;
-        for (const CircuitRowResult& row : result.rows)
-            if (error.isEmpty() && row.errorColumn == QLatin1String(field.name))
-                error = row.error;
+        for (int row = 0; row < static_cast<int>(result.rows.size()); ++row)
+            if (error.isEmpty()
+                && ErrorCellColumn(window.model->shown.schedule, row, result.rows[row].errorColumn)
+                    == QLatin1String(field.name))
+                error = result.rows[row].error;
         QPalette palette = field.widget->parentWidget()->palette();
         if (!error.isEmpty()) {
             palette.setColor(QPalette::Base, window.model->colours.errorBackground);

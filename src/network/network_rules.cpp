@@ -4,6 +4,7 @@
 #include "engines/limit_scales.h"
 #include "network/circuit_edits.h"
 #include "network/circuit_tree.h"
+#include "network/size_cell.h"
 #include "platform/controls.h"
 #include "platform/windows.h"
 #include "tabs/program_state.h"
@@ -30,16 +31,18 @@ void Give(SectionOptions& options, const char* name, const QString& value)
         options.push_back({QString::fromLatin1(name), value.trimmed()});
 }
 
-// The rows of imposed size are sized in mode "dn" whatever the circuit's
-// mode: a mode every other row gives alike is the circuit's, those rows keep
-// their "dn".
-bool LiftSharedMode(CircuitSchedule& s, qsizetype column, SectionOptions& rules)
+// The rows of imposed size are sized in mode "dn", an air duct on its own
+// shape and sides, whatever the circuit's: a mode, shape or side A every
+// other row gives alike is the circuit's, those rows keep theirs.
+bool LiftShared(CircuitSchedule& s, qsizetype column, const char* name, SectionOptions& rules)
 {
+    std::vector<bool> imposed(s.rows.size());
     QString shared;
     bool any = false;
     for (size_t row = 0; row < s.rows.size(); ++row) {
+        imposed[row] = HasImposedSize(s, static_cast<int>(row));
         const QString cell = s.rows[row].value(column).trimmed();
-        if (cell == QLatin1String("dn") && !CellOf(s, static_cast<int>(row), "size").trimmed().isEmpty())
+        if (imposed[row])
             continue;
         if (any && cell != shared)
             return false;
@@ -48,11 +51,17 @@ bool LiftSharedMode(CircuitSchedule& s, qsizetype column, SectionOptions& rules)
     }
     if (!any || shared.isEmpty())
         return false;
-    Give(rules, "mode", shared);
-    for (QStringList& cells : s.rows)
-        if (column < cells.size() && cells[column].trimmed() == shared)
-            cells[column].clear();
+    Give(rules, name, shared);
+    for (size_t row = 0; row < s.rows.size(); ++row)
+        if (!imposed[row] && column < s.rows[row].size())
+            s.rows[row][column].clear();
     return true;
+}
+
+bool IsOwnedByImposedSize(const char* name)
+{
+    return QLatin1String(name) == QLatin1String("mode") || QLatin1String(name) == QLatin1String("shape")
+        || QLatin1String(name) == QLatin1String("side-a");
 }
 
 }  // namespace
@@ -114,7 +123,7 @@ NetworkInputs InputsFromFile(const CircuitSchedule& schedule, const SectionOptio
         names.push_back(*name);
     for (const char* name : names) {
         const qsizetype column = s.header.indexOf(QLatin1String(name));
-        if (column >= 0 && QLatin1String(name) == QLatin1String("mode") && LiftSharedMode(s, column, inputs.rules))
+        if (column >= 0 && IsOwnedByImposedSize(name) && LiftShared(s, column, name, inputs.rules))
             continue;
         QString common = s.rows.empty() || column < 0 ? QString() : s.rows[0].value(column).trimmed();
         bool alike = column >= 0;
@@ -159,14 +168,15 @@ CircuitSchedule ScheduleWithRules(const CircuitSchedule& schedule, const Section
             out.header << rule.name;
             column = out.header.size() - 1;
         }
-        const bool limit = rule.name == QLatin1String("limit");
+        // A row of imposed size has no limit, nor the circuit's side A.
+        const bool search = rule.name == QLatin1String("limit") || rule.name == QLatin1String("side-a");
         const QString* ruleMode = FindOption(rules, "mode");
         for (QStringList& cells : out.rows) {
             while (cells.size() < out.header.size())
                 cells << QString();
             if (!cells[column].trimmed().isEmpty())
                 continue;
-            if (limit) {
+            if (search) {
                 const QString rowMode = modeColumn >= 0 ? cells[modeColumn].trimmed() : QString();
                 const QString mode = rowMode.isEmpty() && ruleMode ? *ruleMode : rowMode;
                 if (mode == QLatin1String("dn"))

@@ -23,10 +23,12 @@ SectionOptions MainWindowRules(const ProgramState& state, bool water);
 
 // A file opened: each option of the top that every row gives alike leaves
 // the rows' columns for the top; those the rows give differently stay in the
-// rows, the top keeping `fallback`'s.
+// rows, the top keeping `fallback`'s. The rows of imposed size keep their own
+// mode, shape and side A.
 NetworkInputs InputsFromFile(const CircuitSchedule& schedule, const SectionOptions& fallback);
 
 // The schedule as saved and as sized: "kind" and each rule written in the
-// rows' empty cells (no limit on a row sized in mode "dn"), so that the file
-// run through vorquil-calc circuit gives the numbers the window shows.
+// rows' empty cells (neither limit nor side A on a row sized in mode "dn"),
+// so that the file run through vorquil-calc circuit gives the numbers the
+// window shows.
 CircuitSchedule ScheduleWithRules(const CircuitSchedule& schedule, const SectionOptions& rules);

@@ -19,13 +19,14 @@ QStringList Sorted(const SectionOptions& options)
 
 // A circuit saved with its rules in every row opens with the same rules at
 // the top and the same cells in the rows, whatever the rules of the window
-// that opens it; the rows of imposed size keep their mode "dn" and no limit.
+// that opens it; the rows of imposed size keep their mode "dn" and no limit,
+// an imposed duct its own shape and sides.
 TEST(NetworkRules, SavedRulesOpenAsTheyWere)
 {
     const SectionOptions other = {{"kind", "water"}, {"library", "PER"}, {"mode", "vitesse"}, {"limit", "0.80"}};
     const struct {
         SectionOptions rules;
-        std::vector<QStringList> rows;  // id, upstream, length, size, mode
+        std::vector<QStringList> rows;  // id, upstream, length, size, mode, shape, diameter, side-a, side-b
     } cases[] = {
         {{{"kind", "water"},
           {"library", "Cuivre"},
@@ -43,10 +44,20 @@ TEST(NetworkRules, SavedRulesOpenAsTheyWere)
           {"mode", "vitesse"},
           {"limit", "3.50"}},
          {{"G1", "", "8", "", ""}, {"G2", "G1", "5", "", ""}}},
+        {{{"kind", "air"},
+          {"shape", "rect"},
+          {"side-a", "300"},
+          {"material", "Galva"},
+          {"mode", "pdc"},
+          {"limit", "1"}},
+         {{"G1", "", "8", "", ""},
+          {"G2", "G1", "5", "", "dn", "circ", "250"},
+          {"G3", "G1", "5", "", "dn", "rect", "", "400", "200"}}},
     };
     for (const auto& c : cases) {
         CircuitSchedule schedule;
-        schedule.header = QStringList{"id", "upstream", "length", "size", "mode"};
+        schedule.header =
+            QStringList{"id", "upstream", "length", "size", "mode", "shape", "diameter", "side-a", "side-b"};
         schedule.rows = c.rows;
         const CircuitSchedule saved = ScheduleWithRules(schedule, c.rules);
         for (int row = 0; row < static_cast<int>(saved.rows.size()); ++row)
@@ -55,7 +66,11 @@ TEST(NetworkRules, SavedRulesOpenAsTheyWere)
         const NetworkInputs opened = InputsFromFile(saved, other);
         EXPECT_EQ(Sorted(opened.rules), Sorted(c.rules)) << Sorted(opened.rules).join(u' ').toStdString();
         for (int row = 0; row < static_cast<int>(schedule.rows.size()); ++row)
-            for (const char* column : {"id", "upstream", "length", "size", "mode"})
-                EXPECT_EQ(CellOf(opened.schedule, row, column), CellOf(schedule, row, column)) << column;
+            for (const QString& column : schedule.header) {
+                const QByteArray name = column.toLatin1();
+                EXPECT_EQ(CellOf(opened.schedule, row, name.constData()).toStdString(),
+                          CellOf(schedule, row, name.constData()).toStdString())
+                    << name.constData() << " " << row;
+            }
     }
 }

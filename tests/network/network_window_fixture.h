@@ -106,6 +106,9 @@ protected:
         }
         view->setFocus();
         QTest::keySequence(view, QKeySequence(QString::fromLatin1(sequence)));
+        // A mnemonic clicks its button once the button has shown itself pressed.
+        if (QLatin1String(sequence).startsWith(QLatin1String("Alt+")))
+            QTest::qWait(150);
         Settle();
     }
 

@@ -23,7 +23,9 @@ TEST_F(NetworkWindowTest, EditsAreUndoneAndRedoneOneByOne)
         int row;             // the cell typed in (schedule row)
         const char* column;  // its schedule column
         const char* text;
-        const char* shape;  // the tree after the step
+        const char* shape;               // the tree after the step
+        const char* sized = nullptr;     // « Taille » and « Taille retenue » of the row typed in
+        const char* velocity = nullptr;  // its « Vitesse » (m/s), worked out by hand
     } steps[] = {
         {"Ctrl+N", 0, nullptr, nullptr, "T1"},
         {"", 0, "length", "12", "T1"},
@@ -35,7 +37,12 @@ TEST_F(NetworkWindowTest, EditsAreUndoneAndRedoneOneByOne)
         {"", 2, "fixed", "10kPa", "T1(T2,T3)"},
         {"", 0, "id", "P", "P(T2,T3)"},
         {"", 2, "upstream", "T2", "P(T2(T3))"},
-        {"Del", 1, nullptr, nullptr, "P"},  // with T3 downstream: asked first
+        {"Del", 1, nullptr, nullptr, "P"},    // with T3 downstream: asked first
+        {"Alt+I", 0, nullptr, nullptr, "P"},  // « Air », round ducts
+        {"", 0, "flow", "1000", "P"},
+        // v = 1000 / 3600 / (pi / 4 * 0.25^2) = 5.659; 1000 / 3600 / (0.4 * 0.2) = 3.472
+        {"", 0, "size", "250", "P", "250", "5,66"},
+        {"", 0, "size", "400 x 200", "P", "400x200", "3,47"},
     };
     auto head = [this] { return status->text().section(u'\n', 0, 0).toStdString(); };
     std::vector<std::string> statuses = {head()};
@@ -48,6 +55,13 @@ TEST_F(NetworkWindowTest, EditsAreUndoneAndRedoneOneByOne)
             Type(step.row, step.column, QString::fromUtf8(step.text));
         }
         EXPECT_EQ(Shape().toStdString(), step.shape) << step.keys << step.text;
+        if (step.sized) {
+            const int size = Column("size");  // « Taille », then « Taille retenue » and « Vitesse »
+            for (int column : {size, size + 1})
+                EXPECT_EQ(model->IndexOfRow(step.row, column).data().toString().toStdString(), step.sized) << step.text;
+            EXPECT_EQ(model->IndexOfRow(step.row, size + 2).data().toString().toStdString(), step.velocity)
+                << step.text;
+        }
         statuses.push_back(head());
         shapes << Shape();
     }
@@ -75,9 +89,11 @@ TEST_F(NetworkWindowTest, BadInputIsMarkedAndLosesNothing)
     const struct {
         const char* column;
         const char* text;
+        bool air = false;  // typed once the circuit has turned to air
     } cases[] = {
-        {"fittings", "coude91"}, {"fittings", "coude90*0"}, {"fixed", "12"},
-        {"length", "-3"},        {"flow", "beaucoup"},      {"upstream", "X9"},
+        {"fittings", "coude91"}, {"fittings", "coude90*0"}, {"fixed", "12"},        {"length", "-3"},
+        {"flow", "beaucoup"},    {"upstream", "X9"},        {"size", "400x200"},    {"size", "abc", true},
+        {"size", "0", true},     {"size", "-250", true},    {"size", "400x", true}, {"size", "x200", true},
     };
     Keys("Ctrl+N");
     Type(0, "length", QStringLiteral("10"));
@@ -92,9 +108,15 @@ TEST_F(NetworkWindowTest, BadInputIsMarkedAndLosesNothing)
             texts << model->IndexOfRow(row, column).data(role).toString();
         return texts;
     };
-    const QStringList otherRow = cells(0, Qt::DisplayRole), typed = cells(1, Qt::EditRole);
+    const QStringList typedInWater = cells(1, Qt::EditRole);
+    QStringList otherRow = cells(0, Qt::DisplayRole), typed = typedInWater;
     const QColor marked = model->colours.errorBackground;
     for (const auto& c : cases) {
+        if (c.air && model->shown.water) {
+            Keys("Alt+I");
+            otherRow = cells(0, Qt::DisplayRole);
+            typed = cells(1, Qt::EditRole);
+        }
         Type(1, c.column, QString::fromUtf8(c.text));
         const QModelIndex cell = model->IndexOfRow(1, Column(c.column));
         EXPECT_EQ(cell.data(Qt::BackgroundRole).value<QColor>(), marked) << c.column << " " << c.text;
@@ -108,6 +130,7 @@ TEST_F(NetworkWindowTest, BadInputIsMarkedAndLosesNothing)
         EXPECT_EQ(cells(0, Qt::DisplayRole), otherRow) << c.text;
         Keys("Ctrl+Z");
     }
+    Keys("Ctrl+Z");  // back to water
     // A rule the rows refuse is marked where it is typed, at the top.
     QLineEdit* supply = nullptr;
     for (QLineEdit* field : NetworkWindowWidget()->findChildren<QLineEdit*>())
@@ -119,7 +142,7 @@ TEST_F(NetworkWindowTest, BadInputIsMarkedAndLosesNothing)
     Settle();
     EXPECT_TRUE(supply->toolTip().startsWith(QStringLiteral("supply"))) << supply->toolTip().toStdString();
     EXPECT_EQ(supply->palette().color(QPalette::Base), marked);
-    EXPECT_EQ(cells(1, Qt::EditRole), typed);
+    EXPECT_EQ(cells(1, Qt::EditRole), typedInWater);
 }
 
 // The index circuit's text and a refused cell's text read at 4.5:1 or more on
