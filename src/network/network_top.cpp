@@ -16,7 +16,7 @@ namespace {
 
 enum class FieldKind { Edit, Library, Mode, Shape, Material };
 
-struct FieldSpec {
+struct RuleField {
     const char* name;
     bool water;
     FieldKind kind;
@@ -26,7 +26,7 @@ struct FieldSpec {
 };
 
 // clang-format off
-const FieldSpec FieldSpecs[] = {
+const RuleField RuleFieldList[] = {
     {"library", true, FieldKind::Library, "Bibliothèque", "Bibliothèque de tubes", 120},
     {"mode", true, FieldKind::Mode, "Mode", "Mode de calcul (eau)", 95},
     {"limit", true, FieldKind::Edit, "Limite", "Limite (mmCE/m ou m/s)", 45},
@@ -60,16 +60,16 @@ void AddChoices(QComboBox* box, const Choice (&choices)[N])
         box->addItem(QString::fromUtf8(c.text), QString::fromLatin1(c.word));
 }
 
-QComboBox* ChoiceBox(QWidget* parent, const FieldSpec& spec, const DomainState& data)
+QComboBox* ChoiceBox(QWidget* parent, const RuleField& rule, const DomainState& data)
 {
     auto* box = new QComboBox(parent);
-    switch (spec.kind) {
+    switch (rule.kind) {
     case FieldKind::Library:
         for (const PipeLibrary& library : data.waterLibraries)
             box->addItem(library.name, library.name);
         break;
     case FieldKind::Mode:
-        if (spec.water)
+        if (rule.water)
             AddChoices(box, WaterModes);
         else
             AddChoices(box, AirModes);
@@ -121,30 +121,30 @@ RulesFields BuildRulesFields(QWidget* parent, const DomainState& data, const Rul
         line->setContentsMargins(0, 0, 0, 0);
         column->addWidget(row);
     }
-    for (const FieldSpec& spec : FieldSpecs) {
-        QWidget* row = spec.water ? top.waterRow : top.airRow;
+    for (const RuleField& rule : RuleFieldList) {
+        QWidget* row = rule.water ? top.waterRow : top.airRow;
         auto* line = static_cast<QHBoxLayout*>(row->layout());
-        auto* label = new QLabel(QString::fromUtf8(spec.label), row);
+        auto* label = new QLabel(QString::fromUtf8(rule.label), row);
         QWidget* widget = nullptr;
-        if (spec.kind == FieldKind::Edit) {
+        if (rule.kind == FieldKind::Edit) {
             auto* edit = new QLineEdit(row);
-            edit->setFixedWidth(spec.width + 10);
+            edit->setFixedWidth(rule.width + 10);
             QObject::connect(edit, &QLineEdit::textEdited, edit,
-                             [spec, edited](const QString& text) { edited(spec.name, text, true); });
+                             [rule, edited](const QString& text) { edited(rule.name, text, true); });
             widget = edit;
         } else {
-            QComboBox* box = ChoiceBox(row, spec, data);
-            box->setMinimumWidth(spec.width);
+            QComboBox* box = ChoiceBox(row, rule, data);
+            box->setMinimumWidth(rule.width);
             QObject::connect(box, &QComboBox::activated, box,
-                             [spec, box, edited](int) { edited(spec.name, box->currentData().toString(), false); });
+                             [rule, box, edited](int) { edited(rule.name, box->currentData().toString(), false); });
             widget = box;
         }
         label->setBuddy(widget);
-        widget->setAccessibleName(QString::fromUtf8(spec.accessible));
+        widget->setAccessibleName(QString::fromUtf8(rule.accessible));
         line->addWidget(label);
         line->addWidget(widget);
         line->addSpacing(6);
-        top.fields.push_back({spec.name, spec.water, widget});
+        top.fields.push_back({rule.name, rule.water, widget});
     }
     for (QWidget* row : {top.waterRow, top.airRow})
         static_cast<QHBoxLayout*>(row->layout())->addStretch();
@@ -193,18 +193,18 @@ QStringList RuleLines(const SectionOptions& rules)
 {
     const bool water = RulesAreWater(rules);
     QStringList lines;
-    for (const FieldSpec& spec : FieldSpecs) {
-        const QString value = Rule(rules, spec.name);
-        if (spec.water != water || value.isEmpty())
+    for (const RuleField& rule : RuleFieldList) {
+        const QString value = Rule(rules, rule.name);
+        if (rule.water != water || value.isEmpty())
             continue;
         QString shown = value;
-        const Choice* choices = spec.kind == FieldKind::Shape ? Shapes : spec.water ? WaterModes : AirModes;
-        const int count = spec.kind == FieldKind::Shape ? 2 : spec.water ? 3 : 2;
-        if (spec.kind == FieldKind::Shape || spec.kind == FieldKind::Mode)
+        const Choice* choices = rule.kind == FieldKind::Shape ? Shapes : rule.water ? WaterModes : AirModes;
+        const int count = rule.kind == FieldKind::Shape ? 2 : rule.water ? 3 : 2;
+        if (rule.kind == FieldKind::Shape || rule.kind == FieldKind::Mode)
             for (int i = 0; i < count; ++i)
                 if (value == QLatin1String(choices[i].word))
                     shown = QString::fromUtf8(choices[i].text);
-        lines << QStringLiteral("%1 : %2").arg(QString::fromUtf8(spec.accessible), shown);
+        lines << QStringLiteral("%1 : %2").arg(QString::fromUtf8(rule.accessible), shown);
     }
     return lines;
 }

@@ -42,14 +42,14 @@ public:
     }
 };
 
-struct ButtonSpec {
+struct WindowButton {
     const char* text;      // UTF-8, "&" before the mnemonic
     const char* shortcut;  // QKeySequence form; empty: none
     void (*action)(NetworkWindow&);
 };
 
 // clang-format off
-const ButtonSpec Buttons[] = {
+const WindowButton Buttons[] = {
     {"Ajouter en &aval", "Ctrl+Shift+N", [](NetworkWindow& w) { AddRow(w, true); }},
     {"A&jouter", "Ctrl+N", [](NetworkWindow& w) { AddRow(w, false); }},
     {"&Supprimer", "", RemoveRow},
@@ -96,14 +96,14 @@ void Build(NetworkWindow& w)
     column->addWidget(w.top.box);
 
     auto* buttonRow = new QHBoxLayout;
-    for (const ButtonSpec& spec : Buttons) {
-        auto* button = new QPushButton(QString::fromUtf8(spec.text), w.frame);
+    for (const WindowButton& entry : Buttons) {
+        auto* button = new QPushButton(QString::fromUtf8(entry.text), w.frame);
         button->setAutoDefault(false);
-        auto action = spec.action;
+        auto action = entry.action;
         QObject::connect(button, &QPushButton::clicked, button, [self, action] { action(*self); });
-        if (*spec.shortcut) {
-            button->setToolTip(QString::fromLatin1(spec.shortcut));
-            AddShortcutTo(w.frame, QKeySequence(QString::fromLatin1(spec.shortcut)), Qt::WindowShortcut,
+        if (*entry.shortcut) {
+            button->setToolTip(QString::fromLatin1(entry.shortcut));
+            AddShortcutTo(w.frame, QKeySequence(QString::fromLatin1(entry.shortcut)), Qt::WindowShortcut,
                           [self, action] { action(*self); });
         }
         buttonRow->addWidget(button);
