@@ -129,6 +129,9 @@ bool OpenCircuit(NetworkWindow& window, const QString& path)
         else
             RemoveRecoveryCopy(path, DataFolderOf(window));
     }
+    // An untitled circuit whose recovery copy is declined: nothing to open.
+    if (source.isEmpty())
+        return false;
     CircuitSchedule schedule;
     QString error;
     if (!OpenCircuitFile(source, schedule, error)) {

@@ -125,21 +125,17 @@ NetworkInputs InputsFromFile(const CircuitSchedule& schedule, const SectionOptio
         const qsizetype column = s.header.indexOf(QLatin1String(name));
         if (column >= 0 && IsOwnedByImposedSize(name) && LiftShared(s, column, name, inputs.rules))
             continue;
-        QString common = s.rows.empty() || column < 0 ? QString() : s.rows[0].value(column).trimmed();
-        bool alike = column >= 0;
-        for (size_t row = 0; alike && row < s.rows.size(); ++row)
-            alike = s.rows[row].value(column).trimmed() == common;
         // A limit left out on the rows of imposed size is still the circuit's.
-        if (column >= 0 && QLatin1String(name) == QLatin1String("limit")) {
-            alike = true;
-            common.clear();
-            for (size_t row = 0; alike && row < s.rows.size(); ++row) {
-                const QString cell = s.rows[row].value(column).trimmed();
-                if (cell.isEmpty() && CellOf(s, static_cast<int>(row), "mode").trimmed() == QLatin1String("dn"))
-                    continue;
-                alike = common.isEmpty() || cell == common;
-                common = cell;
-            }
+        const bool limit = QLatin1String(name) == QLatin1String("limit");
+        QString common;
+        bool alike = column >= 0, seen = false;
+        for (size_t row = 0; alike && row < s.rows.size(); ++row) {
+            const QString cell = s.rows[row].value(column).trimmed();
+            if (limit && cell.isEmpty() && CellOf(s, static_cast<int>(row), "mode").trimmed() == QLatin1String("dn"))
+                continue;
+            alike = !seen || cell == common;
+            common = cell;
+            seen = true;
         }
         if (alike) {
             if (QLatin1String(name) != QLatin1String("kind"))

@@ -74,3 +74,24 @@ TEST(NetworkRules, SavedRulesOpenAsTheyWere)
             }
     }
 }
+
+// A hand-written file whose rows differ in a rule keeps each row's own cell;
+// the top keeps the window's rule for the rows that give none.
+TEST(NetworkRules, CellsThatDifferStayInTheirRows)
+{
+    const SectionOptions other = {{"kind", "water"}, {"library", "PER"}, {"mode", "pdc"}, {"limit", "18"}};
+    const struct {
+        QStringList limits;
+    } cases[] = {{{"", "2"}}, {{"2", ""}}, {{"", "", "2"}}};
+    for (const auto& c : cases) {
+        CircuitSchedule schedule;
+        schedule.header = QStringList{"id", "upstream", "kind", "limit"};
+        for (int row = 0; row < c.limits.size(); ++row)
+            schedule.rows.push_back({QStringLiteral("T%1").arg(row), row ? "T0" : "", "water", c.limits[row]});
+        const NetworkInputs opened = InputsFromFile(schedule, other);
+        const QString* limit = FindOption(opened.rules, "limit");
+        EXPECT_EQ(limit ? *limit : QString(), QStringLiteral("18")) << c.limits.join(u',').toStdString();
+        for (int row = 0; row < c.limits.size(); ++row)
+            EXPECT_EQ(CellOf(opened.schedule, row, "limit"), c.limits[row]) << c.limits.join(u',').toStdString();
+    }
+}
