@@ -16,17 +16,10 @@ namespace {
 // Added to the output only when a row is of kind drainage.
 const char* const DrainageResultNames[] = {"design_flow", "chosen_size", "capacity", "share", nullptr};
 
-bool Listed(const QString& name, const char* const* names)
-{
-    for (const char* const* n = names; *n; ++n)
-        if (name == QLatin1String(*n))
-            return true;
-    return false;
-}
-
 bool IsOption(const QString& name)
 {
-    return Listed(name, WaterOptionNames) || Listed(name, AirOptionNames) || Listed(name, DrainageOptionNames);
+    return IsListedName(name, WaterOptionNames) || IsListedName(name, AirOptionNames)
+        || IsListedName(name, DrainageOptionNames);
 }
 
 // The results of one row, or why it was refused.
@@ -65,8 +58,9 @@ bool RunBatch(const DomainState& data, QIODevice& in, QIODevice& out, QIODevice&
     if (!ReadCsvHeader(reader, header, error))
         return false;
     for (const QString& name : header) {
-        const bool known = IsOption(name) || Listed(name, BatchResultNames) || Listed(name, DrainageResultNames)
-            || name == QLatin1String("kind") || name == QLatin1String("id") || name == QLatin1String("error");
+        const bool known = IsOption(name) || IsListedName(name, BatchResultNames)
+            || IsListedName(name, DrainageResultNames) || name == QLatin1String("kind") || name == QLatin1String("id")
+            || name == QLatin1String("error");
         if (!known) {
             error = QStringLiteral("colonne inconnue « %1 »").arg(name);
             return false;

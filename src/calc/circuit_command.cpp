@@ -52,9 +52,7 @@ bool RunCircuit(const DomainState& data, const FittingCatalogue& catalogue, cons
         if (!row.error.isEmpty())
             messages.write(
                 QStringLiteral("ligne %1 : %2 : %3\n").arg(schedule.lines[r]).arg(row.id, row.error).toUtf8());
-        CalcFields fields = row.sizing;
-        const CalcFields losses = CircuitRowFields(row);
-        fields.insert(fields.end(), losses.begin(), losses.end());
+        const CalcFields fields = CircuitRowFields(row);
         if (json) {
             QJsonObject object = JsonMembers(fields);
             object.insert(QStringLiteral("id"), row.id);
@@ -64,8 +62,6 @@ bool RunCircuit(const DomainState& data, const FittingCatalogue& catalogue, cons
                           !kind.isEmpty() ? kind
                               : row.water ? QStringLiteral("water")
                                           : QStringLiteral("air"));
-            if (!row.error.isEmpty())
-                object.insert(QStringLiteral("error"), row.error);
             jsonRows.append(object);
             continue;
         }

@@ -7,6 +7,9 @@
 #include "engines/water_section.h"
 
 const char* const CircuitColumnNames[] = {"id", "upstream", "length", "fittings", "fixed", nullptr};
+const char* const CircuitResultNames[] = {
+    "zeta",    "linear_loss", "singular_loss", "fixed_loss", "total_loss", "cumulative_loss",
+    "reserve", "index",       "error",         nullptr};
 
 namespace {
 
@@ -19,9 +22,6 @@ const char* const SizingResultNames[] = {"oversize_power", "total_power",   "the
                                          "velocity",       "pressure_drop", "copy",
                                          "density",        "viscosity",     "reynolds",
                                          "warning",        nullptr};
-const char* const LossResultNames[] = {
-    "zeta",    "linear_loss", "singular_loss", "fixed_loss", "total_loss", "cumulative_loss",
-    "reserve", "index",       "error",         nullptr};
 
 bool IsOption(const QString& name)
 {
@@ -30,7 +30,7 @@ bool IsOption(const QString& name)
 
 bool IsResult(const QString& name)
 {
-    return IsListedName(name, SizingResultNames) || IsListedName(name, LossResultNames);
+    return IsListedName(name, SizingResultNames) || IsListedName(name, CircuitResultNames);
 }
 
 // A default that goes with options the row sets itself would contradict them
@@ -179,7 +179,7 @@ bool ReadCircuitSchedule(QIODevice& in, CircuitSchedule& schedule, QString& erro
             error = QStringLiteral("colonne « %1 » en double").arg(name);
             return false;
         }
-        written = written || IsListedName(name, LossResultNames);
+        written = written || IsListedName(name, CircuitResultNames);
         if (!IsResult(name)) {
             kept.push_back(c);
             schedule.header << name;

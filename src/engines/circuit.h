@@ -21,6 +21,11 @@
 // id, upstream, length, fittings, fixed (null-terminated).
 extern const char* const CircuitColumnNames[];
 
+// The columns a circuit row adds after the schedule's result columns:
+// zeta, linear_loss, singular_loss, fixed_loss, total_loss, cumulative_loss,
+// reserve, index, error (null-terminated).
+extern const char* const CircuitResultNames[];
+
 // A circuit as written: its columns and its rows' cells, as typed.
 struct CircuitSchedule {
     QStringList header;             // column names

@@ -2,10 +2,6 @@
 
 #include "engines/circuit_sizing.h"
 
-const char* const CircuitResultNames[] = {
-    "zeta",    "linear_loss", "singular_loss", "fixed_loss", "total_loss", "cumulative_loss",
-    "reserve", "index",       "error",         nullptr};
-
 namespace {
 
 // "." as the point; never "-0.0" for a loss that rounds to nothing.

@@ -8,11 +8,6 @@
 // Losses with 1 decimal, zeta with 2, "." as the decimal point (the windows
 // show "," in its place).
 
-// The columns a circuit row adds after the schedule's result columns:
-// zeta, linear_loss, singular_loss, fixed_loss, total_loss, cumulative_loss,
-// reserve, index, error (null-terminated).
-extern const char* const CircuitResultNames[];
-
 // A row's results under those names, after its `sizing` fields: reserve only
 // at an end, nothing but the error for a refused row.
 CalcFields CircuitRowFields(const CircuitRowResult& row);

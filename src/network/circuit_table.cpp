@@ -5,14 +5,6 @@
 
 namespace {
 
-QString FieldText(const CalcFields& fields, const char* name)
-{
-    for (const CalcField& field : fields)
-        if (field.name == QLatin1String(name))
-            return field.text;
-    return QString();
-}
-
 // The result field each result column shows.
 const char* ResultName(CircuitColumn column)
 {
@@ -130,13 +122,13 @@ QString CircuitCellText(const CircuitSchedule& schedule, const CircuitResult& re
         // A trunk left without a flow shows the sum it was sized on.
         if (text.isEmpty() && info.column == CircuitColumn::Flow && row < static_cast<int>(result.rows.size())
             && result.rows[row].error.isEmpty())
-            text = FieldText(result.rows[row].sizing, "flow");
+            text = CalcFieldText(result.rows[row].sizing, "flow");
         if (text.isEmpty() && info.column == CircuitColumn::Size)
             return QStringLiteral("Auto");
         if (info.column != CircuitColumn::Flow)
             return text;
     } else if (row >= 0 && row < static_cast<int>(result.rows.size()) && result.rows[row].error.isEmpty()) {
-        text = FieldText(CircuitRowFields(result.rows[row]), ResultName(info.column));
+        text = CalcFieldText(CircuitRowFields(result.rows[row]), ResultName(info.column));
     }
     if (comma)
         text.replace(u'.', u',');

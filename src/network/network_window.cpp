@@ -200,11 +200,13 @@ void OpenNetworkWindow(ProgramState& state, const std::function<void()>& help)
     w.inputs.schedule.header = QStringList{QStringLiteral("id"), QStringLiteral("upstream")};
     ShowInputs(w, w.inputs, -1);
     w.frame->show();
+    bool opened = false;  // an opened circuit has its columns fitted
     if (!kept.lastFile.isEmpty() && QFileInfo::exists(kept.lastFile))
-        OpenCircuit(w, kept.lastFile);
+        opened = OpenCircuit(w, kept.lastFile);
     else if (!FoundRecoveryCopy(QString(), state.folders.data).isEmpty())
-        OpenCircuit(w, QString());
-    FitColumns(w);
+        opened = OpenCircuit(w, QString());
+    if (!opened)
+        FitColumns(w);
     if (!problems.isEmpty())
         w.status->setText(w.status->text() + u'\n' + problems.join(QStringLiteral(" ; ")));
     w.frame->activateWindow();
